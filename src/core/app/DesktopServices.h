@@ -1,0 +1,32 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vistrel {
+
+enum class MessageIcon { None, Warning, Information, Error };
+
+// What the program asks of the desktop beyond its own windows. All texts are UTF-8.
+class DesktopServices {
+public:
+    struct TextFile {
+        enum class Status { Missing, Unreadable, Read };
+        Status status = Status::Missing;
+        std::string text;  // the whole file when status is Read
+    };
+
+    virtual ~DesktopServices() = default;
+
+    // Modal; returns when the user has dismissed it. No title means the program's own name.
+    virtual void messageBox(std::string_view text, std::optional<std::string_view> title,
+                            MessageIcon icon) = 0;
+    virtual void openUrl(std::string_view url) = 0;
+    virtual void lockWorkStation() = 0;
+    virtual void switchDisplayOff() = 0;
+    // A regular file of that name in the program's folder; folders and hidden or system files
+    // count as missing.
+    virtual TextFile readFileBesideProgram(std::string_view fileName) = 0;
+};
+
+}  // namespace vistrel

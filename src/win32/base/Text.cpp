@@ -1,0 +1,35 @@
+#include "base/Text.h"
+
+#include <windows.h>
+
+namespace vistrel::win32 {
+namespace {
+
+std::wstring toWide(UINT codePage, std::string_view text)
+{
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
+    return wide;
+}
+
+std::string fromWide(UINT codePage, std::wstring_view wide)
+{
+    if (wide.empty()) return {};
+    const int size = static_cast<int>(wide.size());
+    const int length = WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(codePage, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
+    return text;
+}
+
+}  // namespace
+
+std::wstring widen(std::string_view utf8) { return toWide(CP_UTF8, utf8); }
+std::string narrow(std::wstring_view wide) { return fromWide(CP_UTF8, wide); }
+std::string utf8ToAnsi(std::string_view utf8) { return fromWide(CP_ACP, widen(utf8)); }
+std::string ansiToUtf8(std::string_view ansi) { return narrow(toWide(CP_ACP, ansi)); }
+
+}  // namespace vistrel::win32

@@ -1,0 +1,61 @@
+#include "base/Window.h"
+
+#include <exception>
+
+namespace vistrel::win32 {
+
+void Window::registerClass(const WNDCLASSEXW& wc)
+{
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    if (!GetClassInfoExW(wc.hInstance, wc.lpszClassName, &existing)) RegisterClassExW(&wc);
+}
+
+HWND Window::create(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x, int y,
+                    int width, int height, HWND parent, HMENU menuOrId)
+{
+    HWND hwnd = CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menuOrId,
+                                GetModuleHandleW(nullptr), this);
+    return hwnd;
+}
+
+LRESULT Window::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return defaultProc(message, wParam, lParam);
+}
+
+LRESULT Window::defaultProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcW(hwnd(), message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::staticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Window* self = nullptr;
+    if (message == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        self = static_cast<Window*>(cs->lpCreateParams);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->m_window.reset(hwnd);
+    } else {
+        self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    }
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+
+    LRESULT result = 0;
+    try {
+        result = self->onMessage(message, wParam, lParam);
+    } catch (const std::exception&) {
+        result = DefWindowProcW(hwnd, message, wParam, lParam);
+    } catch (...) {
+        result = DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        // The window is gone: the owner must not destroy it again.
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->m_window.release();
+    }
+    return result;
+}
+
+}  // namespace vistrel::win32

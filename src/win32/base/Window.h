@@ -1,0 +1,39 @@
+#pragma once
+#include <windows.h>
+
+#include "base/UniqueHandle.h"
+
+namespace vistrel::win32 {
+
+// Base of every window class: one static procedure routes messages to the member onMessage of the
+// object passed through CreateWindowEx's lpCreateParams. No exception leaves a window procedure.
+class Window {
+public:
+    Window() = default;
+    virtual ~Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    HWND hwnd() const { return m_window.get(); }
+
+protected:
+    // Registers the class once per process (later calls are no-ops).
+    static void registerClass(const WNDCLASSEXW& wc);
+
+    // Creates the window with this object as its owner of messages. Returns the handle or null.
+    HWND create(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x, int y,
+                int width, int height, HWND parent, HMENU menuOrId);
+
+    virtual LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT defaultProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Gives up ownership without destroying, for windows destroyed by their parent.
+    void forgetWindow() { m_window.release(); }
+
+    static LRESULT CALLBACK staticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    UniqueWindow m_window;
+};
+
+}  // namespace vistrel::win32
