@@ -1,0 +1,12 @@
+#pragma once
+#include "app/Clock.h"
+
+namespace vistrel::win32 {
+
+// The local wall clock, as the user sees it in the taskbar.
+class SystemClock final : public Clock {
+public:
+    LocalTime now() const override;
+};
+
+}  // namespace vistrel::win32

@@ -1,0 +1,45 @@
+#pragma once
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <functional>
+
+#include "base/Window.h"
+
+namespace vistrel::win32 {
+
+// The hidden window `cd` that owns the notification-area icon and its menu for the whole run.
+class TrayHost final : public Window {
+public:
+    struct Actions {
+        std::function<void()> showMainWindow;  // "Display" and a left click on the icon
+        std::function<void()> about;
+        std::function<void()> exit;
+    };
+
+    TrayHost(HICON icon, Actions actions);
+    ~TrayHost() override;
+
+    bool create();
+    // Puts the icon into the notification area; false when the shell refused it (no shell yet,
+    // say): the icon then comes when the shell announces itself.
+    bool addIcon();
+    void removeIcon();
+    bool iconShown() const { return m_iconShown; }
+
+private:
+    static constexpr UINT kCallbackMessage = WM_APP + 1;
+    static constexpr UINT kIconId = 1;
+
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void showMenu();
+    NOTIFYICONDATAW iconData() const;
+
+    HICON m_icon;
+    Actions m_actions;
+    UINT m_taskbarCreated = 0;
+    bool m_iconShown = false;
+};
+
+}  // namespace vistrel::win32

@@ -1,0 +1,87 @@
+#include "app/Win32DesktopServices.h"
+
+#include <shellapi.h>
+
+#include "base/Text.h"
+#include "base/UniqueHandle.h"
+
+namespace vistrel::win32 {
+namespace {
+
+// The backup file holds a few kilobytes; anything this large is not one.
+constexpr LONGLONG kMaxFileBytes = 16LL * 1024 * 1024;
+
+UINT iconFlag(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Warning: return MB_ICONWARNING;
+    case MessageIcon::Information: return MB_ICONINFORMATION;
+    case MessageIcon::Error: return MB_ICONERROR;
+    case MessageIcon::None: break;
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::wstring Win32DesktopServices::programFolder()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return L".";
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const auto slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? L"." : path.substr(0, slash);
+}
+
+void Win32DesktopServices::messageBox(std::string_view text, std::optional<std::string_view> title, MessageIcon icon)
+{
+    const std::wstring caption = title ? widen(*title) : std::wstring(L"Vistrel");
+    MessageBoxW(m_owner, widen(text).c_str(), caption.c_str(), MB_OK | MB_SETFOREGROUND | iconFlag(icon));
+}
+
+void Win32DesktopServices::openUrl(std::string_view url)
+{
+    ShellExecuteW(m_owner, L"open", widen(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void Win32DesktopServices::lockWorkStation() { LockWorkStation(); }
+
+void Win32DesktopServices::switchDisplayOff()
+{
+    // Any window of ours will do: the default window procedure passes the request to the system.
+    if (m_owner) SendMessageW(m_owner, WM_SYSCOMMAND, SC_MONITORPOWER, 2);
+}
+
+DesktopServices::TextFile Win32DesktopServices::readFileBesideProgram(std::string_view fileName)
+{
+    const std::wstring path = m_folder + L"\\" + widen(fileName);
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES ||
+        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
+        return {TextFile::Status::Missing, {}};
+
+    UniqueKernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.get() == INVALID_HANDLE_VALUE) {
+        file.release();
+        return {TextFile::Status::Unreadable, {}};
+    }
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxFileBytes) return {TextFile::Status::Unreadable, {}};
+
+    std::string text(static_cast<size_t>(size.QuadPart), '\0');
+    DWORD read = 0;
+    if (!text.empty() && (!ReadFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &read, nullptr) ||
+                          read != text.size()))
+        return {TextFile::Status::Unreadable, {}};
+    return {TextFile::Status::Read, std::move(text)};
+}
+
+}  // namespace vistrel::win32
