@@ -1,0 +1,458 @@
+"""End-to-end harness: the real Windows program under Wine on a private X server.
+
+One session per test run: one X server (Xorg with the dummy driver, so the gamma ramp is real;
+Xvfb when not root) and one Wine prefix copied from a template built once per Wine version.
+Every program start gets a fresh application folder (a temporary copy of the executable, with
+config.ini and monitor.txt beside it). After each test the processes the test started are
+killed by PID and the prefix's wineserver is stopped, so the next test starts with an empty
+desktop and an empty tray.
+
+The tray: under plain Wine with no desktop environment the X11 driver shows notification icons
+in a small "Wine System Tray" window (class __winex11_standalone_tray), one child window per icon
+(__winex11_tray_icon). The inspector lists those windows with their screen rectangles, so
+click_tray_icon() raises that window (there is no window manager to do it) and clicks the middle
+of the icon's window with xdotool; Wine then hands the program the usual mouse notifications.
+Under `explorer /desktop=shell` the icons are __wine_tray_icon windows in the taskbar and the
+same helper works.
+
+Paths come from the environment (run.py sets them):
+  VISTREL_WINDOWS_BUILD  the windows preset's build tree (default build/windows)
+  VISTREL_E2E_ARTIFACTS  screenshots and window dumps per test (default build/e2e-artifacts)
+  VISTREL_E2E_WORK       Wine prefixes (default build/e2e-wine)
+"""
+
+import atexit
+import json
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+import unittest
+from pathlib import Path
+
+import inifile
+import screen
+import wineprefix
+import xgamma
+from xserver import XServer
+
+REPO = Path(__file__).resolve().parents[2]
+PROGRAM_NAME = "vistrel.exe"
+TWIPS_PER_PIXEL = 15
+TRAY_ICON_CLASSES = ("__winex11_tray_icon", "__wine_tray_icon")
+TRAY_WINDOW_TITLE = "Wine System Tray"
+
+
+def _path_from_env(name, default):
+    return Path(os.environ.get(name) or default).resolve()
+
+
+def windows_build():
+    return _path_from_env("VISTREL_WINDOWS_BUILD", REPO / "build" / "windows")
+
+
+def program_path():
+    return windows_build() / "src" / "win32" / PROGRAM_NAME
+
+
+def inspector_path():
+    return windows_build() / "tools" / "wininspect" / "wininspect.exe"
+
+
+def twips(value):
+    """Twips to pixels at 96 DPI, halves away from zero as a layout would place them."""
+    return int(value / TWIPS_PER_PIXEL + (0.5 if value >= 0 else -0.5))
+
+
+def twips_rect(left, top, width, height):
+    """A (left, top, right, bottom) pixel rectangle from a twips layout entry."""
+    return (twips(left), twips(top), twips(left) + twips(width), twips(top) + twips(height))
+
+
+def rect_tuple(rect):
+    return (rect["left"], rect["top"], rect["right"], rect["bottom"])
+
+
+def rect_size(rect):
+    left, top, right, bottom = rect_tuple(rect) if isinstance(rect, dict) else rect
+    return right - left, bottom - top
+
+
+def centre(rect):
+    left, top, right, bottom = rect_tuple(rect) if isinstance(rect, dict) else rect
+    return (left + right) // 2, (top + bottom) // 2
+
+
+def close(a, b, tolerance=1):
+    """True when two numbers or rectangles agree within tolerance pixels (rounding of twips)."""
+    a = rect_tuple(a) if isinstance(a, dict) else a
+    b = rect_tuple(b) if isinstance(b, dict) else b
+    if isinstance(a, (int, float)):
+        return abs(a - b) <= tolerance
+    return len(a) == len(b) and all(abs(x - y) <= tolerance for x, y in zip(a, b))
+
+
+def matches(window, cls=None, text=None, visible=None, parent=None, pid=None, process=None):
+    return ((cls is None or window["class"] == cls) and (text is None or window["text"] == text)
+            and (visible is None or window["visible"] == visible)
+            and (parent is None or window["parent"] == parent) and (pid is None or window["pid"] == pid)
+            and (process is None or window["process"].lower() == process.lower()))
+
+
+def find_windows(windows, **criteria):
+    return [w for w in windows if matches(w, **criteria)]
+
+
+def find_window(windows, **criteria):
+    found = find_windows(windows, **criteria)
+    return found[0] if found else None
+
+
+def descendants(windows, ancestor):
+    """Windows below ancestor (a window dict or handle), at any depth."""
+    root = ancestor["hwnd"] if isinstance(ancestor, dict) else ancestor
+    by_parent = {}
+    for w in windows:
+        by_parent.setdefault(w["parent"], []).append(w)
+    result, pending = [], [root]
+    while pending:
+        for child in by_parent.get(pending.pop(), []):
+            result.append(child)
+            pending.append(child["hwnd"])
+    return result
+
+
+class Session:
+    """The X server and Wine prefix shared by all tests of one run."""
+
+    def __init__(self, artifacts, work_dir):
+        self.artifacts = Path(artifacts)
+        self.work_dir = Path(work_dir)
+        self.xserver = None
+        self.prefix = None
+        self._processes = []
+
+    def start(self):
+        log_dir = self.artifacts / "_session"
+        log_dir.mkdir(parents=True, exist_ok=True)
+        try:
+            self.xserver = XServer(log_dir=str(log_dir)).start()
+            self.prefix = wineprefix.WinePrefix(self.work_dir, self.xserver.display).create()
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    @property
+    def display(self):
+        return self.xserver.display
+
+    @property
+    def gamma_skip_reason(self):
+        return self.xserver.gamma_skip_reason
+
+    def env(self):
+        env = self.prefix.env()
+        # Command lines and file names go through the Unix locale: make it UTF-8.
+        if "UTF-8" not in (env.get("LC_ALL") or env.get("LANG") or "").upper().replace("UTF8", "UTF-8"):
+            env["LC_ALL"] = "C.UTF-8"
+        return env
+
+    def start_wine(self, args, cwd=None, log_path=None):
+        """Starts `wine args...`; the Linux PID is the Windows process itself, so it is what we kill."""
+        log = open(log_path, "ab") if log_path else subprocess.DEVNULL
+        try:
+            process = subprocess.Popen(["wine"] + [str(a) for a in args], cwd=cwd, env=self.env(),
+                                       stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
+                                       start_new_session=True)
+        finally:
+            if log_path:
+                log.close()
+        self._processes.append(process)
+        return process
+
+    def end_processes(self):
+        """Kills what this session started (by PID), then everything left in its own prefix."""
+        for process in self._processes:
+            if process.poll() is None:
+                try:
+                    os.kill(process.pid, signal.SIGKILL)
+                except ProcessLookupError:
+                    pass
+                try:
+                    process.wait(20)
+                except subprocess.TimeoutExpired:
+                    pass
+        self._processes = []
+        if self.prefix:
+            self.prefix.kill_session()
+
+    def inspect(self, *args, timeout=60):
+        """The inspector's listing as dicts (see tools/wininspect)."""
+        tool = inspector_path()
+        if not tool.exists():
+            raise RuntimeError("the window inspector is not built: %s" % tool)
+        result = subprocess.run(["wine", str(tool)] + list(args), env=self.env(), stdin=subprocess.DEVNULL,
+                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=timeout)
+        windows = []
+        for line in result.stdout.decode("utf-8", errors="replace").splitlines():
+            line = line.strip()
+            if line.startswith("{"):
+                try:
+                    windows.append(json.loads(line))
+                except ValueError:
+                    pass  # a line cut short by a dying process tells us nothing
+        return windows
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env(), check=True,
+                       stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=60)
+
+    def close(self):
+        try:
+            self.end_processes()
+        finally:
+            if self.prefix:
+                self.prefix.remove()
+                self.prefix = None
+            if self.xserver:
+                self.xserver.stop()
+                self.xserver = None
+
+
+_session = None
+
+
+def _exit_on_signal(signum, _frame):
+    raise SystemExit(128 + signum)
+
+
+def get_session():
+    """The run's session, started on first use and closed when the interpreter exits."""
+    global _session
+    if _session is None:
+        artifacts = _path_from_env("VISTREL_E2E_ARTIFACTS", REPO / "build" / "e2e-artifacts")
+        work = _path_from_env("VISTREL_E2E_WORK", REPO / "build" / "e2e-wine")
+        _session = Session(artifacts, work).start()
+        atexit.register(close_session)
+        # A terminated run still stops its X server and wineserver.
+        if signal.getsignal(signal.SIGTERM) == signal.SIG_DFL:
+            signal.signal(signal.SIGTERM, _exit_on_signal)
+    return _session
+
+
+def close_session():
+    global _session
+    if _session is not None:
+        session, _session = _session, None
+        session.close()
+
+
+class Program:
+    """One started copy of the program in its own application folder."""
+
+    def __init__(self, app_dir, process):
+        self.app_dir = Path(app_dir)
+        self.process = process
+
+    @property
+    def config_path(self):
+        return self.app_dir / "config.ini"
+
+    def config(self):
+        """config.ini as bytes, or None when the program has not written one."""
+        try:
+            return self.config_path.read_bytes()
+        except FileNotFoundError:
+            return None
+
+    def config_entries(self):
+        data = self.config()
+        return inifile.entries(data) if data is not None else []
+
+    def running(self):
+        return self.process.poll() is None
+
+    def wait_exit(self, timeout=20):
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
+
+class E2ETestCase(unittest.TestCase):
+    """Base class: starts programs, looks at windows, acts with the mouse, keeps artifacts."""
+
+    maxDiff = None
+    POLL_INTERVAL = 0.25
+    TIMEOUT = 30
+
+    def setUp(self):
+        self.session = get_session()
+        name = self.id().split(".", 1)[-1] if "." in self.id() else self.id()
+        self.artifacts = self.session.artifacts / name
+        shutil.rmtree(self.artifacts, ignore_errors=True)
+        self.artifacts.mkdir(parents=True)
+        self._app_dirs = []
+        self._snapshots = 0
+        # Cleanups run after tearDown, so the final screenshot still shows the program.
+        self.addCleanup(self._clean_up)
+        if self.session.gamma_skip_reason is None:
+            self.set_gamma(*([xgamma.identity_ramp()] * 3))
+
+    def tearDown(self):
+        self.save_state("final")
+
+    def _clean_up(self):
+        try:
+            self.session.end_processes()
+        finally:
+            for app_dir in self._app_dirs:
+                kept = self.artifacts / ("app-" + app_dir.name)
+                kept.mkdir(exist_ok=True)
+                for name in ("config.ini", "monitor.txt", "wine.log"):
+                    if (app_dir / name).exists():
+                        shutil.copy2(app_dir / name, kept / name)
+                shutil.rmtree(app_dir, ignore_errors=True)
+
+    # --- starting things ---------------------------------------------------------------------
+
+    def require_program(self):
+        if not program_path().exists():
+            self.skipTest("the program is not built yet: %s (cmake --preset windows && "
+                          "cmake --build --preset windows)" % program_path())
+
+    def start_wine(self, *args, cwd=None):
+        return self.session.start_wine(args, cwd=cwd, log_path=self.artifacts / "wine.log")
+
+    def make_app_dir(self, config=None, monitor=None):
+        """A fresh application folder with a copy of the program and the given files (bytes or str)."""
+        app_dir = Path(tempfile.mkdtemp(prefix="vistrel-app-"))
+        self._app_dirs.append(app_dir)
+        shutil.copy2(program_path(), app_dir / PROGRAM_NAME)
+        for name, content in (("config.ini", config), ("monitor.txt", monitor)):
+            if content is not None:
+                (app_dir / name).write_bytes(content.encode(inifile.ENCODING) if isinstance(content, str)
+                                             else content)
+        return app_dir
+
+    def start_program(self, config=None, monitor=None, app_dir=None):
+        """Starts the program; config and monitor are the files to put beside it (None: no file)."""
+        self.require_program()
+        app_dir = Path(app_dir) if app_dir else self.make_app_dir(config, monitor)
+        process = self.session.start_wine([app_dir / PROGRAM_NAME], cwd=app_dir, log_path=app_dir / "wine.log")
+        return Program(app_dir, process)
+
+    # --- looking -----------------------------------------------------------------------------
+
+    def all_windows(self):
+        return self.session.inspect()
+
+    def windows(self, process=PROGRAM_NAME):
+        return self.session.inspect("--process", process)
+
+    def tray_icons(self):
+        return [w for w in self.session.inspect("--tray") if w["class"] in TRAY_ICON_CLASSES and w["visible"]]
+
+    def wait_for(self, predicate, timeout=None, message="condition", interval=None):
+        """Polls predicate until it returns something truthy and returns that; fails on timeout."""
+        deadline = time.monotonic() + (timeout or self.TIMEOUT)
+        while True:
+            value = predicate()
+            if value:
+                return value
+            if time.monotonic() >= deadline:
+                self.save_state("timeout")
+                self.fail("timed out waiting for %s" % message)
+            time.sleep(interval or self.POLL_INTERVAL)
+
+    def wait_window(self, timeout=None, process=PROGRAM_NAME, **criteria):
+        described = ", ".join("%s=%r" % item for item in sorted(criteria.items()))
+        return self.wait_for(lambda: find_window(self.windows(process), **criteria), timeout,
+                             "a window with %s" % described)
+
+    def wait_no_window(self, timeout=None, process=PROGRAM_NAME, **criteria):
+        described = ", ".join("%s=%r" % item for item in sorted(criteria.items()))
+        self.wait_for(lambda: not find_windows(self.windows(process), **criteria), timeout,
+                      "no window with %s" % described)
+
+    # --- acting ------------------------------------------------------------------------------
+
+    def move(self, x, y):
+        self.session.xdotool("mousemove", int(x), int(y))
+
+    def click(self, x, y, button=1, settle=0.15):
+        """Moves there, lets the program see the hover, then presses and releases."""
+        self.session.xdotool("mousemove", int(x), int(y), "sleep", settle, "click", button)
+
+    def press(self, x, y, button=1):
+        self.session.xdotool("mousemove", int(x), int(y), "sleep", 0.15, "mousedown", button)
+
+    def release(self, button=1):
+        self.session.xdotool("mouseup", button)
+
+    def key(self, *keys):
+        self.session.xdotool("key", *keys)
+
+    def type_text(self, text):
+        self.session.xdotool("type", "--delay", 30, text)
+
+    def park_mouse(self):
+        """Moves the pointer to the bottom-right corner, away from anything that reacts to hover."""
+        self.move(1279, 799)
+
+    def click_tray_icon(self, button=1, index=0):
+        icons = self.wait_for(self.tray_icons, message="a tray icon")
+        try:
+            # No window manager stacks windows here: bring the tray above the program's windows.
+            self.session.xdotool("search", "--name", TRAY_WINDOW_TITLE, "windowraise")
+        except subprocess.CalledProcessError:
+            pass  # a taskbar tray has no such window
+        x, y = centre(icons[index]["rect"])
+        self.click(x, y, button)
+
+    # --- the display -------------------------------------------------------------------------
+
+    def grab(self):
+        return screen.grab(self.session.display)
+
+    def screenshot(self, name):
+        path = self.artifacts / (name + ".png")
+        screen.save(self.session.display, str(path))
+        return path
+
+    def dump(self, name):
+        path = self.artifacts / (name + ".jsonl")
+        try:
+            windows = self.all_windows()
+        except Exception as error:  # a dump must never hide the real failure
+            path.write_text("inspector failed: %s\n" % error)
+            return path
+        path.write_text("".join(json.dumps(w, ensure_ascii=False) + "\n" for w in windows))
+        return path
+
+    def save_state(self, name=None):
+        """A screenshot and a window dump, numbered in the order they were taken."""
+        self._snapshots += 1
+        label = "%02d-%s" % (self._snapshots, name or "state")
+        try:
+            self.screenshot(label)
+        except Exception:
+            pass
+        self.dump(label)
+
+    def require_gamma(self):
+        if self.session.gamma_skip_reason:
+            self.skipTest(self.session.gamma_skip_reason)
+
+    def gamma(self):
+        self.require_gamma()
+        with xgamma.XGamma(self.session.display) as g:
+            return g.get()
+
+    def set_gamma(self, red, green, blue):
+        self.require_gamma()
+        with xgamma.XGamma(self.session.display) as g:
+            g.set(red, green, blue)
