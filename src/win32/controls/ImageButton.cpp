@@ -1,0 +1,138 @@
+#include "controls/ImageButton.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <utility>
+
+namespace vistrel::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"VistrelImageButton";
+
+}  // namespace
+
+ImageButton::ImageButton(HWND parent, RECT boundsPx, int bitmapId, std::wstring tooltip, int controlId)
+    : m_tooltipText(std::move(tooltip))
+{
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &Window::staticProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_HAND);
+    wc.lpszClassName = kClassName;
+    registerClass(wc);
+
+    create(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, boundsPx.left, boundsPx.top,
+           boundsPx.right - boundsPx.left, boundsPx.bottom - boundsPx.top, parent,
+           reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)));
+    setBitmap(bitmapId);
+    if (!m_tooltipText.empty()) createTooltip();
+}
+
+ImageButton::~ImageButton()
+{
+    if (hwnd()) DestroyWindow(hwnd());
+    destroyTooltip();
+}
+
+void ImageButton::setBitmap(int bitmapId)
+{
+    m_bitmapId = bitmapId;
+    m_bitmap = loadBitmapResource(bitmapId);
+    m_shape = BitmapMask(m_bitmap.get(), kTransparent);
+    if (!hwnd()) return;
+    // Without a picture the whole rectangle stays a button, so it can still be found and clicked.
+    UniqueRegion region = m_shape.copy();
+    if (SetWindowRgn(hwnd(), region.get(), TRUE)) region.release();
+    InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void ImageButton::show(bool visible)
+{
+    if (hwnd()) ShowWindow(hwnd(), visible ? SW_SHOW : SW_HIDE);
+}
+
+bool ImageButton::visible() const { return hwnd() && IsWindowVisible(hwnd()); }
+
+void ImageButton::setTooltipFont(HFONT font)
+{
+    if (m_tooltip) SendMessageW(m_tooltip.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+LRESULT ImageButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        if (HDC dc = BeginPaint(hwnd(), &ps)) {
+            const SIZE size = bitmapSize(m_bitmap.get());
+            UniqueMemoryDc memory(m_bitmap ? CreateCompatibleDC(dc) : nullptr);
+            if (memory) {
+                SelectObjectScope select(memory.get(), m_bitmap.get());
+                BitBlt(dc, 0, 0, size.cx, size.cy, memory.get(), 0, 0, SRCCOPY);
+            }
+            EndPaint(hwnd(), &ps);
+        }
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_LBUTTONDOWN:
+        m_pressed = true;
+        SetCapture(hwnd());
+        return 0;
+    case WM_LBUTTONUP: {
+        const bool wasPressed = std::exchange(m_pressed, false);
+        if (GetCapture() == hwnd()) ReleaseCapture();
+        if (wasPressed && hits(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}) && onClick) {
+            const auto handler = onClick;  // the handler may replace onClick or hide this button
+            handler();
+        }
+        return 0;
+    }
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != hwnd()) m_pressed = false;
+        return 0;
+    case WM_DESTROY:
+        destroyTooltip();
+        return 0;
+    default:
+        break;
+    }
+    return defaultProc(message, wParam, lParam);
+}
+
+void ImageButton::createTooltip()
+{
+    INITCOMMONCONTROLSEX init{sizeof init, ICC_TAB_CLASSES};
+    InitCommonControlsEx(&init);
+    m_tooltip.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
+                                    GetModuleHandleW(nullptr), nullptr));
+    if (!m_tooltip) return;
+    TTTOOLINFOW tool{};
+    // The version-2 size is understood by every common-controls version, with or without a manifest.
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = GetParent(hwnd());
+    tool.uId = reinterpret_cast<UINT_PTR>(hwnd());
+    tool.lpszText = m_tooltipText.data();
+    SendMessageW(m_tooltip.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void ImageButton::destroyTooltip()
+{
+    // The tooltip belongs to the top-level window, which may already have destroyed it.
+    if (m_tooltip && !IsWindow(m_tooltip.get())) m_tooltip.release();
+    m_tooltip.reset();
+}
+
+bool ImageButton::hits(POINT client) const
+{
+    RECT bounds{};
+    if (!GetClientRect(hwnd(), &bounds) || !PtInRect(&bounds, client)) return false;
+    return m_shape.empty() || m_shape.contains(client.x, client.y);
+}
+
+}  // namespace vistrel::win32

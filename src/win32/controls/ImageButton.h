@@ -1,0 +1,51 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "base/UniqueHandle.h"
+#include "base/Window.h"
+#include "controls/BitmapMask.h"
+
+namespace vistrel::win32 {
+
+// A picture that acts as a button: one bitmap resource drawn unscaled at the top-left corner, a
+// hand cursor, an optional tooltip, and onClick after a left press and release both inside it.
+// Pure magenta pixels (and everything beyond the bitmap) are not part of the button: the parent
+// shows through them and they take no clicks.
+class ImageButton final : public Window {
+public:
+    static constexpr COLORREF kTransparent = RGB(255, 0, 255);
+
+    // boundsPx: in the parent's client pixels. An empty tooltip means none.
+    ImageButton(HWND parent, RECT boundsPx, int bitmapId, std::wstring tooltip, int controlId);
+    ~ImageButton() override;
+
+    std::function<void()> onClick;
+
+    int bitmapId() const { return m_bitmapId; }
+    void setBitmap(int bitmapId);
+    void show(bool visible);
+    bool visible() const;
+    // The tooltip's font, owned by the caller and kept alive as long as this button. The system's
+    // tooltip font may lack Chinese glyphs where the system does no font linking.
+    void setTooltipFont(HFONT font);
+
+protected:
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void createTooltip();
+    void destroyTooltip();
+    bool hits(POINT client) const;
+
+    int m_bitmapId = 0;
+    UniqueBitmap m_bitmap;
+    BitmapMask m_shape;
+    std::wstring m_tooltipText;
+    UniqueWindow m_tooltip;
+    bool m_pressed = false;
+};
+
+}  // namespace vistrel::win32

@@ -1,0 +1,179 @@
+#include "controls/SafeSwitchControl.h"
+
+#include "res/resource.h"
+
+namespace vistrel::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"VistrelSafeSwitch";
+constexpr UINT_PTR kPollTimer = 1;
+constexpr COLORREF kMaskTransparent = RGB(255, 0, 0);
+constexpr int kStripIds[] = {IDB_SWITCH_STRIP0, IDB_SWITCH_STRIP1, IDB_SWITCH_STRIP2};
+constexpr int kMaskIds[] = {IDB_SWITCH_MASK0, IDB_SWITCH_MASK1, IDB_SWITCH_MASK2,
+                            IDB_SWITCH_MASK3, IDB_SWITCH_MASK4, IDB_SWITCH_MASK5};
+
+}  // namespace
+
+SafeSwitchControl::SafeSwitchControl(HWND parent, int xPx, int yPx, int controlId)
+{
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &Window::staticProc;  // no CS_DBLCLKS: a quick second click is a second toggle
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kClassName;
+    registerClass(wc);
+
+    m_model.onPaint = [this] { showModelState(); };
+    m_model.onResize = [this] { fitToSkin(); };
+
+    const SafeSwitchSkin skin = m_model.geometry();
+    create(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, xPx, yPx, skin.cellWidth,
+           skin.cellHeight, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)));
+    showModelState();
+    setPolling(true);
+}
+
+SafeSwitchControl::~SafeSwitchControl()
+{
+    // Destroyed here, while the members its messages use still exist.
+    if (hwnd()) DestroyWindow(hwnd());
+}
+
+void SafeSwitchControl::setPolling(bool on)
+{
+    if (!hwnd()) return;
+    if (!on) {
+        if (m_polling) KillTimer(hwnd(), kPollTimer);
+        m_polling = false;
+        return;
+    }
+    if (!m_polling) m_polling = SetTimer(hwnd(), kPollTimer, kPollMilliseconds, nullptr) != 0;
+    pollCursor();
+}
+
+LRESULT SafeSwitchControl::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        if (HDC dc = BeginPaint(hwnd(), &ps)) {
+            paint(dc);
+            EndPaint(hwnd(), &ps);
+        }
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1;  // the cell covers every pixel the region lets through
+    case WM_TIMER:
+        if (wParam == kPollTimer) {
+            pollCursor();
+            return 0;
+        }
+        break;
+    case WM_WINDOWPOSCHANGING: {
+        // Whoever resizes the switch, it stays exactly one cell large.
+        auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+        if (!(pos->flags & SWP_NOSIZE)) {
+            const SafeSwitchSkin skin = m_model.geometry();
+            pos->cx = skin.cellWidth;
+            pos->cy = skin.cellHeight;
+        }
+        break;
+    }
+    case WM_LBUTTONDOWN:
+        // Captured so the release reaches the switch wherever it happens.
+        SetCapture(hwnd());
+        m_model.mouseDown(SafeSwitch::MouseButton::Left);
+        return 0;
+    case WM_LBUTTONUP:
+        if (GetCapture() == hwnd()) ReleaseCapture();
+        m_model.mouseUp(SafeSwitch::MouseButton::Left);
+        return 0;
+    case WM_RBUTTONDOWN:
+        m_model.mouseDown(SafeSwitch::MouseButton::Right);
+        return 0;
+    case WM_RBUTTONUP:
+        m_model.mouseUp(SafeSwitch::MouseButton::Right);
+        return 0;
+    case WM_MBUTTONDOWN:
+        m_model.mouseDown(SafeSwitch::MouseButton::Middle);
+        return 0;
+    case WM_MBUTTONUP:
+        m_model.mouseUp(SafeSwitch::MouseButton::Middle);
+        return 0;
+    case WM_DESTROY:
+        if (m_polling) KillTimer(hwnd(), kPollTimer);
+        m_polling = false;
+        return 0;
+    default:
+        break;
+    }
+    return defaultProc(message, wParam, lParam);
+}
+
+void SafeSwitchControl::paint(HDC dc)
+{
+    const SafeSwitchSkin skin = m_model.geometry();
+    HBITMAP source = strip(skin.strip);
+    if (!source) return;
+    UniqueMemoryDc memory(CreateCompatibleDC(dc));
+    if (!memory) return;
+    SelectObjectScope select(memory.get(), source);
+    BitBlt(dc, 0, 0, skin.cellWidth, skin.cellHeight, memory.get(), 0, skin.cellTop(m_model.cell()), SRCCOPY);
+}
+
+void SafeSwitchControl::showModelState()
+{
+    if (!hwnd()) return;
+    applyShape();
+    // Painted before the model raises Click, so a host that opens a modal box there already shows
+    // the new position.
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    UpdateWindow(hwnd());
+}
+
+void SafeSwitchControl::fitToSkin()
+{
+    if (!hwnd()) return;
+    const SafeSwitchSkin skin = m_model.geometry();
+    SetWindowPos(hwnd(), nullptr, 0, 0, skin.cellWidth, skin.cellHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SafeSwitchControl::applyShape()
+{
+    const int index = m_model.mask();
+    if (index == m_shapeMask) return;
+    m_shapeMask = index;
+    UniqueRegion region = mask(index).copy();
+    // A missing mask leaves the switch rectangular rather than invisible.
+    if (SetWindowRgn(hwnd(), region.get(), TRUE)) region.release();
+}
+
+void SafeSwitchControl::pollCursor()
+{
+    POINT cursor{};
+    if (!GetCursorPos(&cursor) || !ScreenToClient(hwnd(), &cursor)) return;
+    m_model.poll(cursor.x, cursor.y);
+}
+
+HBITMAP SafeSwitchControl::strip(int index)
+{
+    auto& bitmap = m_strips[static_cast<size_t>(index)];
+    if (!bitmap) bitmap = loadBitmapResource(kStripIds[index]);
+    return bitmap.get();
+}
+
+const BitmapMask& SafeSwitchControl::mask(int index)
+{
+    const auto slot = static_cast<size_t>(index);
+    if (!m_maskLoaded[slot]) {
+        m_maskLoaded[slot] = true;
+        const UniqueBitmap bitmap = loadBitmapResource(kMaskIds[index]);
+        m_masks[slot] = BitmapMask(bitmap.get(), kMaskTransparent);
+    }
+    return m_masks[slot];
+}
+
+}  // namespace vistrel::win32

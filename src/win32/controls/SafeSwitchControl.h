@@ -1,0 +1,58 @@
+#pragma once
+#include <windows.h>
+
+#include <array>
+
+#include "base/UniqueHandle.h"
+#include "base/Window.h"
+#include "controls/BitmapMask.h"
+#include "controls/SafeSwitch.h"
+
+namespace vistrel::win32 {
+
+// The toggle switch as a child window: paints the model's cell of the skin strip unscaled, takes
+// its outline from the red-keyed mask as a window region, keeps itself at the skin's size, and
+// feeds the model with left-button presses and a 50 ms cursor poll.
+//
+// The host wires model().onClick / onMouseIn / onMouseOut; onPaint and onResize belong to this
+// control. The switch is created at skin 0 and polls from the start; a host whose window is hidden
+// pauses polling with setPolling(false) so the switch wakes nothing up meanwhile.
+class SafeSwitchControl final : public Window {
+public:
+    static constexpr UINT kPollMilliseconds = 50;
+
+    // (xPx, yPx): top-left corner in the parent's client pixels.
+    SafeSwitchControl(HWND parent, int xPx, int yPx, int controlId);
+    ~SafeSwitchControl() override;
+
+    SafeSwitch& model() { return m_model; }
+    const SafeSwitch& model() const { return m_model; }
+
+    // Starting again polls at once, so a cursor already over the switch shows without delay.
+    void setPolling(bool on);
+    bool polling() const { return m_polling; }
+
+protected:
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    static constexpr int kStripCount = 3;
+    static constexpr int kMaskCount = 6;
+
+    void paint(HDC dc);
+    void showModelState();
+    void fitToSkin();
+    void applyShape();
+    void pollCursor();
+    HBITMAP strip(int index);
+    const BitmapMask& mask(int index);
+
+    SafeSwitch m_model;
+    std::array<UniqueBitmap, kStripCount> m_strips;  // loaded on first use
+    std::array<BitmapMask, kMaskCount> m_masks;      // built on first use
+    std::array<bool, kMaskCount> m_maskLoaded{};
+    int m_shapeMask = -1;  // the mask the window region was last built from
+    bool m_polling = false;
+};
+
+}  // namespace vistrel::win32

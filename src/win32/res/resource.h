@@ -1,0 +1,32 @@
+#pragma once
+// Resource identifiers, shared by vistrel.rc and the code. Plain #defines only: the resource
+// compiler reads this file too.
+
+#define IDI_APP 1
+
+// Toggle switch: one strip of eight cells per skin, and the on/off shape masks of each skin
+// (mask 2n is skin n's on shape, 2n + 1 its off shape).
+#define IDB_SWITCH_STRIP0 101
+#define IDB_SWITCH_STRIP1 102
+#define IDB_SWITCH_STRIP2 103
+#define IDB_SWITCH_MASK0 111
+#define IDB_SWITCH_MASK1 112
+#define IDB_SWITCH_MASK2 113
+#define IDB_SWITCH_MASK3 114
+#define IDB_SWITCH_MASK4 115
+#define IDB_SWITCH_MASK5 116
+
+// Title strip buttons, drawn on white.
+#define IDB_ABOUT 121
+#define IDB_MINIMISE 122
+#define IDB_EXIT 123
+
+// Main page and settings panels, drawn on the window background.
+#define IDB_TILE_COLOUR 131
+#define IDB_TILE_REST 132
+#define IDB_SETTINGS 141
+#define IDB_OK 142
+#define IDB_BACK 143
+
+// Countdown screen, drawn on black; pure magenta around the disc is not part of the button.
+#define IDB_CLOSE_ROUND 151
