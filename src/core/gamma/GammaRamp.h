@@ -25,6 +25,14 @@ struct GammaRamp {
         return ramp;
     }
 
+    // What a display reports when it has no readable ramp; written back, it blacks out the screen.
+    bool isAllZero() const
+    {
+        for (std::uint16_t v : values)
+            if (v != 0) return false;
+        return true;
+    }
+
     friend bool operator==(const GammaRamp&, const GammaRamp&) = default;
 };
 

@@ -1,0 +1,224 @@
+#include "gamma/ColourAdjustment.h"
+
+#include <utility>
+
+#include "app/Ini.h"
+#include "app/SettingsKeys.h"
+#include "gamma/GammaBackupFile.h"
+#include "gamma/GammaMath.h"
+#include "gamma/SliderSetting.h"
+
+namespace vistrel {
+namespace {
+
+constexpr std::string_view kTipsTitle = "tips";
+constexpr std::string_view kNoticeTitle = "提示";
+constexpr std::string_view kNoBackupText = "没有发现备份的数据";
+constexpr std::string_view kBackupUnusableText = "备份的数据无法使用";
+constexpr std::string_view kDoneText = "完成";
+
+constexpr std::array<std::string_view, 5> kSliderKeys = {settings::kBrightness, settings::kContrast,
+                                                          settings::kRedGain, settings::kGreenGain,
+                                                          settings::kBlueGain};
+
+void setUp(Slider& slider, int min, int max, int value)
+{
+    slider.setMin(min);
+    slider.setMax(max);
+    slider.setValue(value);
+}
+
+}  // namespace
+
+ColourAdjustment::ColourAdjustment(Profile& profile, GammaDevice& device, DesktopServices& desktop, Hooks hooks)
+    : m_profile(profile), m_device(device), m_desktop(desktop), m_hooks(std::move(hooks))
+{
+    // Ranges and neutral values from the start, so that values read before load (an early exit)
+    // are ones the next start can use.
+    setUp(m_slider1, kMinGain, kMaxGain, kNeutralGain);
+    setUp(m_slider2, kMinContrast, kMaxContrast, kNeutralContrast);
+    for (Slider& slider : m_slider3) setUp(slider, kMinGain, kMaxGain, kNeutralGain);
+
+    m_slider1.addChangeListener([this](int value) { slider1Changed(value); });
+    m_slider2.addChangeListener([this](int value) { slider2Changed(value); });
+    for (Slider& slider : m_slider3) slider.addChangeListener([this](int) { slider3Changed(); });
+}
+
+void ColourAdjustment::colorload()
+{
+    // An unreadable ramp, or one that reads back all zero, would turn every adjustment and every
+    // restore into a black screen; the ramp that leaves colours as they are is the safe stand-in.
+    const std::optional<GammaRamp> captured = m_device.capture();
+    m_saved = captured && !captured->isAllZero() ? *captured : GammaRamp::identity();
+
+    setUp(m_slider1, kMinGain, kMaxGain, kNeutralGain);
+    setUp(m_slider2, kMinContrast, kMaxContrast, kNeutralContrast);
+    for (Slider& slider : m_slider3) setUp(slider, kMinGain, kMaxGain, kNeutralGain);
+    m_colo1Text = std::to_string(m_slider1.value());
+    m_colo3Text = std::to_string(m_slider2.value());
+    m_loaded = true;
+    notifyChanged();
+}
+
+void ColourAdjustment::safeSwitch1Click(bool on)
+{
+    // The switch gets its initial off position while the window is being built; that is not the
+    // user turning the feature off.
+    if (!m_loaded) return;
+
+    if (on) {
+        m_settingsIconVisible = true;
+        m_captionGreen = true;
+        notifyChanged();
+        restore(Closing::Restore);
+        // Each value is read just before its assignment; an assignment that changes a slider runs
+        // its handler, so the last differing value decides what the display shows.
+        m_slider1.setValue(storedValue(settings::kBrightness, kMinGain, kMaxGain, kNeutralGain));
+        m_slider2.setValue(storedValue(settings::kContrast, kMinContrast, kMaxContrast, kNeutralContrast));
+        m_slider3[0].setValue(storedValue(settings::kRedGain, kMinGain, kMaxGain, kNeutralGain));
+        m_slider3[1].setValue(storedValue(settings::kGreenGain, kMinGain, kMaxGain, kNeutralGain));
+        m_slider3[2].setValue(storedValue(settings::kBlueGain, kMinGain, kMaxGain, kNeutralGain));
+        m_eyerun = std::string("1");
+    } else {
+        m_settingsIconVisible = false;
+        notifyChanged();
+        if (m_hooks.hideSettingsOverlay) m_hooks.hideSettingsOverlay();
+        m_eyerun = std::string("0");
+        restore(Closing::Restore);
+        m_captionGreen = false;
+        notifyChanged();
+    }
+}
+
+void ColourAdjustment::command3Click()
+{
+    if (m_loaded) restore(Closing::Restore);
+}
+
+void ColourAdjustment::resetClick()
+{
+    if (m_loaded) restore(Closing::Reset);
+}
+
+void ColourAdjustment::okClick()
+{
+    if (m_hooks.hideSettingsOverlay) m_hooks.hideSettingsOverlay();
+    const std::array<std::string, 5> values = exitValues();
+    for (std::size_t i = 0; i < kSliderKeys.size(); ++i)
+        writeini(m_profile, settings::kColour, kSliderKeys[i], values[i]);
+}
+
+void ColourAdjustment::reapplyLastRamp()
+{
+    if (m_lastWritten) static_cast<void>(m_device.apply(*m_lastWritten));
+}
+
+std::array<std::string, 5> ColourAdjustment::exitValues() const
+{
+    return {std::to_string(m_slider1.value()), std::to_string(m_slider2.value()),
+            std::to_string(m_slider3[0].value()), std::to_string(m_slider3[1].value()),
+            std::to_string(m_slider3[2].value())};
+}
+
+void ColourAdjustment::slider1Changed(int value)
+{
+    m_colo1Text = std::to_string(value);
+    brightset(value);
+    notifyChanged();
+}
+
+void ColourAdjustment::slider2Changed(int value)
+{
+    m_colo3Text = std::to_string(value);
+    if (m_loaded) {
+        m_output = contrastRamp(m_saved, value);
+        writeRamp(m_output);
+    }
+    notifyChanged();
+}
+
+void ColourAdjustment::slider3Changed()
+{
+    // Whichever gain moved, all three channels are recomputed from their own sliders.
+    if (m_loaded) {
+        for (std::size_t c = 0; c < kGainSliders; ++c) channelset(m_slider3[c].value(), c);
+        writeRamp(m_output);
+    }
+    notifyChanged();
+}
+
+void ColourAdjustment::brightset(int value)
+{
+    // Before colorload the saved ramp is not the display's yet; writing from it would black out
+    // the screen.
+    if (!m_loaded) return;
+    m_output = brightnessRamp(m_saved, value);
+    writeRamp(m_output);
+}
+
+void ColourAdjustment::channelset(int value, std::size_t channel)
+{
+    gainChannel(m_output, m_saved, channel, value);
+}
+
+void ColourAdjustment::writeRamp(const GammaRamp& ramp)
+{
+    // Remembered even when the display refuses it: it is what the user asked for, and what
+    // reapplyLastRamp should try again.
+    m_lastWritten = ramp;
+    static_cast<void>(m_device.apply(ramp));
+}
+
+void ColourAdjustment::restore(Closing closing)
+{
+    assignNeutralValues();
+    const BackupOutcome outcome = readBackup();
+    switch (outcome) {
+    case BackupOutcome::Read:
+        if (closing == Closing::Reset) m_desktop.messageBox(kDoneText, std::nullopt, MessageIcon::None);
+        break;
+    case BackupOutcome::Missing:
+        if (closing == Closing::Reset)
+            m_desktop.messageBox(kDoneText, kNoticeTitle, MessageIcon::Warning);
+        else
+            m_desktop.messageBox(kNoBackupText, kTipsTitle, MessageIcon::Warning);
+        break;
+    case BackupOutcome::Unusable:
+        m_desktop.messageBox(kBackupUnusableText, kTipsTitle, MessageIcon::Warning);
+        break;
+    }
+    // Written whether or not the file was read: with neutral sliders the display shows the saved
+    // ramp, captured at load or read from the file.
+    writeRamp(m_saved);
+}
+
+void ColourAdjustment::assignNeutralValues()
+{
+    m_slider1.setValue(kNeutralGain);
+    m_slider2.setValue(kNeutralContrast);
+    for (Slider& slider : m_slider3) slider.setValue(kNeutralGain);
+}
+
+ColourAdjustment::BackupOutcome ColourAdjustment::readBackup()
+{
+    const DesktopServices::TextFile file = m_desktop.readFileBesideProgram(GammaBackupFile::kFileName);
+    if (file.status == DesktopServices::TextFile::Status::Missing) return BackupOutcome::Missing;
+    if (file.status != DesktopServices::TextFile::Status::Read) return BackupOutcome::Unusable;
+    const GammaBackupFile::Result parsed = GammaBackupFile::parse(file.text);
+    // An all-zero "backup" is a black screen, never a ramp anybody saved on purpose.
+    if (!parsed.ramp || parsed.ramp->isAllZero()) return BackupOutcome::Unusable;
+    m_saved = *parsed.ramp;
+    return BackupOutcome::Read;
+}
+
+int ColourAdjustment::storedValue(std::string_view key, int min, int max, int neutral) const
+{
+    return sliderValueFromSetting(readini(m_profile, settings::kColour, key), min, max, neutral);
+}
+
+void ColourAdjustment::notifyChanged() const
+{
+    if (m_hooks.changed) m_hooks.changed();
+}
+
+}  // namespace vistrel
