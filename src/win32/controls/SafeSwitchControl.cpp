@@ -15,6 +15,12 @@ constexpr int kMaskIds[] = {IDB_SWITCH_MASK0, IDB_SWITCH_MASK1, IDB_SWITCH_MASK2
 }  // namespace
 
 SafeSwitchControl::SafeSwitchControl(HWND parent, int xPx, int yPx, int controlId)
+    : SafeSwitchControl(parent, m_ownModel, xPx, yPx, controlId)
+{
+}
+
+SafeSwitchControl::SafeSwitchControl(HWND parent, SafeSwitch& model, int xPx, int yPx, int controlId)
+    : m_model(model)
 {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
@@ -38,6 +44,9 @@ SafeSwitchControl::~SafeSwitchControl()
 {
     // Destroyed here, while the members its messages use still exist.
     if (hwnd()) DestroyWindow(hwnd());
+    // A model that lives on must not call back into this control.
+    m_model.onPaint = nullptr;
+    m_model.onResize = nullptr;
 }
 
 void SafeSwitchControl::setPolling(bool on)

@@ -21,8 +21,11 @@ class SafeSwitchControl final : public Window {
 public:
     static constexpr UINT kPollMilliseconds = 50;
 
-    // (xPx, yPx): top-left corner in the parent's client pixels.
+    // (xPx, yPx): top-left corner in the parent's client pixels. The switch owns its model.
     SafeSwitchControl(HWND parent, int xPx, int yPx, int controlId);
+    // Shows and drives a model that lives elsewhere (in the host's logic) and outlives this control;
+    // the control takes over the model's onPaint and onResize until it is destroyed.
+    SafeSwitchControl(HWND parent, SafeSwitch& model, int xPx, int yPx, int controlId);
     ~SafeSwitchControl() override;
 
     SafeSwitch& model() { return m_model; }
@@ -47,7 +50,8 @@ private:
     HBITMAP strip(int index);
     const BitmapMask& mask(int index);
 
-    SafeSwitch m_model;
+    SafeSwitch m_ownModel;
+    SafeSwitch& m_model;  // m_ownModel or the host's
     std::array<UniqueBitmap, kStripCount> m_strips;  // loaded on first use
     std::array<BitmapMask, kMaskCount> m_masks;      // built on first use
     std::array<bool, kMaskCount> m_maskLoaded{};
