@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "controls/ImageButton.h"
+#include "win32/controls/HostWindow.h"
+
+namespace vistrel::win32 {
+namespace {
+
+using testing::HostWindow;
+
+TEST(ImageButton, ClicksOnlyOnAPressAndReleaseBothInside)
+{
+    HostWindow host;
+    if (!host.get()) GTEST_SKIP() << "no window can be created here";
+    ImageButton button(host.get(), RECT{5, 5, 25, 25}, 0, L"关于", 3);
+    ASSERT_TRUE(button.hwnd());
+    int clicks = 0;
+    button.onClick = [&] { ++clicks; };
+
+    SendMessageW(button.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));  // no press first
+    EXPECT_EQ(clicks, 0);
+    SendMessageW(button.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    SendMessageW(button.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    EXPECT_EQ(clicks, 1);
+    SendMessageW(button.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    SendMessageW(button.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(40, 4));  // released beyond it
+    EXPECT_EQ(clicks, 1);
+    SendMessageW(button.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
+    SendMessageW(button.hwnd(), WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
+    EXPECT_EQ(clicks, 1);
+
+    button.show(false);
+    EXPECT_FALSE(button.visible());
+}
+
+}  // namespace
+}  // namespace vistrel::win32
