@@ -74,10 +74,6 @@ def subtract(shape, cut):
     return lambda x, y: max(shape(x, y), -cut(x, y))
 
 
-def translate(shape, dx, dy):
-    return lambda x, y: shape(x - dx, y - dy)
-
-
 def mirror_x(shape, width):
     return lambda x, y: shape(width - x, y)
 

@@ -14,6 +14,9 @@ namespace vistrel::win32 {
 // its outline from the red-keyed mask as a window region, keeps itself at the skin's size, and
 // feeds the model with left-button presses and a 50 ms cursor poll.
 //
+// The strip is drawn unscaled, so the switch is the skin's cell size in pixels at any screen
+// density; only its position follows the host's layout.
+//
 // The host wires model().onClick / onMouseIn / onMouseOut; onPaint and onResize belong to this
 // control. The switch is created at skin 0 and polls from the start; a host whose window is hidden
 // pauses polling with setPolling(false) so the switch wakes nothing up meanwhile.
