@@ -121,8 +121,11 @@ void TextRenderer::draw(HDC dc, const TextStyle& style, std::wstring_view text, 
     if (text.empty()) return;
     const auto pieces = split(dc, style.font, text);
     const bool anyCjk = std::any_of(pieces.begin(), pieces.end(), [](const Piece& p) { return p.cjk; });
-    const int height = lineHeight(dc, style.font, anyCjk);
     const auto lines = layout(pieces, box.right - box.left, style.wrap);
+    // Wrapped lines step by the font's size plus a little, as the design's boxes assume; Chinese
+    // fallback faces carry much more leading than that.
+    const int emPixels = static_cast<int>(style.font.points * m_fonts.dpi() / 72.0 + 0.5);
+    const int height = lines.size() > 1 ? emPixels + emPixels / 6 : lineHeight(dc, style.font, anyCjk);
 
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);

@@ -24,6 +24,8 @@ class TextRenderer {
 public:
     explicit TextRenderer(FontCatalog& fonts) : m_fonts(fonts) {}
 
+    FontCatalog& fonts() { return m_fonts; }
+
     // Size of the text on one line (no wrapping).
     SIZE measure(HDC dc, const FontSpec& font, std::wstring_view text);
     // Draws with a transparent background, clipped to box.

@@ -1,0 +1,95 @@
+#include "app/MainForm.h"
+
+#include "app/Ini.h"
+#include "app/SettingsKeys.h"
+
+namespace vistrel {
+
+MainForm::MainForm(MainFormPorts ports, std::string aboutHost)
+    : m_profile(ports.profile),
+      m_desktop(ports.desktop),
+      m_aboutHost(std::move(aboutHost)),
+      m_rest(ports.clock, ports.desktop, {[this] { hideOverlay(); }, [this] { notifyChanged(); }}),
+      m_colour(ports.profile, ports.gamma, ports.desktop, {[this] { hideOverlay(); }, [this] { notifyChanged(); }})
+{
+    // The switches' designed positions (colour off, rest on) are set before any handler is
+    // attached, so building the window never runs a feature's on or off sequence.
+    m_colourSwitch.setValue(false);
+    m_restSwitch.setValue(true);
+    m_colourSwitch.onClick = [this](bool on) { m_colour.safeSwitch1Click(on); };
+    m_restSwitch.onClick = [this](bool on) { m_rest.switchClick(on); };
+}
+
+void MainForm::load()
+{
+    using namespace settings;
+    const std::string mei = readini(m_profile, kRest, kWorkMinutes);
+    const std::string xiuxi = readini(m_profile, kRest, kRestMinutes);
+    const std::string pdrun = readini(m_profile, kRest, kSwitch);
+    const std::string xxrun = m_rest.loadSettings(mei, xiuxi, pdrun);
+    m_restSwitch.setValue(RestReminder::switchOnAtLoad(xxrun));
+    m_rest.dsxxadd();
+
+    const std::string eyePdrun = readini(m_profile, kColour, kSwitch);
+    m_colour.colorload();
+    if (eyePdrun == "1") {
+        m_colourSwitch.setValue(true);
+        hideOverlay();
+    }
+    m_loaded = true;
+    notifyChanged();
+}
+
+void MainForm::exitSequence()
+{
+    using namespace settings;
+    writeini(m_profile, kRest, kWorkMinutes, m_rest.workMinutesText());
+    writeini(m_profile, kRest, kRestMinutes, m_rest.restMinutesText());
+    writeini(m_profile, kRest, kSwitch, m_rest.xxrun());
+    const auto values = m_colour.exitValues();
+    const std::string_view keys[] = {kBrightness, kContrast, kRedGain, kGreenGain, kBlueGain};
+    for (size_t i = 0; i < values.size(); ++i) writeini(m_profile, kColour, keys[i], values[i]);
+    writeini(m_profile, kColour, kSwitch, m_colour.eyerun());
+}
+
+void MainForm::aboutClick() { m_desktop.openUrl(aboutUrl()); }
+
+std::string MainForm::aboutUrl() const
+{
+    std::string_view host = m_aboutHost;
+    while (!host.empty() && host.back() == '/') host.remove_suffix(1);
+    return std::string(host) + "/tool/eye.html?v=1.4";
+}
+
+void MainForm::openPanel(Feature feature)
+{
+    m_panelVisible[0] = m_panelVisible[1] = false;
+    m_overlayVisible = true;
+    m_panelVisible[static_cast<int>(feature)] = true;
+    notifyChanged();
+}
+
+void MainForm::closeOverlay() { hideOverlay(); }
+
+void MainForm::restPanelOk() { m_rest.applyPanel(); }
+
+void MainForm::colourPanelOk() { m_colour.okClick(); }
+
+bool MainForm::featureOn(Feature feature) const
+{
+    return feature == Feature::Colour ? m_colour.settingsIconVisible() : m_rest.settingsIconVisible();
+}
+
+void MainForm::hideOverlay()
+{
+    if (!m_overlayVisible) return;
+    m_overlayVisible = false;
+    notifyChanged();
+}
+
+void MainForm::notifyChanged()
+{
+    if (changed) changed();
+}
+
+}  // namespace vistrel

@@ -1,0 +1,86 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include "app/Clock.h"
+#include "app/DesktopServices.h"
+#include "app/Profile.h"
+#include "controls/SafeSwitch.h"
+#include "gamma/ColourAdjustment.h"
+#include "gamma/GammaDevice.h"
+#include "reminder/RestReminder.h"
+
+namespace vistrel {
+
+struct MainFormPorts {
+    Profile& profile;
+    const Clock& clock;
+    GammaDevice& gamma;
+    DesktopServices& desktop;
+};
+
+// The main window (`Form1`) without its pixels: the run's state, the two features, the two
+// switches, the settings overlay, and the load and exit sequences. The shell draws what this
+// holds and forwards the user's events to it.
+class MainForm {
+public:
+    enum class Feature { Colour = 0, Rest = 1 };
+
+    // aboutHost is scheme and host of the about page, e.g. "https://vistrel.example.org".
+    MainForm(MainFormPorts ports, std::string aboutHost);
+    MainForm(const MainForm&) = delete;
+    MainForm& operator=(const MainForm&) = delete;
+
+    // Runs after anything the shell draws has changed.
+    std::function<void()> changed;
+
+    // The load sequence: settings read, switches set (their handlers run), first rest scheduled,
+    // display ramp captured, stored colours applied when the colour switch was on.
+    void load();
+    bool loaded() const { return m_loaded; }
+    // The settings part of the exit sequence: nine keys written in a fixed order. The shell then
+    // removes the tray icon and ends the process.
+    void exitSequence();
+
+    // `Image1`, and the tray menu's "About".
+    void aboutClick();
+    std::string aboutUrl() const;
+
+    // `edit` element clicked: the overlay opens on that feature's panel alone.
+    void openPanel(Feature feature);
+    // `Image8` / `setno`: the overlay closes; panels and typed values stay as they are.
+    void closeOverlay();
+    // `setok`: the rest panel's OK.
+    void restPanelOk();
+    // `Image7`: the colour panel's OK.
+    void colourPanelOk();
+
+    bool overlayVisible() const { return m_overlayVisible; }
+    bool panelVisible(Feature feature) const { return m_panelVisible[static_cast<int>(feature)]; }
+    bool featureOn(Feature feature) const;  // caption green and settings icon visible
+
+    SafeSwitch& colourSwitch() { return m_colourSwitch; }  // SafeSwitch1
+    SafeSwitch& restSwitch() { return m_restSwitch; }      // SafeSwitch2
+    RestReminder& rest() { return m_rest; }
+    ColourAdjustment& colour() { return m_colour; }
+    const RestReminder& rest() const { return m_rest; }
+    const ColourAdjustment& colour() const { return m_colour; }
+
+private:
+    void hideOverlay();
+    void notifyChanged();
+
+    Profile& m_profile;
+    DesktopServices& m_desktop;
+    std::string m_aboutHost;
+    bool m_loaded = false;
+    bool m_overlayVisible = false;
+    bool m_panelVisible[2] = {false, false};
+
+    RestReminder m_rest;
+    ColourAdjustment m_colour;
+    SafeSwitch m_colourSwitch;
+    SafeSwitch m_restSwitch;
+};
+
+}  // namespace vistrel

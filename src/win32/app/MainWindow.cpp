@@ -1,0 +1,328 @@
+#include "app/MainWindow.h"
+
+#include "app/MainFormLayout.h"
+#include "base/Text.h"
+#include "res/resource.h"
+
+namespace vistrel::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"Vistrel.MainWindow";
+constexpr UINT_PTR kTimer1 = 1;
+constexpr UINT kTimer1Milliseconds = 1000;
+
+enum ControlId {
+    kAboutId = 101,
+    kMinimiseId,
+    kExitId,
+    kColourSettingsId,
+    kRestSettingsId,
+    kColourSwitchId,
+    kRestSwitchId,
+    kOverlayId,
+};
+
+constexpr COLORREF kBackground = RGB(243, 248, 251);
+constexpr COLORREF kStripColour = RGB(255, 255, 255);
+constexpr COLORREF kTitleColour = RGB(128, 128, 128);
+constexpr COLORREF kFrameColour = RGB(206, 214, 222);
+constexpr COLORREF kOnColour = RGB(34, 139, 34);
+constexpr COLORREF kOffColour = RGB(0, 0, 0);
+constexpr COLORREF kDescriptionColour = RGB(64, 64, 64);
+
+const FontSpec kTitleFont{L"Consolas", 12.0, true};
+const FontSpec kCaptionFont{L"Consolas", 15.0, true};
+const FontSpec kDescriptionFont{L"Consolas", 9.0, false};
+const FontSpec kLineFont{L"Consolas", 10.5, false};
+const FontSpec kLineNumberFont{L"Consolas", 10.5, true};
+const FontSpec kNextLabelFont{L"Consolas", 10.5, true};
+const FontSpec kNextTimeFont{L"Consolas", 24.0, true};
+
+constexpr wchar_t kTitle[] = L"Vistrel V1.4";
+constexpr wchar_t kColourCaption[] = L"\u5C4F\u5E55\u4EAE\u5EA6";  // 屏幕亮度
+constexpr wchar_t kColourDescription[] =
+    L"\u4FDD\u62A4\u89C6\u529B\uFF1A\u901A\u8FC7\u8C03\u8282\u663E\u793A\u5668\u4EAE\u5EA6\uFF0C\u5BF9\u6BD4\u5EA6"
+    L"\uFF0C\u964D\u4F4E\u84DD\u5149\u4FDD\u62A4\u60A8\u7684\u773C\u775B";  // 保护视力：通过调节显示器亮度，对比度，降低蓝光保护您的眼睛
+constexpr wchar_t kRestCaption[] = L"\u4F11\u606F\u63D0\u9192";  // 休息提醒
+constexpr wchar_t kWorkLine[] = L"\u5DE5\u4F5C\u65F6\u957F:";   // 工作时长:
+constexpr wchar_t kRestLine[] = L"\u4F11\u606F\u65F6\u957F:";   // 休息时长:
+constexpr wchar_t kMinutes[] = L"\u5206\u949F";                 // 分钟
+constexpr wchar_t kNextTime[] = L"\u4E0B\u6B21\u65F6\u95F4";     // 下次时间
+constexpr wchar_t kAboutTip[] = L"\u5173\u4E8E";                 // 关于
+constexpr wchar_t kMinimiseTip[] = L"\u6700\u5C0F\u5316";        // 最小化
+constexpr wchar_t kExitTip[] = L"\u9000\u51FA";                  // 退出
+
+HBITMAP loadBitmap(int id)
+{
+    return static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+void drawBitmap(HDC dc, HBITMAP bitmap, const RECT& at)
+{
+    if (!bitmap) return;
+    UniqueMemoryDc source(CreateCompatibleDC(dc));
+    SelectObjectScope select(source.get(), bitmap);
+    BITMAP info{};
+    GetObjectW(bitmap, sizeof info, &info);
+    BitBlt(dc, at.left, at.top, info.bmWidth, info.bmHeight, source.get(), 0, 0, SRCCOPY);
+}
+
+void fill(HDC dc, const RECT& r, COLORREF colour)
+{
+    UniqueBrush brush(CreateSolidBrush(colour));
+    FillRect(dc, &r, brush.get());
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MainForm& form, FontCatalog& fonts, Shell shell)
+    : m_form(form), m_fonts(fonts), m_text(fonts), m_shell(std::move(shell)),
+      m_twipsPerPixel(twipsPerPixelForDpi(fonts.dpi()))
+{
+}
+
+MainWindow::~MainWindow()
+{
+    m_form.changed = nullptr;
+    // Children first, while the objects their messages reach still exist.
+    if (hwnd()) DestroyWindow(hwnd());
+}
+
+RECT MainWindow::pixels(const TwipsRect& r, int dx, int dy) const
+{
+    const PixelRect p = toPixels(r, m_twipsPerPixel);
+    return RECT{p.left + dx, p.top + dy, p.left + dx + p.width, p.top + dy + p.height};
+}
+
+bool MainWindow::create()
+{
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &Window::staticProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(IDI_APP));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(wc.hInstance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    wc.lpszClassName = kClassName;
+    registerClass(wc);
+
+    const int width = px(layout::kWindowWidth);
+    const int height = px(layout::kWindowHeight);
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    if (!Window::create(WS_EX_CONTROLPARENT, kClassName, L"Form1",
+                        WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU, x, y, width, height, nullptr,
+                        nullptr))
+        return false;
+
+    m_colourPicture.reset(loadBitmap(IDB_TILE_COLOUR));
+    m_restPicture.reset(loadBitmap(IDB_TILE_REST));
+    createChildren();
+    m_resumeMessage = 0;
+
+    m_form.changed = [this] { sync(); };
+    m_form.load();
+    sync();
+    // The reminder's one-second tick runs for the whole run, shown or hidden.
+    SetTimer(hwnd(), kTimer1, kTimer1Milliseconds, nullptr);
+    return true;
+}
+
+void MainWindow::createChildren()
+{
+    const PixelRect strip = toPixels(layout::kStrip, m_twipsPerPixel);
+    auto button = [&](const TwipsRect& r, int bitmap, const wchar_t* tip, int id, int dx, int dy) {
+        return std::make_unique<ImageButton>(hwnd(), pixels(r, dx, dy), bitmap, tip, id);
+    };
+    m_about = button(layout::kAboutImage, IDB_ABOUT, kAboutTip, kAboutId, strip.left, strip.top);
+    m_minimise = button(layout::kMinimiseImage, IDB_MINIMISE, kMinimiseTip, kMinimiseId, strip.left, strip.top);
+    m_exit = button(layout::kExitImage, IDB_EXIT, kExitTip, kExitId, strip.left, strip.top);
+    m_colourSettings = button(layout::kColourSettingsIcon, IDB_SETTINGS, L"", kColourSettingsId, 0, 0);
+    m_restSettings = button(layout::kRestSettingsIcon, IDB_SETTINGS, L"", kRestSettingsId, 0, 0);
+    m_colourSettings->show(false);
+    m_restSettings->show(false);
+
+    m_about->onClick = [this] { m_form.aboutClick(); };
+    m_minimise->onClick = [this] { minimise(); };
+    m_exit->onClick = [this] {
+        if (m_shell.exit) m_shell.exit();
+    };
+    m_colourSettings->onClick = [this] { m_form.openPanel(MainForm::Feature::Colour); };
+    m_restSettings->onClick = [this] { m_form.openPanel(MainForm::Feature::Rest); };
+
+    const RECT colourSwitch = pixels(layout::kColourSwitch);
+    const RECT restSwitch = pixels(layout::kRestSwitch);
+    m_colourSwitch = std::make_unique<SafeSwitchControl>(hwnd(), m_form.colourSwitch(), colourSwitch.left,
+                                                         colourSwitch.top, kColourSwitchId);
+    m_restSwitch = std::make_unique<SafeSwitchControl>(hwnd(), m_form.restSwitch(), restSwitch.left, restSwitch.top,
+                                                       kRestSwitchId);
+
+    m_overlay = std::make_unique<Panel>(kBackground, Panel::Handlers{});
+    m_overlay->create(hwnd(), pixels(layout::kOverlay), kOverlayId);
+    SetWindowPos(m_overlay->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+    m_colourPanel = std::make_unique<ColourPanelView>(m_form, m_text, m_twipsPerPixel);
+    m_colourPanel->create(m_overlay->hwnd(), pixels(layout::kColourPanel));
+    m_restPanel = std::make_unique<RestPanelView>(m_form, m_text, m_twipsPerPixel);
+    m_restPanel->create(m_overlay->hwnd(), pixels(layout::kRestPanel));
+    m_colourPanel->show(false);
+    m_restPanel->show(false);
+    m_overlay->show(false);
+}
+
+void MainWindow::sync()
+{
+    if (!hwnd()) return;
+    using Feature = MainForm::Feature;
+    m_colourSettings->show(m_form.featureOn(Feature::Colour));
+    m_restSettings->show(m_form.featureOn(Feature::Rest));
+    m_colourPanel->show(m_form.panelVisible(Feature::Colour));
+    m_restPanel->show(m_form.panelVisible(Feature::Rest));
+    m_overlay->show(m_form.overlayVisible());
+    m_colourPanel->sync();
+    m_restPanel->sync();
+    InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void MainWindow::showAndActivate()
+{
+    if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
+    ShowWindow(hwnd(), SW_SHOW);
+    // A window brought back from the tray belongs in front of whatever the user had open.
+    SetForegroundWindow(hwnd());
+}
+
+void MainWindow::minimise()
+{
+    // Without a tray icon a hidden window could never come back: use the taskbar instead.
+    if (m_shell.trayIconShown && m_shell.trayIconShown())
+        ShowWindow(hwnd(), SW_HIDE);
+    else
+        ShowWindow(hwnd(), SW_MINIMIZE);
+}
+
+void MainWindow::setPolling(bool on)
+{
+    if (m_colourSwitch) m_colourSwitch->setPolling(on);
+    if (m_restSwitch) m_restSwitch->setPolling(on);
+}
+
+void MainWindow::paint(HDC dc, const RECT& client)
+{
+    using Feature = MainForm::Feature;
+    fill(dc, client, kBackground);
+
+    const RECT strip = pixels(layout::kStrip);
+    fill(dc, strip, kStripColour);
+    m_text.draw(dc, {kTitleFont, kTitleColour, TextStyle::Align::Left, false, true},
+                kTitle, pixels(layout::kTitle, strip.left, strip.top));
+
+    const bool colourOn = m_form.featureOn(Feature::Colour);
+    const bool restOn = m_form.featureOn(Feature::Rest);
+    m_text.draw(dc, {kCaptionFont, colourOn ? kOnColour : kOffColour}, kColourCaption,
+                pixels(layout::kColourCaption));
+    m_text.draw(dc, {kDescriptionFont, kDescriptionColour, TextStyle::Align::Left, true}, kColourDescription,
+                pixels(layout::kColourDescription));
+    drawBitmap(dc, m_colourPicture.get(), pixels(layout::kColourPicture));
+
+    m_text.draw(dc, {kCaptionFont, restOn ? kOnColour : kOffColour}, kRestCaption, pixels(layout::kRestCaption));
+    const RestReminder& rest = m_form.rest();
+    const TextStyle line{kLineFont, kDescriptionColour, TextStyle::Align::Left, false, true};
+    const TextStyle number{kLineNumberFont, kOffColour, TextStyle::Align::Centre, false, true};
+    m_text.draw(dc, line, kWorkLine, pixels(layout::kWorkLabel));
+    m_text.draw(dc, number, widen(rest.workMinutesCaption()), pixels(layout::kWorkMinutes));
+    m_text.draw(dc, line, kMinutes, pixels(layout::kWorkUnit));
+    m_text.draw(dc, line, kRestLine, pixels(layout::kRestLabel));
+    m_text.draw(dc, number, widen(rest.restMinutesCaption()), pixels(layout::kRestMinutes));
+    m_text.draw(dc, line, kMinutes, pixels(layout::kRestUnit));
+
+    const RECT next = pixels(layout::kNextRestPicture);
+    drawBitmap(dc, m_restPicture.get(), next);
+    const int mid = next.top + (next.bottom - next.top) / 2;
+    m_text.draw(dc, {kNextLabelFont, RGB(96, 96, 96), TextStyle::Align::Centre},
+                kNextTime, RECT{next.left, mid - 30, next.right, mid - 8});
+    m_text.draw(dc, {kNextTimeFont, RGB(48, 48, 48), TextStyle::Align::Centre},
+                widen(rest.label5()), RECT{next.left, mid - 6, next.right, mid + 34});
+
+    // The thin frame along the window's edge (s2).
+    UniquePen pen(CreatePen(PS_SOLID, 1, kFrameColour));
+    SelectObjectScope penScope(dc, pen.get());
+    SelectObjectScope brushScope(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, client.left, client.top, client.right, client.bottom);
+}
+
+LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd(), &ps);
+        RECT client;
+        GetClientRect(hwnd(), &client);
+        UniqueMemoryDc memory(CreateCompatibleDC(dc));
+        UniqueBitmap surface(CreateCompatibleBitmap(dc, client.right, client.bottom));
+        if (memory && surface) {
+            SelectObjectScope select(memory.get(), surface.get());
+            paint(memory.get(), client);
+            BitBlt(dc, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
+        }
+        EndPaint(hwnd(), &ps);
+        return 0;
+    }
+    case WM_TIMER:
+        if (wParam == kTimer1) {
+            m_form.rest().tick();
+            return 0;
+        }
+        break;
+    case WM_LBUTTONDOWN: {
+        // The top strip is the window's caption: the platform moves the window while the
+        // button is held.
+        const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        const RECT strip = pixels(layout::kStrip);
+        if (PtInRect(&strip, at) && !IsZoomed(hwnd())) {
+            ReleaseCapture();
+            SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+        }
+        return 0;
+    }
+    case WM_SHOWWINDOW:
+        // Nobody can hover a switch on a hidden window: no polling then.
+        setPolling(wParam != FALSE);
+        break;
+    case WM_SIZE:
+        if (wParam == SIZE_MINIMIZED) setPolling(false);
+        if (wParam == SIZE_RESTORED && IsWindowVisible(hwnd())) setPolling(true);
+        break;
+    case WM_CLOSE:
+        // Alt+F4 hides the window like the minimise image; only the exit image ends the run.
+        minimise();
+        return 0;
+    case WM_DISPLAYCHANGE:
+        // A mode change resets the display's gamma ramp.
+        m_form.colour().reapplyLastRamp();
+        break;
+    case WM_POWERBROADCAST:
+        if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) {
+            m_form.rest().onResume();
+            m_form.colour().reapplyLastRamp();
+        }
+        return TRUE;
+    case WM_ENDSESSION:
+        // Logging off ends the process without the exit image: keep what the user set.
+        if (wParam) m_form.exitSequence();
+        return 0;
+    case WM_DESTROY:
+        KillTimer(hwnd(), kTimer1);
+        break;
+    default:
+        break;
+    }
+    return defaultProc(message, wParam, lParam);
+}
+
+}  // namespace vistrel::win32

@@ -1,0 +1,68 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+#include "app/MainForm.h"
+#include "app/Twips.h"
+#include "base/FontCatalog.h"
+#include "base/Panel.h"
+#include "base/TextRenderer.h"
+#include "base/Window.h"
+#include "controls/ImageButton.h"
+#include "controls/SafeSwitchControl.h"
+#include "gamma/ColourPanelView.h"
+#include "reminder/RestPanelView.h"
+
+namespace vistrel::win32 {
+
+// The borderless main window `Form1`: top strip with title and image buttons, the two feature
+// tiles, and the settings overlay with its panels. It draws what the MainForm holds.
+class MainWindow final : public Window {
+public:
+    struct Shell {
+        std::function<bool()> trayIconShown;  // whether hiding leaves a way back
+        std::function<void()> exit;           // removes the tray icon and ends the process
+    };
+
+    MainWindow(MainForm& form, FontCatalog& fonts, Shell shell);
+    ~MainWindow() override;
+
+    // Creates the window hidden and runs the form's load sequence.
+    bool create();
+    // Shows the window (from the tray or its menu) and brings it to the front.
+    void showAndActivate();
+
+private:
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void createChildren();
+    void paint(HDC dc, const RECT& client);
+    void sync();
+    void minimise();
+    void setPolling(bool on);
+    RECT pixels(const TwipsRect& r, int dx = 0, int dy = 0) const;
+    int px(int twips) const { return toPixels(twips, m_twipsPerPixel); }
+
+    MainForm& m_form;
+    FontCatalog& m_fonts;
+    TextRenderer m_text;
+    Shell m_shell;
+    int m_twipsPerPixel = 15;
+
+    UniqueBitmap m_colourPicture;  // Image3
+    UniqueBitmap m_restPicture;    // Picture1's background
+    std::unique_ptr<ImageButton> m_about;     // Image1
+    std::unique_ptr<ImageButton> m_minimise;  // Image10
+    std::unique_ptr<ImageButton> m_exit;      // Image2
+    std::unique_ptr<ImageButton> m_colourSettings;  // edit(0)
+    std::unique_ptr<ImageButton> m_restSettings;    // edit(1)
+    std::unique_ptr<SafeSwitchControl> m_colourSwitch;  // SafeSwitch1
+    std::unique_ptr<SafeSwitchControl> m_restSwitch;    // SafeSwitch2
+    std::unique_ptr<Panel> m_overlay;  // ppset
+    std::unique_ptr<ColourPanelView> m_colourPanel;  // eyeset
+    std::unique_ptr<RestPanelView> m_restPanel;      // xxset
+    UINT m_resumeMessage = 0;
+};
+
+}  // namespace vistrel::win32

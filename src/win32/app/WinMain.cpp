@@ -1,0 +1,85 @@
+// Vistrel: screen colour and rest reminder in the notification area.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/MainForm.h"
+#include "app/MainWindow.h"
+#include "app/SingleInstance.h"
+#include "app/SystemClock.h"
+#include "app/TrayHost.h"
+#include "app/Win32DesktopServices.h"
+#include "app/Win32Profile.h"
+#include "base/FontCatalog.h"
+#include "gamma/GdiGammaDevice.h"
+#include "res/resource.h"
+
+namespace {
+
+int screenDpi()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+int runMessageLoop(HWND dialogLike)
+{
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        // Tab and arrow keys move between the panels' boxes and sliders.
+        if (dialogLike && IsDialogMessageW(dialogLike, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
+{
+    using namespace vistrel;
+    using namespace vistrel::win32;
+
+    // System DLLs come from System32 only, never from the program's folder.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+
+    // A second copy ends here, before it touches the tray or the settings file.
+    SingleInstance instanceLock(L"Local\\Vistrel.SingleInstance.{6B1C0E52-8F7A-4C38-9D55-1E0F6A1B2C3D}");
+    if (!instanceLock.isFirst()) return 0;
+
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    const std::wstring folder = Win32DesktopServices::programFolder();
+    Win32Profile profile(folder + L"\\config.ini");
+    SystemClock clock;
+    GdiGammaDevice gamma;
+    Win32DesktopServices desktop(folder);
+    MainForm form({profile, clock, gamma, desktop}, VISTREL_ABOUT_HOST);
+    FontCatalog fonts(screenDpi());
+
+    UniqueIcon icon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                                  GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+    MainWindow* mainWindow = nullptr;
+    TrayHost tray(icon.get(), {[&] { if (mainWindow) mainWindow->showAndActivate(); },
+                               [&] { form.aboutClick(); },
+                               [] { PostQuitMessage(0); }});
+    MainWindow window(form, fonts, {[&] { return tray.iconShown(); }, [] { PostQuitMessage(0); }});
+    mainWindow = &window;
+
+    tray.create();
+    tray.addIcon();
+    if (!window.create()) return 1;
+    desktop.setOwner(window.hwnd());
+    ShowWindow(window.hwnd(), SW_SHOW);
+    SetForegroundWindow(window.hwnd());
+
+    const int code = runMessageLoop(window.hwnd());
+    // The exit sequence: settings, then the tray icon; the windows go with the process.
+    form.exitSequence();
+    tray.removeIcon();
+    return code;
+}

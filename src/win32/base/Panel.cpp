@@ -1,0 +1,84 @@
+#include "base/Panel.h"
+
+namespace vistrel::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"Vistrel.Panel";
+
+}  // namespace
+
+Panel::Panel(COLORREF background, Handlers handlers) : m_background(background), m_handlers(std::move(handlers)) {}
+
+bool Panel::create(HWND parent, RECT b, int controlId)
+{
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &Window::staticProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kClassName;
+    registerClass(wc);
+    return Window::create(WS_EX_CONTROLPARENT, kClassName, L"", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                          b.left, b.top, b.right - b.left, b.bottom - b.top, parent,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId))) != nullptr;
+}
+
+void Panel::move(RECT b)
+{
+    SetWindowPos(hwnd(), nullptr, b.left, b.top, b.right - b.left, b.bottom - b.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Panel::show(bool visible) { ShowWindow(hwnd(), visible ? SW_SHOWNA : SW_HIDE); }
+
+bool Panel::visible() const { return (GetWindowLongW(hwnd(), GWL_STYLE) & WS_VISIBLE) != 0; }
+
+void Panel::redraw() { InvalidateRect(hwnd(), nullptr, FALSE); }
+
+void Panel::paint()
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd(), &ps);
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    // Drawn off screen first so labels never flicker over their background.
+    UniqueMemoryDc memory(CreateCompatibleDC(dc));
+    UniqueBitmap surface(CreateCompatibleBitmap(dc, client.right, client.bottom));
+    if (memory && surface) {
+        SelectObjectScope select(memory.get(), surface.get());
+        UniqueBrush brush(CreateSolidBrush(m_background));
+        FillRect(memory.get(), &client, brush.get());
+        if (m_handlers.paint) m_handlers.paint(memory.get(), client);
+        BitBlt(dc, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
+    }
+    EndPaint(hwnd(), &ps);
+}
+
+LRESULT Panel::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        paint();
+        return 0;
+    case WM_LBUTTONUP:
+        if (m_handlers.click) {
+            m_handlers.click(POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+            return 0;
+        }
+        break;
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+        if (m_handlers.childNotification) return m_handlers.childNotification(message, wParam, lParam);
+        break;
+    default:
+        break;
+    }
+    return defaultProc(message, wParam, lParam);
+}
+
+}  // namespace vistrel::win32

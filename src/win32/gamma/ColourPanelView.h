@@ -1,0 +1,49 @@
+#pragma once
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+#include "base/Panel.h"
+#include "base/TextRenderer.h"
+#include "controls/ImageButton.h"
+
+namespace vistrel {
+class MainForm;
+class Slider;
+}
+
+namespace vistrel::win32 {
+
+// The colour panel `eyeset`: headings on their blue bands, the brightness and contrast values,
+// five trackbars that are views of the form's sliders, the reset label and OK and Back images.
+class ColourPanelView {
+public:
+    ColourPanelView(MainForm& form, TextRenderer& text, int twipsPerPixel);
+
+    bool create(HWND overlay, RECT boundsPx);
+    void show(bool visible);
+    // Moves the trackbars to the sliders' values and redraws the value labels.
+    void sync();
+    HWND hwnd() const { return m_panel.hwnd(); }
+
+private:
+    static constexpr size_t kSliders = 5;
+
+    LRESULT onChild(UINT message, WPARAM wParam, LPARAM lParam);
+    void paint(HDC dc, const RECT& client);
+    void click(POINT at);
+    Slider& slider(size_t index);
+    RECT pixels(int left, int top, int width, int height) const;
+
+    MainForm& m_form;
+    TextRenderer& m_text;
+    int m_twipsPerPixel;
+    Panel m_panel;
+    std::array<HWND, kSliders> m_trackbars{};  // owned by the panel window
+    UniqueBrush m_background;
+    std::unique_ptr<ImageButton> m_ok;    // Image7
+    std::unique_ptr<ImageButton> m_back;  // Image8
+};
+
+}  // namespace vistrel::win32

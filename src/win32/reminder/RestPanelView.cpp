@@ -1,0 +1,142 @@
+#include "reminder/RestPanelView.h"
+
+#include <string>
+
+#include "app/MainForm.h"
+#include "app/Twips.h"
+#include "base/Text.h"
+#include "res/resource.h"
+
+namespace vistrel::win32 {
+namespace {
+
+enum ControlId { kWorkBox = 201, kRestBox, kOk, kBack };
+
+constexpr COLORREF kBackground = RGB(243, 248, 251);
+constexpr COLORREF kTextColour = RGB(64, 64, 64);
+constexpr COLORREF kHintColour = RGB(128, 128, 128);
+const FontSpec kSentenceFont{L"Consolas", 12.0, false};
+const FontSpec kHintFont{L"Consolas", 9.0, false};
+const FontSpec kBoxFont{L"Consolas", 11.0, true};
+constexpr wchar_t kPiece1[] = L"\u6BCF\u5DE5\u4F5C";                      // 每工作
+constexpr wchar_t kPiece2[] = L"\u5206\u949F\uFF0C\u53BB\u4F11\u606F";    // 分钟，去休息
+constexpr wchar_t kPiece3[] = L"\u5206\u949F";                            // 分钟
+constexpr wchar_t kHint[] = L"\u5DE5\u4F5C 1 - 1440 \u5206\u949F\uFF0C\u4F11\u606F 1 - 555 \u5206\u949F";  // 工作 1 - 1440 分钟，休息 1 - 555 分钟
+constexpr int kBoxWidthPx = 52;
+constexpr int kGapPx = 6;
+
+std::wstring windowText(HWND window)
+{
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+}  // namespace
+
+RestPanelView::RestPanelView(MainForm& form, TextRenderer& text, int twipsPerPixel)
+    : m_form(form),
+      m_text(text),
+      m_twipsPerPixel(twipsPerPixel),
+      m_panel(kBackground, {[this](HDC dc, const RECT& r) { paint(dc, r); },
+                            [this](UINT m, WPARAM w, LPARAM l) { return onChild(m, w, l); }, nullptr})
+{
+}
+
+HWND RestPanelView::createBox(int id, int maxDigits)
+{
+    // The design shows "1" in both boxes until the settings are loaded.
+    HWND box = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"1",
+                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER | ES_CENTER | ES_AUTOHSCROLL, 0, 0,
+                               kBoxWidthPx, 24, m_panel.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                               GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(box, EM_SETLIMITTEXT, static_cast<WPARAM>(maxDigits), 0);
+    SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(m_text.fonts().font(kBoxFont)), FALSE);
+    return box;
+}
+
+bool RestPanelView::create(HWND overlay, RECT b)
+{
+    if (!m_panel.create(overlay, b, 0)) return false;
+    m_boxBrush.reset(CreateSolidBrush(RGB(255, 255, 255)));
+    m_work = createBox(kWorkBox, 4);
+    m_rest = createBox(kRestBox, 3);
+    placeBoxes();
+
+    auto px = [this](int twips) { return toPixels(twips, m_twipsPerPixel); };
+    // Back and OK sit where the colour panel has them, so both panels read alike.
+    const RECT back{px(3345), px(1770), px(3345 + 735), px(1770 + 495)};
+    const RECT ok{px(4350), px(1785), px(4350 + 735), px(1785 + 495)};
+    m_back = std::make_unique<ImageButton>(m_panel.hwnd(), back, IDB_BACK, L"Back", kBack);
+    m_ok = std::make_unique<ImageButton>(m_panel.hwnd(), ok, IDB_OK, L"OK", kOk);
+    m_back->onClick = [this] { m_form.closeOverlay(); };
+    m_ok->onClick = [this] { m_form.restPanelOk(); };
+    sync();
+    return true;
+}
+
+void RestPanelView::placeBoxes()
+{
+    WindowDc dc(m_panel.hwnd());
+    const int w1 = m_text.measure(dc.get(), kSentenceFont, kPiece1).cx;
+    const int w2 = m_text.measure(dc.get(), kSentenceFont, kPiece2).cx;
+    const int w3 = m_text.measure(dc.get(), kSentenceFont, kPiece3).cx;
+    RECT client;
+    GetClientRect(m_panel.hwnd(), &client);
+    const int total = w1 + w2 + w3 + 2 * kBoxWidthPx + 4 * kGapPx;
+    int x = (client.right - total) / 2;
+    m_sentenceTop = toPixels(600, m_twipsPerPixel);
+    const int widths[5] = {w1, kBoxWidthPx, w2, kBoxWidthPx, w3};
+    for (int i = 0; i < 5; ++i) {
+        m_pieceX[i] = x;
+        x += widths[i] + kGapPx;
+    }
+    const int boxTop = m_sentenceTop - 2;
+    SetWindowPos(m_work, nullptr, m_pieceX[1], boxTop, kBoxWidthPx, 26, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(m_rest, nullptr, m_pieceX[3], boxTop, kBoxWidthPx, 26, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void RestPanelView::show(bool visible) { m_panel.show(visible); }
+
+void RestPanelView::sync()
+{
+    m_syncing = true;
+    const std::wstring work = widen(m_form.rest().workMinutesText());
+    const std::wstring rest = widen(m_form.rest().restMinutesText());
+    if (windowText(m_work) != work) SetWindowTextW(m_work, work.c_str());
+    if (windowText(m_rest) != rest) SetWindowTextW(m_rest, rest.c_str());
+    m_syncing = false;
+}
+
+void RestPanelView::paint(HDC dc, const RECT& client)
+{
+    TextStyle style{kSentenceFont, kTextColour};
+    const int h = m_text.measure(dc, kSentenceFont, kPiece1).cy;
+    const wchar_t* pieces[3] = {kPiece1, kPiece2, kPiece3};
+    const int at[3] = {m_pieceX[0], m_pieceX[2], m_pieceX[4]};
+    for (int i = 0; i < 3; ++i) {
+        const RECT box{at[i], m_sentenceTop, client.right, m_sentenceTop + h + 4};
+        m_text.draw(dc, style, pieces[i], box);
+    }
+    TextStyle hint{kHintFont, kHintColour, TextStyle::Align::Centre};
+    const int hintTop = m_sentenceTop + h + toPixels(300, m_twipsPerPixel);
+    m_text.draw(dc, hint, kHint, RECT{0, hintTop, client.right, hintTop + 24});
+}
+
+LRESULT RestPanelView::onChild(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE && !m_syncing) {
+        const HWND box = reinterpret_cast<HWND>(lParam);
+        if (box == m_work) m_form.rest().setWorkMinutesText(narrow(windowText(box)));
+        if (box == m_rest) m_form.rest().setRestMinutesText(narrow(windowText(box)));
+        return 0;
+    }
+    if (message == WM_CTLCOLOREDIT) {
+        SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
+        SetTextColor(reinterpret_cast<HDC>(wParam), RGB(34, 34, 34));
+        return reinterpret_cast<LRESULT>(m_boxBrush.get());
+    }
+    return DefWindowProcW(m_panel.hwnd(), message, wParam, lParam);
+}
+
+}  // namespace vistrel::win32

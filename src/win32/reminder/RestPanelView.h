@@ -1,0 +1,49 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+#include "base/Panel.h"
+#include "base/TextRenderer.h"
+#include "controls/ImageButton.h"
+
+namespace vistrel {
+class MainForm;
+}
+
+namespace vistrel::win32 {
+
+// The rest panel `xxset`: the sentence "每工作 … 分钟，去休息 … 分钟" with the two minute boxes in
+// its gaps, and its OK and Back images.
+class RestPanelView {
+public:
+    RestPanelView(MainForm& form, TextRenderer& text, int twipsPerPixel);
+
+    bool create(HWND overlay, RECT boundsPx);
+    void show(bool visible);
+    // Puts the boxes in step with the form (after load or after OK tidied them).
+    void sync();
+    HWND hwnd() const { return m_panel.hwnd(); }
+
+private:
+    LRESULT onChild(UINT message, WPARAM wParam, LPARAM lParam);
+    void paint(HDC dc, const RECT& client);
+    void placeBoxes();
+    HWND createBox(int id, int maxDigits);
+
+    MainForm& m_form;
+    TextRenderer& m_text;
+    int m_twipsPerPixel;
+    Panel m_panel;
+    HWND m_work = nullptr;  // Text2, owned by the panel window
+    HWND m_rest = nullptr;  // Text3
+    UniqueBrush m_boxBrush;
+    std::unique_ptr<ImageButton> m_ok;    // setok(1)
+    std::unique_ptr<ImageButton> m_back;  // setno(1)
+    int m_sentenceTop = 0;
+    int m_pieceX[5] = {};  // left of "每工作", box, "分钟，去休息", box, "分钟"
+    bool m_syncing = false;
+};
+
+}  // namespace vistrel::win32
