@@ -143,6 +143,9 @@ void MainWindow::createChildren()
     m_restSettings = button(layout::kRestSettingsIcon, IDB_SETTINGS, L"", kRestSettingsId, 0, 0);
     m_colourSettings->show(false);
     m_restSettings->show(false);
+    // The tips are Chinese: give them a face that has the glyphs.
+    const HFONT tipFont = m_fonts.cjkFont(FontSpec{L"Segoe UI", 9.0, false});
+    for (ImageButton* b : {m_about.get(), m_minimise.get(), m_exit.get()}) b->setTooltipFont(tipFont);
 
     m_about->onClick = [this] { m_form.aboutClick(); };
     m_minimise->onClick = [this] { minimise(); };
