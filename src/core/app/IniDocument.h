@@ -1,0 +1,69 @@
+#pragma once
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vistrel {
+
+// The bytes of an INI file, looked up and edited the way the Windows profile-string functions do
+// it (Wine's implementation is the reference), except that an edit keeps every line it does not
+// touch byte for byte instead of reformatting the file.
+//
+// Reading rules:
+// - Lines end at LF, CRLF or a lone CR; a UTF-8 byte order mark at the start is skipped.
+// - Blanks are the ASCII ones (space, tab, CR, LF, VT, FF); names and values are trimmed of them.
+// - "[name]" starts a section; the name runs to the line's last ']' (so "[a]b]" is "a]b"). A '['
+//   line without ']' is an ordinary line. Lines before the first header form the section "".
+// - Any other non-blank line is a key: the name is the text before the first '=', the value the
+//   text after it. There is no comment syntax: "; note" is a key without '=', and such a key
+//   shadows a later one of the same name and reads as missing.
+// - Names compare ASCII case-insensitively; the first matching section and, inside it, the first
+//   matching key win. Keys in a later section of the same name are not seen.
+// - Names and values end at their first NUL byte.
+class IniDocument {
+public:
+    // Values come back cut to this many bytes, as the program's 256-byte read buffer holds them.
+    static constexpr std::size_t kMaxValueBytes = 255;
+
+    enum class WriteResult {
+        Changed,    // bytes() holds the edited file
+        Unchanged,  // the file already says this; nothing to write
+        Rejected,   // the names cannot be stored so that they read back; bytes() untouched
+    };
+
+    IniDocument() = default;
+    explicit IniDocument(std::string bytes) : m_bytes(std::move(bytes)) {}
+
+    const std::string& bytes() const { return m_bytes; }
+
+    // The value under section/key as the profile functions hand it back: trimmed, one pair of
+    // matching quotes (' or ") removed, cut at kMaxValueBytes. std::nullopt when the section or
+    // the key is missing, or the key's line has no '='.
+    std::optional<std::string> read(std::string_view section, std::string_view key) const;
+
+    // Replaces the value of the first matching key, or adds the key at the end of its section
+    // (before trailing blank lines), or adds the section at the end of the file. std::nullopt
+    // removes the first matching key. New lines use the file's own line ends (CRLF for a file
+    // that has none yet). The value is stored up to its first NUL, CR or LF.
+    WriteResult write(std::string_view section, std::string_view key,
+                      std::optional<std::string_view> value);
+
+    // What a fallback looks like after the profile functions copied it: cut at its first NUL,
+    // trailing spaces dropped, cut at kMaxValueBytes.
+    static std::string fallbackValue(std::string_view fallback);
+
+    // The part of a value a single line can hold: up to its first NUL, CR or LF. Stopping there
+    // keeps a stray line break from planting extra keys or sections in the file.
+    static std::string_view storableValue(std::string_view value);
+
+    // Whether a name reads back as itself once written: no line break, and for a key no '=' and
+    // not the shape of a section header (the line would parse as a different key or a section).
+    static bool canStoreSection(std::string_view section);
+    static bool canStoreKey(std::string_view key);
+
+private:
+    std::string m_bytes;
+};
+
+}  // namespace vistrel

@@ -1,0 +1,130 @@
+#include "app/IniProfile.h"
+
+#include <fstream>
+#include <random>
+#include <system_error>
+#include <utility>
+
+#include "app/IniDocument.h"
+
+namespace vistrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct FileContents {
+    enum class State { Missing, Loaded, Unusable };
+    State state = State::Missing;
+    std::string bytes;
+    fs::perms permissions = fs::perms::unknown;
+};
+
+const FileContents kUnusable{FileContents::State::Unusable, {}, fs::perms::unknown};
+
+FileContents load(const fs::path& file)
+{
+    using State = FileContents::State;
+    std::error_code error;
+    const fs::file_status status = fs::status(file, error);
+    if (status.type() == fs::file_type::not_found) return {};
+    if (error || status.type() != fs::file_type::regular) return kUnusable;
+
+    std::ifstream in(file, std::ios::binary);
+    const std::uintmax_t size = fs::file_size(file, error);
+    if (!in || error) return kUnusable;
+    FileContents contents{State::Loaded, std::string(static_cast<std::size_t>(size), '\0'), status.permissions()};
+    in.read(contents.bytes.data(), static_cast<std::streamsize>(size));
+    if (in.bad()) return kUnusable;
+    // The file may have shrunk since its size was taken; keep what was there.
+    contents.bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return contents;
+}
+
+bool isReadOnly(fs::perms permissions)
+{
+    // Windows reports its read-only attribute this way; elsewhere it is the owner's own choice,
+    // which we honour even when the process could override it.
+    return permissions != fs::perms::unknown && (permissions & fs::perms::owner_write) == fs::perms::none;
+}
+
+// A name beside `target` that nothing uses yet.
+std::optional<fs::path> temporaryBeside(const fs::path& target)
+{
+    std::random_device random;
+    constexpr int kAttempts = 8;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        fs::path candidate = target;
+        candidate += ".";
+        candidate += std::to_string(random() % 1000000u);
+        candidate += ".tmp";
+        std::error_code error;
+        if (!fs::exists(fs::symlink_status(candidate, error))) return candidate;
+    }
+    return std::nullopt;
+}
+
+bool replaceFile(const fs::path& target, std::string_view bytes, fs::perms permissions)
+{
+    const auto temporary = temporaryBeside(target);
+    if (!temporary) return false;
+    std::error_code error;
+    {
+        std::ofstream out(*temporary, std::ios::binary | std::ios::trunc);
+        if (out) out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (out) out.close();
+        if (!out) {
+            fs::remove(*temporary, error);
+            return false;
+        }
+    }
+    if (permissions != fs::perms::unknown) fs::permissions(*temporary, permissions, error);
+    fs::rename(*temporary, target, error);
+    if (error) {
+        fs::remove(*temporary, error);
+        return false;
+    }
+    return true;
+}
+
+// Writes go to the file a link points at, so the link stays in place.
+fs::path resolvedTarget(const fs::path& file)
+{
+    std::error_code error;
+    if (!fs::is_symlink(fs::symlink_status(file, error))) return file;
+    fs::path target = fs::weakly_canonical(file, error);
+    return error ? file : target;
+}
+
+}  // namespace
+
+IniProfile::IniProfile(std::filesystem::path file) : m_file(std::move(file)) {}
+
+std::string IniProfile::read(std::string_view section, std::string_view key, std::string_view fallback) const
+{
+    FileContents contents = load(m_file);
+    if (contents.state != FileContents::State::Loaded) return IniDocument::fallbackValue(fallback);
+    const IniDocument document(std::move(contents.bytes));
+    return document.read(section, key).value_or(IniDocument::fallbackValue(fallback));
+}
+
+bool IniProfile::write(std::string_view section, std::string_view key, const std::optional<std::string>& value)
+{
+    const fs::path target = resolvedTarget(m_file);
+    FileContents contents = load(target);
+    if (contents.state == FileContents::State::Unusable) return false;
+
+    IniDocument document(std::move(contents.bytes));
+    const std::optional<std::string_view> newValue = value ? std::optional<std::string_view>(*value) : std::nullopt;
+    switch (document.write(section, key, newValue)) {
+    case IniDocument::WriteResult::Rejected:
+        return false;
+    case IniDocument::WriteResult::Unchanged:
+        return true;
+    case IniDocument::WriteResult::Changed:
+        break;
+    }
+    if (isReadOnly(contents.permissions)) return false;
+    return replaceFile(target, document.bytes(), contents.permissions);
+}
+
+}  // namespace vistrel

@@ -1,0 +1,31 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/Profile.h"
+
+namespace vistrel::win32 {
+
+// The settings file through kernel32's profile-string functions, in the ANSI code page as other
+// tools expect it. The core's UTF-8 names and values are converted on the way in and out.
+class Win32Profile final : public Profile {
+public:
+    explicit Win32Profile(std::wstring file);
+
+    std::string read(std::string_view section, std::string_view key,
+                     std::string_view fallback) const override;
+
+    // A value is stored up to its first CR or LF and a name with a line break is refused, as the
+    // portable profile does; otherwise the result of WritePrivateProfileStringA.
+    bool write(std::string_view section, std::string_view key,
+               const std::optional<std::string>& value) override;
+
+private:
+    std::wstring m_file;
+};
+
+// The folder of the running program (without a trailing separator) followed by "\config.ini".
+std::wstring settingsPathBesideProgram();
+
+}  // namespace vistrel::win32

@@ -1,0 +1,60 @@
+#include "app/Win32Profile.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "core/ProfileContract.h"
+
+namespace vistrel::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using win32::Win32Profile;
+
+struct Win32ProfileFactory {
+    static std::unique_ptr<Profile> make(const fs::path& file)
+    {
+        return std::make_unique<Win32Profile>(file.wstring());
+    }
+};
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32Profile, ProfileContract, ::testing::Types<Win32ProfileFactory>);
+
+TEST(SettingsPath, IsConfigIniInTheProgramsFolder)
+{
+    wchar_t program[MAX_PATH] = {};
+    ASSERT_NE(GetModuleFileNameW(nullptr, program, MAX_PATH), 0u);
+    const std::wstring path = win32::settingsPathBesideProgram();
+    const std::wstring programPath = program;
+    EXPECT_EQ(path, programPath.substr(0, programPath.find_last_of(L'\\')) + L"\\config.ini");
+}
+
+TEST(Win32ProfileEncoding, FolderOutsideTheAnsiCodePageIsReachedByItsShortPath)
+{
+    TempFolder temp;
+    // Letters no single-byte Western code page has.
+    const fs::path folder = temp.path() / L"\x8BBE\x7F6E \x03A9";
+    fs::create_directory(folder);
+    const fs::path file = folder / L"config.ini";
+    Win32Profile profile(file.wstring());
+    EXPECT_EQ(profile.read("eye", "pdrun", "pdrun"), "pdrun");
+    ASSERT_TRUE(profile.write("eye", "liangdu", "-20"));
+    EXPECT_EQ(profile.read("eye", "liangdu", "liangdu"), "-20");
+    EXPECT_EQ(readBytes(file), "[eye]\r\nliangdu=-20\r\n");
+}
+
+TEST(Win32ProfileEncoding, FileHoldsTheAnsiCodePage)
+{
+    if (GetACP() != 1252) GTEST_SKIP() << "needs the Western code page";
+    TempFolder temp;
+    const fs::path file = temp.path() / L"config.ini";
+    writeBytes(file, "[eye]\r\nname=caf\xE9\r\n");
+    Win32Profile profile(file.wstring());
+    EXPECT_EQ(profile.read("eye", "name", "name"), "caf\xC3\xA9");
+    ASSERT_TRUE(profile.write("eye", "name", "\xC3\xA9t\xC3\xA9"));
+    EXPECT_EQ(readBytes(file), "[eye]\r\nname=\xE9t\xE9\r\n");
+}
+
+}  // namespace
+}  // namespace vistrel::testing
