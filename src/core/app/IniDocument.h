@@ -8,23 +8,15 @@ namespace vistrel {
 
 // The bytes of an INI file, looked up and edited the way the Windows profile-string functions do
 // it (Wine's implementation is the reference), except that an edit keeps every line it does not
-// touch byte for byte instead of reformatting the file.
-//
-// Reading rules:
-// - Lines end at LF, CRLF or a lone CR; a UTF-8 byte order mark at the start is skipped.
-// - Blanks are the ASCII ones (space, tab, CR, LF, VT, FF); names and values are trimmed of them.
-// - "[name]" starts a section; the name runs to the line's last ']' (so "[a]b]" is "a]b"). A '['
-//   line without ']' is an ordinary line. Lines before the first header form the section "".
-// - Any other non-blank line is a key: the name is the text before the first '=', the value the
-//   text after it. There is no comment syntax: "; note" is a key without '=', and such a key
-//   shadows a later one of the same name and reads as missing.
-// - Names compare ASCII case-insensitively; the first matching section and, inside it, the first
-//   matching key win. Keys in a later section of the same name are not seen.
-// - Names and values end at their first NUL byte.
+// touch byte for byte instead of reformatting the file. Lines end at LF, CRLF or a lone CR; a
+// UTF-8 byte order mark at the start is skipped. IniLine holds the syntax of one line and
+// IniLookup the rule that the first matching section and key win.
 class IniDocument {
 public:
     // Values come back cut to this many bytes, as the program's 256-byte read buffer holds them.
     static constexpr std::size_t kMaxValueBytes = 255;
+    // Skipped at the start of the file, kept when it is rewritten.
+    static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
     enum class WriteResult {
         Changed,    // bytes() holds the edited file

@@ -2,10 +2,13 @@
 
 #include <fstream>
 #include <random>
+#include <vector>
 #include <system_error>
 #include <utility>
 
 #include "app/IniDocument.h"
+#include "app/IniLookup.h"
+#include "app/LineSplitter.h"
 
 namespace vistrel {
 namespace {
@@ -38,6 +41,38 @@ FileContents load(const fs::path& file)
     // The file may have shrunk since its size was taken; keep what was there.
     contents.bytes.resize(static_cast<std::size_t>(in.gcount()));
     return contents;
+}
+
+// Reads the file in pieces and stops once the key is found or its section has ended, so even a
+// huge file costs one pass through a small buffer, never a copy of the whole file in memory.
+std::optional<std::string> lookUp(const fs::path& file, std::string_view section, std::string_view key)
+{
+    std::error_code error;
+    if (!fs::is_regular_file(file, error)) return std::nullopt;
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return std::nullopt;
+
+    IniLookup lookup(section, key);
+    const auto take = [&lookup](const LineSplitter::Line& line) {
+        lookup.take(line.text);
+        return !lookup.done();
+    };
+    constexpr std::size_t kPieceBytes = 64 * 1024;
+    std::vector<char> buffer(kPieceBytes);
+    LineSplitter lines;
+    bool first = true;
+    while (in) {
+        in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+        std::string_view piece(buffer.data(), static_cast<std::size_t>(in.gcount()));
+        if (piece.empty()) break;
+        // A full first piece holds the whole mark if there is one.
+        if (std::exchange(first, false) && piece.starts_with(IniDocument::kByteOrderMark))
+            piece.remove_prefix(IniDocument::kByteOrderMark.size());
+        if (!lines.feed(piece, take)) return lookup.value();
+    }
+    if (in.bad()) return std::nullopt;
+    lines.finish(take);
+    return lookup.value();
 }
 
 bool isReadOnly(fs::perms permissions)
@@ -101,10 +136,7 @@ IniProfile::IniProfile(std::filesystem::path file) : m_file(std::move(file)) {}
 
 std::string IniProfile::read(std::string_view section, std::string_view key, std::string_view fallback) const
 {
-    FileContents contents = load(m_file);
-    if (contents.state != FileContents::State::Loaded) return IniDocument::fallbackValue(fallback);
-    const IniDocument document(std::move(contents.bytes));
-    return document.read(section, key).value_or(IniDocument::fallbackValue(fallback));
+    return lookUp(m_file, section, key).value_or(IniDocument::fallbackValue(fallback));
 }
 
 bool IniProfile::write(std::string_view section, std::string_view key, const std::optional<std::string>& value)
