@@ -214,6 +214,7 @@ TYPED_TEST_P(ProfileContract, OddLinesReadAsTheReferenceReadsThem)
     EXPECT_EQ(this->read("b]c", "k"), "2");
     EXPECT_EQ(this->read("d", "k"), "3");
     EXPECT_EQ(this->read("e", "k"), "k") << "a '[' line without ']' is no header";
+    EXPECT_EQ(this->read("", "k"), "0") << "keys before the first header form the section \"\"";
 }
 
 TYPED_TEST_P(ProfileContract, WrittenValuesReadBackAsWritten)

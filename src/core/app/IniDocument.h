@@ -11,6 +11,17 @@ namespace vistrel {
 // touch byte for byte instead of reformatting the file. Lines end at LF, CRLF or a lone CR; a
 // UTF-8 byte order mark at the start is skipped. IniLine holds the syntax of one line and
 // IniLookup the rule that the first matching section and key win.
+//
+// Where we deliberately differ from the reference:
+// - A rewrite keeps blank lines, spacing and line ends; the reference drops blank lines, writes
+//   "key=value" in CRLF throughout and strips blanks before a value it writes. What a later
+//   read returns is the same.
+// - A value is stored up to its first CR or LF (the reference writes it whole, so the rest
+//   turns into lines of its own), and names that would not read back (with a line break, a key
+//   with '=' or shaped like a section header) are refused instead of written.
+// - The bytes are taken as they are: names compare case-insensitively in ASCII only, values are
+//   cut at 255 bytes rather than 255 characters, and a file with a UTF-8 byte order mark is not
+//   converted to the ANSI code page.
 class IniDocument {
 public:
     // Values come back cut to this many bytes, as the program's 256-byte read buffer holds them.
