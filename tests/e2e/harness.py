@@ -94,8 +94,8 @@ def close(a, b, tolerance=1):
     return len(a) == len(b) and all(abs(x - y) <= tolerance for x, y in zip(a, b))
 
 
-def matches(window, cls=None, text=None, visible=None, parent=None, pid=None, process=None):
-    return ((cls is None or window["class"] == cls) and (text is None or window["text"] == text)
+def matches(window, cls=None, text=None, visible=None, parent=None, pid=None, process=None, hwnd=None):
+    return ((hwnd is None or window["hwnd"] == hwnd) and (cls is None or window["class"] == cls) and (text is None or window["text"] == text)
             and (visible is None or window["visible"] == visible)
             and (parent is None or window["parent"] == parent) and (pid is None or window["pid"] == pid)
             and (process is None or window["process"].lower() == process.lower()))

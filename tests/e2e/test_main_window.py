@@ -5,12 +5,13 @@ import unittest
 
 import inifile
 import xgamma
-from harness import E2ETestCase, centre, close, find_window, find_windows, rect_size
+from harness import E2ETestCase, centre, close, find_window, find_windows, rect_size, twips, twips_rect
 from mainwindow import (COLOUR, COLOUR_PANEL_BACK, COLOUR_PANEL_SIZE, CLIENT_SIZE, IMAGE_EXIT, IMAGE_MINIMISE,
                         OVERLAY, PANEL_OFFSET, REST, SCREEN_SIZE, SETTINGS_ICONS, SWITCHES, MainWindow,
                         in_colour_panel, in_top_strip)
 
 WS_CAPTION, WS_THICKFRAME = 0x00C00000, 0x00040000
+TRACKBAR = "msctls_trackbar32"
 EXIT_KEYS = [("dsxx", "mei"), ("dsxx", "xiuxi"), ("dsxx", "pdrun"), ("eye", "liangdu"), ("eye", "duibidu"),
              ("eye", "rgbr"), ("eye", "rgbg"), ("eye", "rgbb")]
 NEUTRAL_COLOURS = {"liangdu": "0", "duibidu": "100", "rgbr": "0", "rgbg": "0", "rgbb": "0"}
@@ -108,6 +109,7 @@ class SavedSettingsTest(MainWindowTestCase):
         self.exit_through_exit_image()
         self.assertEqual(self.program.config_entries(), inifile.entries(config),
                          "the same settings are written back, in place")
+        self.assert_display_shows(BACKUP_RAMP, "the colours stay after the program has ended")
 
     def test_colour_on_without_a_backup_file_tells_the_user_first(self):
         self.put_known_ramp()
@@ -179,33 +181,58 @@ class OverlayTest(MainWindowTestCase):
         self.assertEqual(len(panels), 1, "exactly one panel shows: %s" % panels)
         panel = panels[0]
         offset = (panel["rect"]["left"] - overlay["client"]["left"], panel["rect"]["top"] - overlay["client"]["top"])
-        self.assertTrue(close(offset, (PANEL_OFFSET[0] // 15, PANEL_OFFSET[1] // 15)), offset)
-        self.assertNotEqual(rect_size(panel["rect"]), (COLOUR_PANEL_SIZE[0] // 15, COLOUR_PANEL_SIZE[1] // 15),
-                            "the panel showing is not the colour panel")
+        self.assertTrue(close(offset, (twips(PANEL_OFFSET[0]), twips(PANEL_OFFSET[1]))), offset)
+        # Panels may share a size: tell them apart by what they hold.
         boxes = find_windows(windows, parent=panel["hwnd"], cls="Edit", visible=True)
         self.assertEqual(len(boxes), 2, "the work and rest minute boxes")
+        self.assertEqual(find_windows(windows, parent=panel["hwnd"], cls=TRACKBAR), [], "no colour slider")
+        return sorted(boxes, key=lambda box: box["rect"]["left"])
+
+    def open_rest_panel(self):
+        self.main.click(SETTINGS_ICONS[REST])
+        self.wait_for(lambda: self.main.overlay()["visible"], message="the settings overlay")
+        return self.assert_only_rest_panel()
+
+    def close_with_back(self):
+        # The rest panel's Back sits where the colour panel's does.
+        self.main.click(in_colour_panel(COLOUR_PANEL_BACK))
+        self.wait_for(lambda: not self.main.overlay()["visible"], message="Back to close the overlay")
 
     def test_the_rest_settings_icon_opens_only_the_rest_panel(self):
-        main = self.start()
-        main.click(SETTINGS_ICONS[REST])
-        self.wait_for(lambda: main.overlay()["visible"], message="the settings overlay")
+        self.start()
+        self.open_rest_panel()
         self.save_state("rest panel")
-        self.assert_only_rest_panel()
+
+    def test_minutes_typed_then_left_with_back_stay_in_the_boxes_and_are_saved_at_exit(self):
+        self.start(config=settings(rest_on="1", colour_on="0", mei="30", xiuxi="5"))
+        work, rest = self.open_rest_panel()
+        self.assertEqual((work["text"], rest["text"]), ("30", "5"))
+        self.click(*centre(work["rect"]))
+        self.key("End", "BackSpace", "BackSpace", "BackSpace")
+        self.type_text("25")
+        self.wait_for(lambda: find_window(self.windows(), hwnd=work["hwnd"])["text"] == "25", message="typed text")
+        self.close_with_back()
+
+        work, rest = self.open_rest_panel()
+        self.assertEqual((work["text"], rest["text"]), ("25", "5"), "Back keeps what was typed")
+        self.close_with_back()
+        self.exit_through_exit_image()
+        self.assertEqual(inifile.value(self.program.config(), "dsxx", "mei"), "25", "saved at exit without OK")
 
     def test_the_colour_panel_closed_with_back_then_the_rest_panel(self):
         main = self.start(config=settings(rest_on="1", colour_on="1"), monitor=backup_file(*BACKUP_RAMP))
         main.click(SETTINGS_ICONS[COLOUR])
         self.wait_for(lambda: main.overlay()["visible"], message="the settings overlay")
         self.save_state("colour panel")
-        overlay, panels = self.visible_panels(self.windows())
-        self.assertEqual([rect_size(p["rect"]) for p in panels],
-                         [(round(COLOUR_PANEL_SIZE[0] / 15), round(COLOUR_PANEL_SIZE[1] / 15))])
+        windows = self.windows()
+        _, panels = self.visible_panels(windows)
+        self.assertEqual(len(panels), 1, "exactly one panel shows: %s" % panels)
+        self.assertEqual([rect_size(panels[0]["rect"])], [rect_size(twips_rect(0, 0, *COLOUR_PANEL_SIZE))])
+        sliders = find_windows(windows, parent=panels[0]["hwnd"], cls=TRACKBAR, visible=True)
+        self.assertEqual(len(sliders), 5, "brightness, contrast and three gains")
 
-        main.click(in_colour_panel(COLOUR_PANEL_BACK))
-        self.wait_for(lambda: not main.overlay()["visible"], message="Back to close the overlay")
-        main.click(SETTINGS_ICONS[REST])
-        self.wait_for(lambda: main.overlay()["visible"], message="the settings overlay")
-        self.assert_only_rest_panel()
+        self.close_with_back()
+        self.open_rest_panel()
 
 
 class SwitchTest(MainWindowTestCase):
