@@ -1,0 +1,3 @@
+#pragma once
+// PixelRect is shared by every layout in the program.
+#include "app/Twips.h"

@@ -1,0 +1,247 @@
+#include "reminder/RestReminder.h"
+
+#include <utility>
+
+#include "reminder/TimeOfDay.h"
+
+namespace vistrel {
+
+namespace {
+
+// Switch texts as stored in the settings file.
+constexpr char kOn = '1';
+constexpr char kOff = '0';
+constexpr std::string_view kMessageTitle = "Vistrel";
+
+}  // namespace
+
+RestReminder::RestReminder(const Clock& clock, DesktopServices& desktop, RestReminderHooks hooks)
+    : m_clock(clock), m_desktop(desktop), m_hooks(std::move(hooks))
+{
+}
+
+const std::string& RestReminder::loadSettings(std::string_view mei, std::string_view xiuxi, std::string_view pdrun)
+{
+    m_pdtipshow = 0;
+    m_countdown.resetCount();
+    m_minutes.load(mei, xiuxi);
+    m_xxrun = std::string(pdrun.substr(0, pdrun.find('\0')));
+    markChanged();
+    publish();
+    return m_xxrun;
+}
+
+void RestReminder::dsxxadd()
+{
+    runDsxxadd();
+    publish();
+}
+
+void RestReminder::form2tipClick()
+{
+    startCountdown();
+    publish();
+}
+
+void RestReminder::command1()
+{
+    const auto next = TimeOfDay::parse(m_text1).value_or(TimeOfDay::of(m_clock.now()));
+    m_text1 = next.plusMinutes(m_minutes.workMinutes()).text();
+    markChanged();
+    publish();
+}
+
+void RestReminder::command2()
+{
+    m_text1 = TimeOfDay::of(m_clock.now()).plusMinutes(m_minutes.workMinutes()).plusMinutes(m_minutes.restMinutes()).text();
+    markChanged();
+    publish();
+}
+
+void RestReminder::tick()
+{
+    const LocalTime now = m_clock.now();
+    const auto previous = std::exchange(m_lastTick, now);
+    // Switched off, the tick does nothing at all: a running countdown stands still.
+    if (!switchedOn()) return;
+
+    catchUp(previous, now);
+    // Both are "hh:mm", so the test holds for the whole due minute; the shown flag keeps the
+    // prompt from opening more than once in it.
+    if (m_text1 == TimeOfDay::of(now).text() && m_pdtipshow == 0) {
+        m_prompt.open(m_minutes.restMinutes());
+        m_pdtipshow = 1;
+        markChanged();
+    }
+    if (m_countdown.running()) stepCountdown();
+    publish();
+}
+
+void RestReminder::onResume()
+{
+    const LocalTime now = m_clock.now();
+    const auto previous = std::exchange(m_lastTick, now);
+    if (switchedOn()) catchUp(previous, now);
+    publish();
+}
+
+void RestReminder::switchClick(bool value)
+{
+    if (value) {
+        runDsxxadd();
+        m_xxrun.assign(1, kOn);
+    } else {
+        m_xxrun.assign(1, kOff);
+    }
+    m_featureShownOn = value;
+    markChanged();
+    publish();
+}
+
+bool RestReminder::applyPanel()
+{
+    if (const MinuteRange* invalid = m_minutes.invalidRange()) {
+        // Modal: the message loop, and so the tick, runs while it is open; nothing below it
+        // relies on state read before it.
+        m_desktop.messageBox(invalid->outOfRangeMessage, kMessageTitle, MessageIcon::Warning);
+        return false;
+    }
+    m_minutes.normaliseTexts();
+    runDsxxadd();
+    publish();
+    return true;
+}
+
+void RestReminder::promptTakeRest()
+{
+    if (!m_prompt.isOpen()) return;  // a late click on a prompt already gone
+    startCountdown();
+    m_pdtipshow = 1;
+    m_prompt.close();
+    m_screen.open();
+    markChanged();
+    publish();
+}
+
+void RestReminder::promptContinueWork()
+{
+    if (!m_prompt.isOpen()) return;
+    runDsxxadd();
+    m_pdtipshow = 0;
+    m_prompt.close();
+    markChanged();
+    publish();
+}
+
+void RestReminder::promptDisplayOff(bool lockFirst)
+{
+    if (!m_prompt.isOpen()) return;
+    m_prompt.armDisplayOff(lockFirst);
+    runDsxxadd();
+    m_pdtipshow = 0;
+    markChanged();
+    publish();
+}
+
+void RestReminder::displayOffTimerTick()
+{
+    const auto action = m_prompt.displayOffTimerTick();
+    if (action == RestPromptLogic::DisplayOffAction::None) return;
+    markChanged();  // the timer is disarmed
+    publish();
+    if (action == RestPromptLogic::DisplayOffAction::LockThenSwitchOff) m_desktop.lockWorkStation();
+    m_desktop.switchDisplayOff();
+}
+
+void RestReminder::countdownCloseClick()
+{
+    if (!m_screen.isOpen()) return;
+    closeCountdownScreen();
+    publish();
+}
+
+void RestReminder::scheduleFromNow()
+{
+    // The seconds are dropped first, so the first reminder comes between work - 1 and work
+    // minutes after this call.
+    m_text1 = TimeOfDay::of(m_clock.now()).plusMinutes(m_minutes.workMinutes()).text();
+    m_label5 = m_text1;
+    markChanged();
+}
+
+void RestReminder::runDsxxadd()
+{
+    m_dhhourWork = std::to_string(m_minutes.workMinutes());
+    m_dhhourRest = std::to_string(m_minutes.restMinutes());
+    if (m_hooks.hideSettingsOverlay) m_hooks.hideSettingsOverlay();
+    scheduleFromNow();
+}
+
+void RestReminder::startCountdown()
+{
+    const int rest = m_minutes.restMinutes();  // always within 1..555, so it fits 16 bits
+    m_prompt.setTipproValue(0);
+    m_countdown.resetCount();
+    m_prompt.setTipproMax(rest * 60);
+    m_countdown.start(static_cast<std::int16_t>(rest));
+    markChanged();
+}
+
+void RestReminder::stepCountdown()
+{
+    const Countdown::Step step = m_countdown.step();
+    m_prompt.setTipproValue(m_countdown.djscount());
+    // The copy is taken before the new text, so it shows the previous second.
+    m_screen.refreshCopy();
+    if (step.kind == Countdown::Step::Kind::Text)
+        m_screen.setLabel(step.text);
+    else if (step.kind == Countdown::Step::Kind::End)
+        endRest();
+    markChanged();
+}
+
+void RestReminder::endRest()
+{
+    m_countdown.stop();
+    runDsxxadd();
+    m_prompt.close();
+    closeCountdownScreen();
+}
+
+void RestReminder::closeCountdownScreen()
+{
+    runDsxxadd();
+    m_pdtipshow = 0;
+    m_screen.close();
+    markChanged();
+}
+
+bool RestReminder::dueTimeMissedBetween(LocalTime previous, LocalTime now) const
+{
+    // Within a minute of the previous tick no due minute can pass without a tick inside it.
+    if (now.seconds - previous.seconds <= 60) return false;
+    const auto due = TimeOfDay::parse(m_text1);
+    if (!due) return false;
+    // The first start of the due minute after the previous tick; if the previous tick lay inside
+    // the due minute, that minute was seen and the next one is a day later.
+    std::int64_t untilDue = std::int64_t{due->minuteOfDay()} * 60 - previous.secondOfDay();
+    if (untilDue <= 0) untilDue += LocalTime::kSecondsPerDay;
+    // Missed when the whole due minute lies before now; if now is inside it the due test fires.
+    return previous.seconds + untilDue + 60 <= now.seconds;
+}
+
+void RestReminder::catchUp(std::optional<LocalTime> previous, LocalTime now)
+{
+    // Without this a missed due minute would leave the reminder silent until the same time of
+    // day came round again. The user was away, which counts as the rest.
+    if (previous && m_pdtipshow == 0 && dueTimeMissedBetween(*previous, now)) scheduleFromNow();
+}
+
+void RestReminder::publish()
+{
+    if (!m_changed) return;
+    m_changed = false;
+    if (m_hooks.changed) m_hooks.changed();
+}
+
+}  // namespace vistrel

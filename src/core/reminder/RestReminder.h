@@ -1,0 +1,125 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/Clock.h"
+#include "app/DesktopServices.h"
+#include "reminder/Countdown.h"
+#include "reminder/CountdownScreenLogic.h"
+#include "reminder/MinuteSettings.h"
+#include "reminder/RestPromptLogic.h"
+
+namespace vistrel {
+
+// What the rest reminder asks of the main window it lives on.
+struct RestReminderHooks {
+    std::function<void()> hideSettingsOverlay;  // hides `ppset`
+    // Runs after an operation changed anything on screen (this window, the rest prompt or the
+    // countdown screen), so the shell can redraw from the state below.
+    std::function<void()> changed;
+};
+
+// The rest reminder as the main window holds it: next rest time, work and rest minutes, switch,
+// shown flag and countdown, plus the display state of the rest prompt and the countdown screen it
+// drives. The shells forward events to the operations and draw the state; nothing here touches
+// the platform except through the desktop services.
+class RestReminder {
+public:
+    RestReminder(const Clock& clock, DesktopServices& desktop, RestReminderHooks hooks = {});
+
+    // --- Main window ---
+
+    // Loading the `dsxx` section: the minute boxes (unusable values become 45 and 10) and the
+    // switch text, cut at its first NUL. Also clears the shown flag and the tick counter. Returns
+    // `xxrun`; the shell then sets the switch to switchOnAtLoad(xxrun) and calls dsxxadd().
+    const std::string& loadSettings(std::string_view mei, std::string_view xiuxi, std::string_view pdrun);
+    static bool switchOnAtLoad(std::string_view xxrun) { return xxrun != "0"; }
+
+    // Schedules the next rest from the current minute and hides the settings overlay.
+    void dsxxadd();
+    void okdsxxaddClick() { dsxxadd(); }
+    // Starts the rest countdown.
+    void form2tipClick();
+    // Hidden entry points: put the next rest off by one work period (`Command1`), or set it to
+    // now + work + rest (`Command2`); neither updates the visible time.
+    void command1();
+    void command2();
+    // `Timer1`, once a second.
+    void tick();
+    // The system woke from sleep: a rest that fell due meanwhile counts as taken.
+    void onResume();
+    // `SafeSwitch2` raised Click with its new value.
+    void switchClick(bool value);
+
+    std::int16_t pdtipshow() const { return m_pdtipshow; }  // 1 while a rest prompt is pending or a rest runs
+    void setPdtipshow(std::int16_t value) { m_pdtipshow = value; }
+
+    // The rest panel's boxes (`Text2`, `Text3`), as typed; the shell forwards every edit.
+    const std::string& workMinutesText() const { return m_minutes.workText(); }
+    const std::string& restMinutesText() const { return m_minutes.restText(); }
+    void setWorkMinutesText(std::string text) { m_minutes.setWorkText(std::move(text)); }
+    void setRestMinutesText(std::string text) { m_minutes.setRestText(std::move(text)); }
+    // The panel's OK: a box outside its range gets a warning and the panel stays open (false);
+    // otherwise the boxes are tidied and the next rest scheduled (true).
+    bool applyPanel();
+
+    // --- Rest prompt ---
+    void promptTakeRest();                    // the message
+    void promptContinueWork();                // "继续工作"
+    void promptDisplayOff(bool lockFirst);    // "关闭显示器" / "锁屏 + 关闭显示器"
+    void displayOffTimerTick();               // the prompt's `Timer1`, while armed
+
+    // --- Countdown screen ---
+    void countdownCloseClick();  // `imgclose`
+
+    // --- State for drawing ---
+    const std::string& text1() const { return m_text1; }    // next rest "hh:mm"
+    const std::string& label5() const { return m_label5; }  // the visible copy of it
+    const std::string& workMinutesCaption() const { return m_dhhourWork; }  // `dhhour` 0
+    const std::string& restMinutesCaption() const { return m_dhhourRest; }  // `dhhour` 1
+    const std::string& xxrun() const { return m_xxrun; }
+    bool captionGreen() const { return m_featureShownOn; }         // `Label2` element 1
+    bool settingsIconVisible() const { return m_featureShownOn; }  // `edit` element 1
+    const MinuteSettings& minutes() const { return m_minutes; }
+    const Countdown& countdown() const { return m_countdown; }
+    const RestPromptLogic& prompt() const { return m_prompt; }
+    const CountdownScreenLogic& countdownScreen() const { return m_screen; }
+
+private:
+    // Only the exact text "1" lets the tick run.
+    bool switchedOn() const { return m_xxrun == "1"; }
+    void scheduleFromNow();
+    void runDsxxadd();
+    void startCountdown();
+    void stepCountdown();
+    void endRest();
+    void closeCountdownScreen();
+    bool dueTimeMissedBetween(LocalTime previous, LocalTime now) const;
+    void catchUp(std::optional<LocalTime> previous, LocalTime now);
+    void markChanged() { m_changed = true; }
+    void publish();
+
+    const Clock& m_clock;
+    DesktopServices& m_desktop;
+    RestReminderHooks m_hooks;
+
+    std::string m_text1 = "12:30";
+    std::string m_label5 = "12:30";
+    std::string m_dhhourWork = "240";
+    std::string m_dhhourRest = "240";
+    std::string m_xxrun;
+    bool m_featureShownOn = false;
+    std::int16_t m_pdtipshow = 0;
+    MinuteSettings m_minutes;
+    Countdown m_countdown;
+    RestPromptLogic m_prompt;
+    CountdownScreenLogic m_screen;
+
+    std::optional<LocalTime> m_lastTick;  // to notice sleep and clock jumps between ticks
+    bool m_changed = false;
+};
+
+}  // namespace vistrel

@@ -1,0 +1,35 @@
+#include <gtest/gtest.h>
+
+#include "reminder/CountdownScreenLayout.h"
+#include "reminder/RestPromptPlacement.h"
+
+namespace vistrel {
+namespace {
+
+TEST(RestPromptPlacement, RightEdgeOnTheScreenBottomOnTheWorkArea)
+{
+    // Taskbar 40 px high at the bottom: the prompt sits directly above it.
+    EXPECT_EQ(RestPromptPlacement::place({1920, 1080, 1040}), (PixelRect{1594, 911, 326, 129}));
+    // Taskbar on the right: the work area ends at the screen's bottom and the prompt overlaps it.
+    EXPECT_EQ(RestPromptPlacement::place({1920, 1080, 1080}), (PixelRect{1594, 951, 326, 129}));
+}
+
+TEST(CountdownScreenLayout, CoversTheScreenAndCentresAtDesignTops)
+{
+    const auto l = CountdownScreenLayout::forScreen(1920, 1080);
+    EXPECT_EQ(l.window, (PixelRect{0, 0, 1920, 1080}));
+    EXPECT_EQ(l.heading, (PixelRect{596, 104, 729, 57}));    // 1560 twips down
+    EXPECT_EQ(l.panel, (PixelRect{520, 192, 881, 137}));     // 519.5 rounds to even
+    EXPECT_EQ(l.closeImage, (PixelRect{930, 352, 60, 60}));  // 5280 twips down
+    EXPECT_EQ(l.label, (PixelRect{0, 0, 881, 137}));
+    EXPECT_EQ(l.copyPanel, (PixelRect{392, 512, 185, 41}));
+
+    // At 120 dpi the tops in pixels change; the close picture keeps its pixel size.
+    const auto big = CountdownScreenLayout::forScreen(2560, 1440, 12.0);
+    EXPECT_EQ(big.closeImage, (PixelRect{1250, 440, 60, 60}));
+    EXPECT_EQ(big.heading.top, 130);
+    EXPECT_EQ(big.heading.left, 824);  // (15360 - 5467.5) / 12 twips
+}
+
+}  // namespace
+}  // namespace vistrel
