@@ -16,7 +16,7 @@ struct CountdownScreenLayout {
 
     static constexpr int kCloseImageSize = 60;
 
-    static CountdownScreenLayout forScreen(int screenWidth, int screenHeight, double twipsPerPixel = 15.0);
+    static CountdownScreenLayout forScreen(int screenWidth, int screenHeight, int twipsPerPixel = 15);
 };
 
 }  // namespace vistrel
