@@ -1,5 +1,7 @@
 #include "base/Panel.h"
 
+#include "base/BufferedPaint.h"
+
 namespace vistrel::win32 {
 namespace {
 
@@ -36,21 +38,11 @@ void Panel::redraw() { InvalidateRect(hwnd(), nullptr, FALSE); }
 
 void Panel::paint()
 {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd(), &ps);
-    RECT client;
-    GetClientRect(hwnd(), &client);
-    // Drawn off screen first so labels never flicker over their background.
-    UniqueMemoryDc memory(CreateCompatibleDC(dc));
-    UniqueBitmap surface(CreateCompatibleBitmap(dc, client.right, client.bottom));
-    if (memory && surface) {
-        SelectObjectScope select(memory.get(), surface.get());
+    paintBuffered(hwnd(), [this](HDC dc, const RECT& client) {
         UniqueBrush brush(CreateSolidBrush(m_background));
-        FillRect(memory.get(), &client, brush.get());
-        if (m_handlers.paint) m_handlers.paint(memory.get(), client);
-        BitBlt(dc, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
-    }
-    EndPaint(hwnd(), &ps);
+        FillRect(dc, &client, brush.get());
+        if (m_handlers.paint) m_handlers.paint(dc, client);
+    });
 }
 
 LRESULT Panel::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
