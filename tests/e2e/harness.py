@@ -19,6 +19,7 @@ Paths come from the environment (run.py sets them):
   VISTREL_WINDOWS_BUILD  the windows preset's build tree (default build/windows)
   VISTREL_E2E_ARTIFACTS  screenshots and window dumps per test (default build/e2e-artifacts)
   VISTREL_E2E_WORK       Wine prefixes (default build/e2e-wine)
+  VISTREL_E2E_XSERVER    "xvfb" to use Xvfb even as root (gamma checks are then skipped)
 """
 
 import atexit
@@ -138,7 +139,8 @@ class Session:
         log_dir = self.artifacts / "_session"
         log_dir.mkdir(parents=True, exist_ok=True)
         try:
-            self.xserver = XServer(log_dir=str(log_dir)).start()
+            prefer_xorg = os.environ.get("VISTREL_E2E_XSERVER", "xorg").lower() != "xvfb"
+            self.xserver = XServer(log_dir=str(log_dir), prefer_xorg=prefer_xorg).start()
             self.prefix = wineprefix.WinePrefix(self.work_dir, self.xserver.display).create()
         except BaseException:
             self.close()

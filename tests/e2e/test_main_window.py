@@ -48,7 +48,8 @@ class MainWindowTestCase(E2ETestCase):
         self.assertIsNotNone(self.program.wait_exit(30), "the process ends after the exit image")
 
     def assert_display_shows(self, ramp, message):
-        if self.session.gamma_skip_reason is None:
+        # A sub-test, so a server without gamma skips only this check and reports the skip.
+        with self.subTest(display=message):
             self.assertEqual(self.gamma(), tuple(xgamma.as_stored(channel) for channel in ramp), message)
 
     def put_known_ramp(self):
