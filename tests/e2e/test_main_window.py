@@ -7,7 +7,7 @@ import inifile
 import xgamma
 from harness import E2ETestCase, centre, close, find_window, find_windows, rect_size, twips, twips_rect
 from mainwindow import (COLOUR, COLOUR_PANEL_BACK, COLOUR_PANEL_SIZE, CLIENT_SIZE, IMAGE_EXIT, IMAGE_MINIMISE,
-                        OVERLAY, PANEL_OFFSET, REST, SCREEN_SIZE, SETTINGS_ICONS, SWITCHES, MainWindow,
+                        PANEL_OFFSET, REST, SCREEN_SIZE, SETTINGS_ICONS, SWITCHES, MainWindow,
                         in_colour_panel, in_top_strip)
 
 WS_CAPTION, WS_THICKFRAME = 0x00C00000, 0x00040000
