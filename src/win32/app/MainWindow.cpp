@@ -173,6 +173,9 @@ void MainWindow::createChildren()
     m_colourPanel->show(false);
     m_restPanel->show(false);
     m_overlay->show(false);
+
+    m_restWindows = std::make_unique<RestReminderWindows>(m_form.rest(), m_text, m_twipsPerPixel);
+    m_restWindows->create();
 }
 
 void MainWindow::sync()
@@ -186,6 +189,7 @@ void MainWindow::sync()
     m_overlay->show(m_form.overlayVisible());
     m_colourPanel->sync();
     m_restPanel->sync();
+    m_restWindows->sync();
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 

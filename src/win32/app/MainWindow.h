@@ -14,6 +14,7 @@
 #include "controls/SafeSwitchControl.h"
 #include "gamma/ColourPanelView.h"
 #include "reminder/RestPanelView.h"
+#include "reminder/RestReminderWindows.h"
 
 namespace vistrel::win32 {
 
@@ -62,6 +63,7 @@ private:
     std::unique_ptr<Panel> m_overlay;  // ppset
     std::unique_ptr<ColourPanelView> m_colourPanel;  // eyeset
     std::unique_ptr<RestPanelView> m_restPanel;      // xxset
+    std::unique_ptr<RestReminderWindows> m_restWindows;  // Form2, Form3 and the display-off timer
     UINT m_resumeMessage = 0;
 };
 

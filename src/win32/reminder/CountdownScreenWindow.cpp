@@ -1,0 +1,165 @@
+#include "reminder/CountdownScreenWindow.h"
+
+#include <utility>
+
+#include "base/Text.h"
+#include "reminder/DirtyRectPaint.h"
+#include "reminder/RestReminder.h"
+#include "reminder/Translucency.h"
+#include "res/resource.h"
+
+namespace vistrel::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"Vistrel.CountdownScreen";
+constexpr int kCloseId = 1;
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr wchar_t kHeading[] = L"\u65F6\u95F4\uFF1A";  // 时间：
+const FontSpec kHeadingFont{L"Consolas", 21.75, true};
+const FontSpec kLabelFont{L"Consolas", 72.0, true};
+// The heading is a text box: its text starts a little inside the box's left edge.
+constexpr int kTextBoxInset = 2;
+
+RECT toRect(const PixelRect& p) { return RECT{p.left, p.top, p.right(), p.bottom()}; }
+
+void fill(HDC dc, const RECT& r, COLORREF colour)
+{
+    UniqueBrush brush(CreateSolidBrush(colour));
+    FillRect(dc, &r, brush.get());
+}
+
+bool overlaps(const RECT& a, const RECT& b)
+{
+    RECT common{};
+    return IntersectRect(&common, &a, &b) != FALSE;
+}
+
+}  // namespace
+
+CountdownScreenWindow::CountdownScreenWindow(RestReminder& rest, TextRenderer& text, int twipsPerPixel)
+    : m_rest(rest), m_text(text), m_twipsPerPixel(twipsPerPixel > 0 ? twipsPerPixel : 15)
+{
+}
+
+CountdownScreenWindow::~CountdownScreenWindow()
+{
+    m_close.reset();
+    if (hwnd()) DestroyWindow(hwnd());
+}
+
+bool CountdownScreenWindow::open()
+{
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &Window::staticProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(IDI_APP));
+    wc.lpszClassName = kClassName;
+    registerClass(wc);
+
+    // The primary screen, taskbar included: a taskbar that is topmost stays above it.
+    m_layout = CountdownScreenLayout::forScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                                m_twipsPerPixel);
+    m_label = widen(m_rest.countdownScreen().label());
+    m_copy = widen(m_rest.countdownScreen().copy());
+    const PixelRect& w = m_layout.window;
+    // The caption is the remaining time, which is what its taskbar button shows.
+    if (!create(0, kClassName, m_label.c_str(), WS_POPUP | WS_CLIPCHILDREN, w.left, w.top, w.width, w.height,
+                nullptr, nullptr))
+        return false;
+
+    m_close = std::make_unique<ImageButton>(hwnd(), toRect(m_layout.closeImage), IDB_CLOSE_ROUND, L"", kCloseId);
+    // The reminder closes this window, which may retire it: nothing of it is used after.
+    m_close->onClick = [this] { m_rest.countdownCloseClick(); };
+
+    makeTranslucent(hwnd(), kAlpha);
+    ShowWindow(hwnd(), SW_SHOW);
+    return true;
+}
+
+void CountdownScreenWindow::sync()
+{
+    if (!hwnd()) return;
+    const CountdownScreenLogic& screen = m_rest.countdownScreen();
+    std::wstring copy = widen(screen.copy());
+    if (copy != m_copy) {
+        m_copy = std::move(copy);
+        const RECT r = toRect(m_layout.copyPanel);
+        InvalidateRect(hwnd(), &r, FALSE);
+    }
+    std::wstring label = widen(screen.label());
+    if (label != m_label) {
+        m_label = std::move(label);
+        SetWindowTextW(hwnd(), m_label.c_str());
+        const RECT r = toRect(m_layout.panel);
+        InvalidateRect(hwnd(), &r, FALSE);
+    }
+}
+
+void CountdownScreenWindow::hide()
+{
+    if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
+}
+
+void CountdownScreenWindow::paintPanel(HDC dc, const std::wstring& text)
+{
+    const RECT panel{0, 0, m_layout.panel.width, m_layout.panel.height};
+    fill(dc, panel, kBlack);
+    // `Label1` fills the panel; its text is centred both ways so that every length stays inside.
+    const PixelRect& l = m_layout.label;
+    m_text.draw(dc, {kLabelFont, kWhite, TextStyle::Align::Centre, false, true}, text,
+                RECT{l.left, l.top, l.right(), l.bottom()});
+}
+
+void CountdownScreenWindow::paint(HDC dc, const RECT& area)
+{
+    fill(dc, area, kBlack);
+
+    RECT heading = toRect(m_layout.heading);
+    if (overlaps(area, heading)) {
+        heading.left += kTextBoxInset;
+        m_text.draw(dc, {kHeadingFont, kWhite, TextStyle::Align::Left, false, false}, kHeading, heading);
+    }
+
+    const PixelRect& panel = m_layout.panel;
+    if (overlaps(area, toRect(panel))) {
+        POINT origin{};
+        OffsetViewportOrgEx(dc, panel.left, panel.top, &origin);
+        paintPanel(dc, m_label);
+        SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+    }
+
+    // The copy panel shows the panel as it was a second ago, unscaled from its top-left corner:
+    // as much of it as fits.
+    const PixelRect& copy = m_layout.copyPanel;
+    if (overlaps(area, toRect(copy)) && !m_copy.empty()) {
+        const int saved = SaveDC(dc);
+        IntersectClipRect(dc, copy.left, copy.top, copy.right(), copy.bottom());
+        OffsetViewportOrgEx(dc, copy.left, copy.top, nullptr);
+        paintPanel(dc, m_copy);
+        RestoreDC(dc, saved);
+    }
+}
+
+LRESULT CountdownScreenWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        DirtyRectPaint painting(hwnd());
+        if (painting.dc()) paint(painting.dc(), painting.area());
+        return 0;
+    }
+    case WM_CLOSE:
+        // Alt+F4 included: only the close image and the end of the rest close it.
+        return 0;
+    default:
+        break;
+    }
+    return defaultProc(message, wParam, lParam);
+}
+
+}  // namespace vistrel::win32

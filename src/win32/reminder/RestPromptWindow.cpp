@@ -1,0 +1,237 @@
+#include "reminder/RestPromptWindow.h"
+
+#include <windowsx.h>
+
+#include <array>
+#include <utility>
+
+#include "app/Twips.h"
+#include "base/BufferedPaint.h"
+#include "base/Text.h"
+#include "reminder/RestPromptPlacement.h"
+#include "reminder/RestReminder.h"
+#include "reminder/Translucency.h"
+
+namespace vistrel::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"Vistrel.RestPrompt";
+constexpr int kTipproId = 1;
+
+// The window's client area and the progress bar's place, below what can be seen: it only holds
+// the rest's progress.
+constexpr TwipsRect kClient{0, 0, 4890, 1935};
+constexpr TwipsRect kTippro{960, 2880, 4455, 615};
+// `Shape1`: its left and top are 7 twips in, its width and height 7 twips less than the window's.
+constexpr int kFrameInset = 7;
+constexpr COLORREF kBackground = RGB(255, 255, 255);
+constexpr COLORREF kFrameColour = RGB(224, 224, 224);
+
+const std::wstring kYaHei = L"\u5FAE\u8F6F\u96C5\u9ED1";  // 微软雅黑
+
+using Choice = RestPromptWindow::Choice;
+
+struct Label {
+    TwipsRect place;
+    const wchar_t* text;  // null for the message, which the reminder writes
+    COLORREF background;
+    COLORREF colour;
+    FontSpec font;
+    TextStyle::Align align;
+    std::optional<Choice> choice;
+};
+
+// In the order they are stacked, bottom first; a click goes to the topmost label under it.
+const std::array<Label, 5> kLabels{{
+    // Label3: "提示:点击以下按钮"
+    {{0, 0, 4935, 285}, L"\u63D0\u793A:\u70B9\u51FB\u4EE5\u4E0B\u6309\u94AE", RGB(255, 255, 255), RGB(0, 0, 0),
+     {L"Consolas", 9.0, true}, TextStyle::Align::Left, std::nullopt},
+    // Label1: the message
+    {{15, 315, 4935, 555}, nullptr, RGB(192, 255, 255), RGB(64, 64, 64), {L"Consolas", 15.0, true},
+     TextStyle::Align::Centre, Choice::TakeRest},
+    // Label4: "关闭显示器"
+    {{30, 855, 4905, 375}, L"\u5173\u95ED\u663E\u793A\u5668", RGB(128, 128, 128), RGB(255, 255, 255),
+     {kYaHei, 12.0, false, GB2312_CHARSET}, TextStyle::Align::Centre, Choice::SwitchDisplayOff},
+    // Label5: "锁屏 + 关闭显示器"
+    {{30, 1230, 4920, 360}, L"\u9501\u5C4F + \u5173\u95ED\u663E\u793A\u5668", RGB(192, 192, 192), RGB(0, 0, 0),
+     {kYaHei, 12.0, false, GB2312_CHARSET}, TextStyle::Align::Centre, Choice::LockAndSwitchDisplayOff},
+    // Label2: "继续工作"
+    {{15, 1590, 4950, 330}, L"\u7EE7\u7EED\u5DE5\u4F5C", RGB(255, 255, 192), RGB(0, 0, 0),
+     {L"Consolas", 12.0, true}, TextStyle::Align::Centre, Choice::ContinueWork},
+}};
+
+RECT toRect(const PixelRect& p) { return RECT{p.left, p.top, p.right(), p.bottom()}; }
+
+void fill(HDC dc, const RECT& r, COLORREF colour)
+{
+    UniqueBrush brush(CreateSolidBrush(colour));
+    FillRect(dc, &r, brush.get());
+}
+
+}  // namespace
+
+RestPromptWindow::RestPromptWindow(RestReminder& rest, TextRenderer& text, int twipsPerPixel)
+    : m_rest(rest), m_text(text), m_twipsPerPixel(twipsPerPixel > 0 ? twipsPerPixel : 15)
+{
+}
+
+RestPromptWindow::~RestPromptWindow()
+{
+    m_tippro.reset();
+    if (hwnd()) DestroyWindow(hwnd());
+}
+
+bool RestPromptWindow::open()
+{
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &Window::staticProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kClassName;
+    registerClass(wc);
+
+    const PixelRect client = toPixels(kClient, m_twipsPerPixel);
+    RECT workArea{};
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0)) workArea.bottom = GetSystemMetrics(SM_CYSCREEN);
+    const PixelRect place = RestPromptPlacement::place({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                                        static_cast<int>(workArea.bottom), client.width,
+                                                        client.height});
+    // A tool window has no taskbar button; a no-activate window leaves the keyboard with whatever
+    // the user is working in, even when one of its labels is clicked.
+    if (!create(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, L"", WS_POPUP | WS_CLIPCHILDREN, place.left,
+                place.top, place.width, place.height, nullptr, nullptr))
+        return false;
+
+    m_tippro = std::make_unique<ProgButtonControl>(hwnd(), toRect(toPixels(kTippro, m_twipsPerPixel)), kTipproId);
+    m_tippro->model().setStyle(0);  // progress bar
+    m_tippro->model().setColor(1);
+
+    makeTranslucent(hwnd(), kAlpha);
+    SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    sync();
+    ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+    return true;
+}
+
+void RestPromptWindow::sync()
+{
+    if (!hwnd()) return;
+    const RestPromptLogic& prompt = m_rest.prompt();
+    std::wstring message = widen(prompt.message());
+    if (message != m_message) {
+        m_message = std::move(message);
+        // The caption carries the message too, so the prompt can be told apart from outside.
+        SetWindowTextW(hwnd(), m_message.c_str());
+        const RECT label = toRect(toPixels(kLabels[1].place, m_twipsPerPixel));
+        InvalidateRect(hwnd(), &label, FALSE);
+    }
+    if (m_tippro) {
+        // Every assignment redraws the bar: assign only what changed. Max first, as Value is
+        // limited by it.
+        ProgButton& bar = m_tippro->model();
+        if (bar.max() != prompt.tipproMax()) bar.setMax(prompt.tipproMax());
+        if (bar.value() != prompt.tipproValue()) bar.setValue(prompt.tipproValue());
+    }
+}
+
+void RestPromptWindow::hide()
+{
+    if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
+}
+
+std::optional<RestPromptWindow::Choice> RestPromptWindow::choiceAt(POINT client) const
+{
+    RECT window{};
+    GetClientRect(hwnd(), &window);
+    if (!PtInRect(&window, client)) return std::nullopt;
+    for (auto label = kLabels.rbegin(); label != kLabels.rend(); ++label) {
+        const RECT r = toRect(toPixels(label->place, m_twipsPerPixel));
+        if (PtInRect(&r, client)) return label->choice;  // a label without a choice hides those below
+    }
+    return std::nullopt;
+}
+
+POINT RestPromptWindow::choiceCentre(Choice choice) const
+{
+    for (const Label& label : kLabels) {
+        if (label.choice != choice) continue;
+        const PixelRect r = toPixels(label.place, m_twipsPerPixel);
+        return POINT{r.left + r.width / 2, r.top + r.height / 2};
+    }
+    return POINT{};
+}
+
+void RestPromptWindow::paint(HDC dc, const RECT& client)
+{
+    fill(dc, client, kBackground);
+    for (const Label& label : kLabels) {
+        const RECT r = toRect(toPixels(label.place, m_twipsPerPixel));
+        fill(dc, r, label.background);
+        const std::wstring_view text = label.text ? std::wstring_view(label.text) : std::wstring_view(m_message);
+        m_text.draw(dc, {label.font, label.colour, label.align, false, true}, text, r);
+    }
+
+    // The frame goes over the labels' backgrounds, so it shows all the way round.
+    const TwipsRect frame{kFrameInset, kFrameInset, kClient.width - kFrameInset, kClient.height - kFrameInset};
+    const RECT r = toRect(toPixels(frame, m_twipsPerPixel));
+    UniquePen pen(CreatePen(PS_SOLID, 1, kFrameColour));
+    SelectObjectScope penScope(dc, pen.get());
+    SelectObjectScope brushScope(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, r.left, r.top, r.right, r.bottom);
+}
+
+void RestPromptWindow::choose(Choice choice)
+{
+    // The reminder closes the prompt, which may retire this window: nothing of it is used after.
+    switch (choice) {
+    case Choice::TakeRest: m_rest.promptTakeRest(); break;
+    case Choice::SwitchDisplayOff: m_rest.promptDisplayOff(false); break;
+    case Choice::LockAndSwitchDisplayOff: m_rest.promptDisplayOff(true); break;
+    case Choice::ContinueWork: m_rest.promptContinueWork(); break;
+    }
+}
+
+LRESULT RestPromptWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        paintBuffered(hwnd(), [this](HDC dc, const RECT& client) { paint(dc, client); });
+        return 0;
+    case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) == HTCLIENT) {
+            POINT at{};
+            GetCursorPos(&at);
+            ScreenToClient(hwnd(), &at);
+            SetCursor(LoadCursorW(nullptr, choiceAt(at) ? IDC_HAND : IDC_ARROW));
+            return TRUE;
+        }
+        break;
+    case WM_LBUTTONDOWN:
+        m_pressed = choiceAt(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        if (m_pressed) SetCapture(hwnd());
+        return 0;
+    case WM_LBUTTONUP: {
+        // A label is chosen when the button goes up over the label it went down on.
+        const auto pressed = std::exchange(m_pressed, std::nullopt);
+        if (GetCapture() == hwnd()) ReleaseCapture();
+        if (pressed && choiceAt(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}) == pressed) choose(*pressed);
+        return 0;
+    }
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != hwnd()) m_pressed.reset();
+        return 0;
+    case WM_CLOSE:
+        // Only the four choices close the prompt.
+        return 0;
+    default:
+        break;
+    }
+    return defaultProc(message, wParam, lParam);
+}
+
+}  // namespace vistrel::win32

@@ -1,0 +1,323 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/FontCatalog.h"
+#include "base/TextRenderer.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeDesktopServices.h"
+#include "reminder/RestReminder.h"
+#include "reminder/RestReminderWindows.h"
+#include "win32/controls/HostWindow.h"
+
+namespace vistrel::win32 {
+namespace {
+
+using testing::FakeClock;
+using testing::FakeDesktopServices;
+using Choice = RestPromptWindow::Choice;
+
+void pumpMessages()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+std::wstring windowText(HWND window)
+{
+    wchar_t text[128] = {};
+    GetWindowTextW(window, text, static_cast<int>(std::size(text)));
+    return text;
+}
+
+LONG_PTR exStyle(HWND window) { return GetWindowLongPtrW(window, GWL_EXSTYLE); }
+
+BYTE alphaOf(HWND window)
+{
+    COLORREF key = 0;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    if (!GetLayeredWindowAttributes(window, &key, &alpha, &flags) || !(flags & LWA_ALPHA)) return 0;
+    return alpha;
+}
+
+RECT windowRect(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+// Every window of this thread, hidden ones and children included.
+int threadWindowCount()
+{
+    int count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM param) {
+            int& n = *reinterpret_cast<int*>(param);
+            ++n;
+            EnumChildWindows(
+                window, [](HWND, LPARAM p) { return ++*reinterpret_cast<int*>(p), TRUE; }, param);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+void leftClick(HWND window, POINT at)
+{
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+}
+
+// A reminder with 1 work minute and 1 rest minute, switched on at 12:00:30, and the windows that
+// follow it, as the main window wires them.
+class RestWindowsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!testing::HostWindow().get()) GTEST_SKIP() << "no window can be created here";
+        m_windows = std::make_unique<RestReminderWindows>(m_rest, m_text, 15);
+        if (!m_windows->create()) GTEST_SKIP() << "no window can be created here";
+        m_rest.loadSettings("1", "1", "1");
+        m_rest.switchClick(true);
+    }
+    void TearDown() override
+    {
+        m_windows.reset();
+        pumpMessages();
+    }
+
+    // Ticks into the due minute, which opens the prompt.
+    RestPromptWindow* promptDue()
+    {
+        m_clock.set(FakeClock::at(12, 1, 0));
+        m_rest.tick();
+        return m_windows->prompt();
+    }
+    void choose(Choice choice)
+    {
+        RestPromptWindow* prompt = m_windows->prompt();
+        leftClick(prompt->hwnd(), prompt->choiceCentre(choice));
+    }
+    void tickSeconds(int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            m_clock.advanceSeconds(1);
+            m_rest.tick();
+        }
+    }
+
+    FakeClock m_clock{FakeClock::at(12, 0, 30)};
+    FakeDesktopServices m_desktop;
+    RestReminder m_rest{m_clock, m_desktop, {nullptr, [this] {
+                                                 if (m_windows) m_windows->sync();
+                                             }}};
+    FontCatalog m_fonts{96};
+    TextRenderer m_text{m_fonts};
+    std::unique_ptr<RestReminderWindows> m_windows;
+};
+
+TEST_F(RestWindowsTest, PromptOpensAtTheBottomRightOfTheWorkAreaTranslucentTopmostAndWithoutFocus)
+{
+    EXPECT_EQ(m_windows->prompt(), nullptr) << "no prompt before the due minute";
+    const HWND before = GetForegroundWindow();
+    RestPromptWindow* prompt = promptDue();
+    ASSERT_NE(prompt, nullptr);
+    const HWND window = prompt->hwnd();
+
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(windowText(window), L"你有 1 分钟休息时间");
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const RECT r = windowRect(window);
+    EXPECT_EQ(r.right, GetSystemMetrics(SM_CXSCREEN)) << "flush with the screen's right edge";
+    EXPECT_EQ(r.bottom, work.bottom) << "on the bottom of the work area";
+    EXPECT_EQ(r.right - r.left, 326);
+    EXPECT_EQ(r.bottom - r.top, 129);
+    EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME), 0) << "borderless";
+    const LONG_PTR ex = exStyle(window);
+    EXPECT_TRUE(ex & WS_EX_TOPMOST);
+    EXPECT_TRUE(ex & WS_EX_TOOLWINDOW) << "no taskbar button";
+    EXPECT_TRUE(ex & WS_EX_NOACTIVATE);
+    EXPECT_EQ(alphaOf(window), RestPromptWindow::kAlpha);
+    EXPECT_EQ(GetForegroundWindow(), before) << "the user's window keeps the focus";
+    EXPECT_EQ(SendMessageW(window, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)),
+              MA_NOACTIVATE);
+
+    // The progress bar lies below the visible client area.
+    ASSERT_NE(prompt->tippro(), nullptr);
+    const RECT bar = windowRect(prompt->tippro()->hwnd());
+    EXPECT_GE(bar.top, r.bottom);
+    EXPECT_EQ(bar.right - bar.left, 297);
+
+    tickSeconds(30);
+    EXPECT_EQ(m_windows->prompt(), prompt) << "the same window for the whole due minute";
+}
+
+TEST_F(RestWindowsTest, LabelsAnswerClicksOnlyWhereTheyActAsButtons)
+{
+    RestPromptWindow* prompt = promptDue();
+    ASSERT_NE(prompt, nullptr);
+    for (Choice c : {Choice::TakeRest, Choice::SwitchDisplayOff, Choice::LockAndSwitchDisplayOff, Choice::ContinueWork})
+        EXPECT_EQ(prompt->choiceAt(prompt->choiceCentre(c)), c);
+    EXPECT_EQ(prompt->choiceAt(POINT{100, 8}), std::nullopt) << "the hint label";
+    EXPECT_EQ(prompt->choiceAt(POINT{100, 200}), std::nullopt) << "below the window";
+    EXPECT_EQ(prompt->choiceAt(POINT{-1, 40}), std::nullopt);
+
+    // Pressed on one label and released on another: nothing is chosen.
+    const POINT from = prompt->choiceCentre(Choice::ContinueWork);
+    const POINT to = prompt->choiceCentre(Choice::TakeRest);
+    SendMessageW(prompt->hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+    SendMessageW(prompt->hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+    EXPECT_TRUE(m_rest.prompt().isOpen());
+    // A release without a press neither.
+    SendMessageW(prompt->hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+    EXPECT_TRUE(m_rest.prompt().isOpen());
+    // Nor does closing it from outside.
+    SendMessageW(prompt->hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(prompt->hwnd()));
+}
+
+TEST_F(RestWindowsTest, ContinueWorkClosesThePromptAndItsWindowGoes)
+{
+    ASSERT_NE(promptDue(), nullptr);
+    const HWND window = m_windows->prompt()->hwnd();
+    choose(Choice::ContinueWork);
+
+    EXPECT_EQ(m_windows->prompt(), nullptr);
+    EXPECT_FALSE(IsWindowVisible(window)) << "hidden at once";
+    pumpMessages();
+    EXPECT_FALSE(IsWindow(window)) << "destroyed once the click has been handled";
+    EXPECT_EQ(m_rest.text1(), "12:02");
+    EXPECT_EQ(m_windows->countdownScreen(), nullptr);
+    EXPECT_FALSE(m_windows->displayOffTimerRunning());
+}
+
+TEST_F(RestWindowsTest, TakingTheRestOpensTheCountdownScreenOverTheWholeScreen)
+{
+    ASSERT_NE(promptDue(), nullptr);
+    choose(Choice::TakeRest);
+    EXPECT_EQ(m_windows->prompt(), nullptr);
+    CountdownScreenWindow* screen = m_windows->countdownScreen();
+    ASSERT_NE(screen, nullptr);
+    const HWND window = screen->hwnd();
+
+    const RECT r = windowRect(window);
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.top, 0);
+    EXPECT_EQ(r.right, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(r.bottom, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_FALSE(exStyle(window) & WS_EX_TOPMOST);
+    EXPECT_EQ(alphaOf(window), CountdownScreenWindow::kAlpha);
+    EXPECT_EQ(windowText(window), L"Start");
+
+    // Each tick repaints the countdown panel and the copy panel, never the whole screen.
+    UpdateWindow(window);
+    tickSeconds(1);
+    EXPECT_EQ(windowText(window), L"0:0:59");
+    RECT dirty{};
+    ASSERT_TRUE(GetUpdateRect(window, &dirty, FALSE));
+    const auto& layout = screen->layout();
+    RECT allowed{};
+    const RECT panel{layout.panel.left, layout.panel.top, layout.panel.right(), layout.panel.bottom()};
+    const RECT copy{layout.copyPanel.left, layout.copyPanel.top, layout.copyPanel.right(), layout.copyPanel.bottom()};
+    UnionRect(&allowed, &panel, &copy);
+    RECT outside{};
+    UnionRect(&outside, &allowed, &dirty);
+    EXPECT_TRUE(EqualRect(&outside, &allowed)) << "repaints only what changed";
+
+    SendMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindowVisible(window)) << "only the close image ends the rest";
+
+    tickSeconds(58);
+    EXPECT_EQ(windowText(window), L"0:0:1");
+    tickSeconds(1);
+    EXPECT_EQ(m_windows->countdownScreen(), nullptr) << "closes itself at the end of the rest";
+    pumpMessages();
+    EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(RestWindowsTest, TheCloseImageEndsTheRestEarly)
+{
+    ASSERT_NE(promptDue(), nullptr);
+    choose(Choice::TakeRest);
+    tickSeconds(5);
+    CountdownScreenWindow* screen = m_windows->countdownScreen();
+    ASSERT_NE(screen, nullptr);
+    ASSERT_NE(screen->closeImage(), nullptr);
+    const HWND window = screen->hwnd();
+    const RECT image = windowRect(screen->closeImage()->hwnd());
+    EXPECT_EQ((image.left + image.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2) << "centred";
+
+    leftClick(screen->closeImage()->hwnd(), POINT{30, 30});
+    EXPECT_EQ(m_windows->countdownScreen(), nullptr);
+    EXPECT_EQ(m_rest.pdtipshow(), 0);
+    pumpMessages();
+    EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(RestWindowsTest, DisplayOffTimerOutlivesThePromptAndActsOnItsSecondTick)
+{
+    ASSERT_NE(promptDue(), nullptr);
+    choose(Choice::LockAndSwitchDisplayOff);
+    EXPECT_EQ(m_windows->prompt(), nullptr) << "the prompt closes at once";
+    pumpMessages();
+    ASSERT_TRUE(m_windows->displayOffTimerRunning());
+
+    SendMessageW(m_windows->hwnd(), WM_TIMER, 1, 0);
+    EXPECT_TRUE(m_desktop.actions.empty());
+    SendMessageW(m_windows->hwnd(), WM_TIMER, 1, 0);
+    EXPECT_EQ(m_desktop.actions, (std::vector<std::string>{"lock", "display off"}));
+    EXPECT_FALSE(m_windows->displayOffTimerRunning());
+
+    // The next due minute opens the prompt again; this time the display only goes off.
+    m_clock.set(FakeClock::at(12, 2, 0));
+    m_rest.tick();
+    ASSERT_NE(m_windows->prompt(), nullptr);
+    choose(Choice::SwitchDisplayOff);
+    ASSERT_TRUE(m_windows->displayOffTimerRunning());
+    SendMessageW(m_windows->hwnd(), WM_TIMER, 1, 0);
+    SendMessageW(m_windows->hwnd(), WM_TIMER, 1, 0);
+    EXPECT_EQ(m_desktop.actions, (std::vector<std::string>{"lock", "display off", "display off"}));
+}
+
+TEST_F(RestWindowsTest, RestsLeaveNoWindowsOrGdiObjectsBehind)
+{
+    const HANDLE self = GetCurrentProcess();
+    auto oneRest = [&] {
+        for (int i = 0; i < 180 && !m_windows->prompt(); ++i) tickSeconds(1);
+        if (!m_windows->prompt()) return false;
+        choose(Choice::TakeRest);
+        tickSeconds(3);
+        if (!m_windows->countdownScreen()) return false;
+        UpdateWindow(m_windows->countdownScreen()->hwnd());
+        leftClick(m_windows->countdownScreen()->closeImage()->hwnd(), POINT{30, 30});
+        // The countdown runs on unseen; let it end so the next rest starts afresh.
+        tickSeconds(60);
+        pumpMessages();
+        return true;
+    };
+    // The first rest creates the fonts, which the catalog keeps for the whole run.
+    ASSERT_TRUE(oneRest());
+    const int windows = threadWindowCount();
+    // Systems that do not count GUI objects report 0 here, which then proves nothing.
+    const DWORD gdi = GetGuiResources(self, GR_GDIOBJECTS);
+    const DWORD user = GetGuiResources(self, GR_USEROBJECTS);
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(oneRest()) << "rest " << i + 2;
+    EXPECT_EQ(threadWindowCount(), windows);
+    EXPECT_EQ(GetGuiResources(self, GR_GDIOBJECTS), gdi);
+    EXPECT_EQ(GetGuiResources(self, GR_USEROBJECTS), user);
+}
+
+}  // namespace
+}  // namespace vistrel::win32
