@@ -42,6 +42,7 @@ struct Label {
 };
 
 // In the order they are stacked, bottom first; a click goes to the topmost label under it.
+constexpr size_t kMessageLabel = 1;
 const std::array<Label, 5> kLabels{{
     // Label3: "提示:点击以下按钮"
     {{0, 0, 4935, 285}, L"\u63D0\u793A:\u70B9\u51FB\u4EE5\u4E0B\u6309\u94AE", RGB(255, 255, 255), RGB(0, 0, 0),
@@ -123,7 +124,7 @@ void RestPromptWindow::sync()
         m_message = std::move(message);
         // The caption carries the message too, so the prompt can be told apart from outside.
         SetWindowTextW(hwnd(), m_message.c_str());
-        const RECT label = toRect(toPixels(kLabels[1].place, m_twipsPerPixel));
+        const RECT label = toRect(toPixels(kLabels[kMessageLabel].place, m_twipsPerPixel));
         InvalidateRect(hwnd(), &label, FALSE);
     }
     if (m_tippro) {

@@ -266,6 +266,27 @@ TEST_F(RestWindowsTest, TheCloseImageEndsTheRestEarly)
     EXPECT_FALSE(IsWindow(window));
 }
 
+TEST_F(RestWindowsTest, APromptOpenedDuringAnUnseenRestShowsItsProgress)
+{
+    m_rest.setRestMinutesText("5");
+    ASSERT_TRUE(m_rest.applyPanel());
+    ASSERT_NE(promptDue(), nullptr);
+    choose(Choice::TakeRest);
+    tickSeconds(5);
+    leftClick(m_windows->countdownScreen()->closeImage()->hwnd(), POINT{30, 30});
+    ASSERT_EQ(m_windows->countdownScreen(), nullptr);
+
+    // The rest goes on unseen; the next due minute opens a fresh prompt whose bar holds it.
+    for (int i = 0; i < 70 && !m_windows->prompt(); ++i) tickSeconds(1);
+    RestPromptWindow* prompt = m_windows->prompt();
+    ASSERT_NE(prompt, nullptr);
+    EXPECT_EQ(prompt->tippro()->model().max(), 300);
+    EXPECT_EQ(prompt->tippro()->model().value(), m_rest.countdown().djscount());
+    tickSeconds(2);
+    EXPECT_EQ(prompt->tippro()->model().value(), m_rest.countdown().djscount());
+    EXPECT_EQ(windowText(prompt->hwnd()), L"你有 5 分钟休息时间");
+}
+
 TEST_F(RestWindowsTest, DisplayOffTimerOutlivesThePromptAndActsOnItsSecondTick)
 {
     ASSERT_NE(promptDue(), nullptr);
