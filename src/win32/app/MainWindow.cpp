@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/MainFormLayout.h"
+#include "base/BufferedPaint.h"
 #include "base/Text.h"
 #include "res/resource.h"
 
@@ -265,21 +266,9 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd(), &ps);
-        RECT client;
-        GetClientRect(hwnd(), &client);
-        UniqueMemoryDc memory(CreateCompatibleDC(dc));
-        UniqueBitmap surface(CreateCompatibleBitmap(dc, client.right, client.bottom));
-        if (memory && surface) {
-            SelectObjectScope select(memory.get(), surface.get());
-            paint(memory.get(), client);
-            BitBlt(dc, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
-        }
-        EndPaint(hwnd(), &ps);
+    case WM_PAINT:
+        paintBuffered(hwnd(), [this](HDC dc, const RECT& client) { paint(dc, client); });
         return 0;
-    }
     case WM_TIMER:
         if (wParam == kTimer1) {
             m_form.rest().tick();
