@@ -9,7 +9,7 @@ run_packages=(cmake make googletest g++-mingw-w64-x86-64-posix wine wine64 fonts
               # Wine's X11 driver loads these at run time; without them windows, input or gamma fail.
               libxxf86vm1 libxrandr2 libxrender1 libxi6 libxcursor1 libxinerama1 libxcomposite1 libxfixes3)
 test_packages=(xserver-xorg-core xserver-xorg-video-dummy xvfb xdotool imagemagick x11-xserver-utils
-               x11-utils xauth python3)
+               x11-utils xauth python3 libfaketime)
 
 if [[ "${1:-}" == "--run-only" ]]; then
   wanted=("${run_packages[@]}")
