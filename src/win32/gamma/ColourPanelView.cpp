@@ -81,7 +81,7 @@ bool ColourPanelView::create(HWND overlay, RECT b)
         const RECT r = pixels(t.left, t.top, t.width, t.height);
         m_trackbars[i] = CreateWindowExW(0, TRACKBAR_CLASSW, L"",
                                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_HORZ | TBS_NOTICKS | TBS_BOTH,
-                                         r.left, r.top - 3, r.right - r.left, r.bottom - r.top + 6, m_panel.hwnd(),
+                                         r.left, r.top, r.right - r.left, r.bottom - r.top, m_panel.hwnd(),
                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstTrackbar + i)),
                                          GetModuleHandleW(nullptr), nullptr);
         SendMessageW(m_trackbars[i], TBM_SETLINESIZE, 0, Slider::kSmallChange);
@@ -106,7 +106,18 @@ void ColourPanelView::sync()
             SendMessageW(bar, TBM_SETRANGE, TRUE, MAKELPARAM(s.min(), s.max()));
         if (SendMessageW(bar, TBM_GETPOS, 0, 0) != s.value()) SendMessageW(bar, TBM_SETPOS, TRUE, s.value());
     }
+    releaseFocusWhenHidden();
     m_panel.redraw();
+}
+
+void ColourPanelView::releaseFocusWhenHidden()
+{
+    // Hiding the overlay leaves the keyboard focus where it was: a trackbar nobody can see would go
+    // on taking arrow keys and changing the display.
+    const HWND panel = m_panel.hwnd();
+    const HWND focus = GetFocus();
+    if (!panel || !focus || IsWindowVisible(panel)) return;
+    if (focus == panel || IsChild(panel, focus)) SetFocus(GetAncestor(panel, GA_ROOT));
 }
 
 void ColourPanelView::paint(HDC dc, const RECT&)

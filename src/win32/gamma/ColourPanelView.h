@@ -23,7 +23,8 @@ public:
 
     bool create(HWND overlay, RECT boundsPx);
     void show(bool visible);
-    // Moves the trackbars to the sliders' values and redraws the value labels.
+    // Moves the trackbars to the sliders' values and redraws the value labels. Call it after the
+    // overlay's visibility has changed too, so a hidden panel gives up the keyboard focus.
     void sync();
     HWND hwnd() const { return m_panel.hwnd(); }
 
@@ -33,6 +34,7 @@ private:
     LRESULT onChild(UINT message, WPARAM wParam, LPARAM lParam);
     void paint(HDC dc, const RECT& client);
     void click(POINT at);
+    void releaseFocusWhenHidden();
     Slider& slider(size_t index);
     RECT pixels(int left, int top, int width, int height) const;
 
