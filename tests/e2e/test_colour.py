@@ -1,9 +1,9 @@
 """Screen colour adjustment, end to end: the X server's gamma ramp after start, keyboard moves on
 the colour panel, reset, OK and exit, and the gamma backup file's messages.
 
-What a check can see of the display: the program hands Wine 16-bit entries and Wine passes them
-to the X server unchanged, but Xorg's dummy driver keeps only the high byte of each entry (it
-reads back as (v >> 8) * 257; xgamma.as_stored). A ramp the program captures from the display is
+What a check can see of the display: the program's 16-bit entries reach the X server through
+Wine, and Xorg's dummy driver keeps only the high byte of each entry (it reads back as
+(v >> 8) * 257; xgamma.as_stored), whatever Wine does with the low byte. A ramp the program captures from the display is
 that stored ramp, so expectations start from as_stored() of what the test put there. The high
 bytes are then compared exactly, with no further tolerance: the server truncates rather than
 rounds, so the expected byte is exact, and a looser check would hide rounding faults that do
