@@ -16,4 +16,10 @@ cmake --build --preset windows -j "$(nproc)" --target vistrel
 export WINEPREFIX="${WINEPREFIX:-$HOME/.wine}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}"
+# Windows shows Chinese in message boxes through its dialog font's link to a Chinese face; Wine links
+# to SimSun, which Linux lacks. Stand the installed CJK face in, unless the prefix already has a choice.
+key='HKCU\Software\Wine\Fonts\Replacements'
+if ! wine reg query "$key" /v SimSun >/dev/null 2>&1; then
+  wine reg add "$key" /v SimSun /d "Noto Sans CJK SC" /f >/dev/null 2>&1 || true
+fi
 exec wine build/windows/src/win32/vistrel.exe

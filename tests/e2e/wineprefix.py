@@ -11,6 +11,8 @@ import tempfile
 # Tests must never wait on installer prompts or menu entries for the desktop.
 DLL_OVERRIDES = "mscoree,mshtml=;winemenubuilder.exe=d"
 
+# Windows links its dialog font to a Chinese face, so system-drawn texts (message boxes, captions)
+# show Chinese; Wine links to SimSun, which a Linux machine lacks: stand the installed CJK face in.
 # A crashing program must end rather than leave a debugger dialog on the screen;
 # winedbg then prints the backtrace into the program's own log.
 REGISTRY_SETTINGS = """REGEDIT4
@@ -20,6 +22,9 @@ REGISTRY_SETTINGS = """REGEDIT4
 
 [HKEY_CURRENT_USER\\Software\\Wine\\DllOverrides]
 "winemenubuilder.exe"=""
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
+"SimSun"="Noto Sans CJK SC"
 """
 
 
@@ -77,7 +82,7 @@ class WinePrefix:
 
     def _template(self):
         version = wine_version().replace(" ", "_").replace("/", "_")
-        template = os.path.join(self.work_dir, "template-" + version)
+        template = os.path.join(self.work_dir, "template-2-" + version)  # bump when the settings change
         if os.path.isdir(os.path.join(template, "drive_c")):
             return template
         # Built aside and renamed into place, so a parallel run never sees half a template.
