@@ -98,16 +98,12 @@ RECT MainWindow::pixels(const TwipsRect& r, int dx, int dy) const
 
 bool MainWindow::create()
 {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &Window::staticProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(IDI_APP));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(wc.hInstance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    wc.lpszClassName = kClassName;
-    registerClass(wc);
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    registerClass(kClassName,
+                  {.icon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP)),
+                   .smallIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                                              GetSystemMetrics(SM_CXSMICON),
+                                                              GetSystemMetrics(SM_CYSMICON), 0))});
 
     const int width = px(layout::kWindowWidth);
     const int height = px(layout::kWindowHeight);

@@ -16,13 +16,7 @@ TrayHost::~TrayHost() { removeIcon(); }
 
 bool TrayHost::create()
 {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &Window::staticProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hIcon = m_icon;
-    wc.lpszClassName = kClassName;
-    registerClass(wc);
+    registerClass(kClassName, {.cursor = nullptr, .icon = m_icon});
     // A hidden top-level window rather than a message-only one: only top-level windows hear the
     // shell's TaskbarCreated broadcast.
     if (!Window::create(WS_EX_TOOLWINDOW, kClassName, L"cd", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr)) return false;

@@ -13,13 +13,7 @@ Panel::Panel(COLORREF background, Handlers handlers) : m_background(background),
 
 bool Panel::create(HWND parent, RECT b, int controlId)
 {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &Window::staticProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    registerClass(wc);
+    registerClass(kClassName, {});
     return Window::create(WS_EX_CONTROLPARENT, kClassName, L"", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                           b.left, b.top, b.right - b.left, b.bottom - b.top, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId))) != nullptr;

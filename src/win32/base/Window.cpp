@@ -11,6 +11,20 @@ void Window::registerClass(const WNDCLASSEXW& wc)
     if (!GetClassInfoExW(wc.hInstance, wc.lpszClassName, &existing)) RegisterClassExW(&wc);
 }
 
+void Window::registerClass(const wchar_t* className, const ClassOptions& options)
+{
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = options.style;
+    wc.lpfnWndProc = &Window::staticProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = options.cursor ? LoadCursorW(nullptr, options.cursor) : nullptr;
+    wc.hIcon = options.icon;
+    wc.hIconSm = options.smallIcon;
+    wc.lpszClassName = className;
+    registerClass(wc);
+}
+
 HWND Window::create(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x, int y,
                     int width, int height, HWND parent, HMENU menuOrId)
 {

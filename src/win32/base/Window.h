@@ -17,7 +17,15 @@ public:
     HWND hwnd() const { return m_window.get(); }
 
 protected:
-    // Registers the class once per process (later calls are no-ops).
+    struct ClassOptions {
+        UINT style = 0;
+        const wchar_t* cursor = IDC_ARROW;  // a system cursor
+        HICON icon = nullptr;
+        HICON smallIcon = nullptr;
+    };
+
+    // Registers a class routed to onMessage, once per process (later calls are no-ops).
+    static void registerClass(const wchar_t* className, const ClassOptions& options);
     static void registerClass(const WNDCLASSEXW& wc);
 
     // Creates the window with this object as its owner of messages. Returns the handle or null.

@@ -15,13 +15,7 @@ constexpr wchar_t kClassName[] = L"VistrelImageButton";
 ImageButton::ImageButton(HWND parent, RECT boundsPx, int bitmapId, std::wstring tooltip, int controlId)
     : m_tooltipText(std::move(tooltip))
 {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &Window::staticProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_HAND);
-    wc.lpszClassName = kClassName;
-    registerClass(wc);
+    registerClass(kClassName, {.cursor = IDC_HAND});
 
     create(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, boundsPx.left, boundsPx.top,
            boundsPx.right - boundsPx.left, boundsPx.bottom - boundsPx.top, parent,

@@ -92,14 +92,7 @@ ProgButtonControl::~ProgButtonControl()
 
 void ProgButtonControl::createWindow(HWND parent, const RECT& bounds, int controlId)
 {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = &Window::staticProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    registerClass(wc);
+    registerClass(kClassName, {.style = CS_DBLCLKS});
 
     m_model.onRedraw = [this] { onModelRedraw(); };
     m_model.onFocusRequest = [this] {

@@ -22,13 +22,8 @@ SafeSwitchControl::SafeSwitchControl(HWND parent, int xPx, int yPx, int controlI
 SafeSwitchControl::SafeSwitchControl(HWND parent, SafeSwitch& model, int xPx, int yPx, int controlId)
     : m_model(model)
 {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &Window::staticProc;  // no CS_DBLCLKS: a quick second click is a second toggle
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    registerClass(wc);
+    // No CS_DBLCLKS: a quick second click is a second toggle.
+    registerClass(kClassName, {});
 
     m_model.onPaint = [this] { showModelState(); };
     m_model.onResize = [this] { fitToSkin(); };

@@ -50,14 +50,7 @@ CountdownScreenWindow::~CountdownScreenWindow()
 
 bool CountdownScreenWindow::open()
 {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &Window::staticProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(IDI_APP));
-    wc.lpszClassName = kClassName;
-    registerClass(wc);
+    registerClass(kClassName, {.icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP))});
 
     // The primary screen, taskbar included: a taskbar that is topmost stays above it.
     m_layout = CountdownScreenLayout::forScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),

@@ -84,13 +84,7 @@ RestPromptWindow::~RestPromptWindow()
 
 bool RestPromptWindow::open()
 {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &Window::staticProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    registerClass(wc);
+    registerClass(kClassName, {});
 
     const PixelRect client = toPixels(kClient, m_twipsPerPixel);
     RECT workArea{};

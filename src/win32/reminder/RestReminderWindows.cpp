@@ -26,12 +26,7 @@ RestReminderWindows::~RestReminderWindows()
 
 bool RestReminderWindows::create()
 {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &Window::staticProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kClassName;
-    registerClass(wc);
+    registerClass(kClassName, {.cursor = nullptr});
     return Window::create(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr) != nullptr;
 }
 
