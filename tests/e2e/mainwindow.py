@@ -85,6 +85,11 @@ class MainWindow:
     def point(self, entry):
         return centre(self.screen_rect(entry))
 
+    def exit(self, program):
+        """Ends the run the only way the program offers: the exit image in the top strip."""
+        self.click(in_top_strip(IMAGE_EXIT))
+        self.case.assertIsNotNone(program.wait_exit(30), "the process ends after the exit image")
+
     def click(self, entry):
         self.case.click(*self.point(entry))
 

@@ -18,7 +18,7 @@ from fractions import Fraction
 import inifile
 import xgamma
 from harness import E2ETestCase, centre, find_window, find_windows, rect_tuple
-from mainwindow import COLOUR, COLOUR_PANEL_BACK, IMAGE_EXIT, SETTINGS_ICONS, MainWindow, in_colour_panel, in_top_strip
+from mainwindow import COLOUR, COLOUR_PANEL_BACK, SETTINGS_ICONS, MainWindow, in_colour_panel
 
 MESSAGE_BOX = "#32770"
 PROGRAM_TITLE = "Vistrel"  # the platform's title for a box that has none of its own
@@ -108,8 +108,7 @@ class ColourTestCase(E2ETestCase):
         return self.main
 
     def exit_through_exit_image(self):
-        self.main.click(in_top_strip(IMAGE_EXIT))
-        self.assertIsNotNone(self.program.wait_exit(30), "the process ends after the exit image")
+        self.main.exit(self.program)
 
     # --- the display -------------------------------------------------------------------------
 

@@ -6,7 +6,7 @@ import unittest
 import inifile
 import xgamma
 from harness import E2ETestCase, centre, close, find_window, find_windows, rect_size, twips, twips_rect
-from mainwindow import (COLOUR, COLOUR_PANEL_BACK, COLOUR_PANEL_SIZE, CLIENT_SIZE, IMAGE_EXIT, IMAGE_MINIMISE,
+from mainwindow import (COLOUR, COLOUR_PANEL_BACK, COLOUR_PANEL_SIZE, CLIENT_SIZE, IMAGE_MINIMISE,
                         PANEL_OFFSET, REST, SCREEN_SIZE, SETTINGS_ICONS, SWITCHES, MainWindow,
                         in_colour_panel, in_top_strip)
 
@@ -44,8 +44,7 @@ class MainWindowTestCase(E2ETestCase):
         return self.main
 
     def exit_through_exit_image(self):
-        self.main.click(in_top_strip(IMAGE_EXIT))
-        self.assertIsNotNone(self.program.wait_exit(30), "the process ends after the exit image")
+        self.main.exit(self.program)
 
     def assert_display_shows(self, ramp, message):
         # A sub-test, so a server without gamma skips only this check and reports the skip.
