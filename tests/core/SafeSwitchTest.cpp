@@ -94,6 +94,20 @@ TEST(SafeSwitch, ClickBeforeTheFirstPollSawTheCursorDoesNothing)
     EXPECT_EQ(r.take(), (Events{"paint 2"}));
 }
 
+TEST(SafeSwitch, OnlyAReleaseThatAnswersItsOwnPressCommits)
+{
+    SafeSwitch s;
+    Recorder r(s);
+    s.poll(5, 5);
+    s.mouseUp(Button::Left);  // pressed elsewhere, slid onto the switch, released
+    EXPECT_TRUE(s.value());
+    s.mouseDown(Button::Left);
+    s.mouseUp(Button::Left);
+    s.mouseUp(Button::Left);  // a second release has no press left to answer
+    EXPECT_FALSE(s.value());
+    EXPECT_EQ(r.take(), (Events{"paint 1", "in", "paint 2", "paint 5", "click off"}));
+}
+
 TEST(SafeSwitch, ReleaseOutsideCancelsAndComingBackBeforeReleaseCommits)
 {
     SafeSwitch s;

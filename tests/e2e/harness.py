@@ -31,6 +31,7 @@ import subprocess
 import tempfile
 import time
 import unittest
+from fractions import Fraction
 from pathlib import Path
 
 import inifile
@@ -41,7 +42,6 @@ from xserver import XServer
 
 REPO = Path(__file__).resolve().parents[2]
 PROGRAM_NAME = "vistrel.exe"
-TWIPS_PER_PIXEL = 15
 TRAY_ICON_CLASSES = ("__winex11_tray_icon", "__wine_tray_icon")
 TRAY_WINDOW_TITLE = "Wine System Tray"
 
@@ -62,9 +62,14 @@ def inspector_path():
     return windows_build() / "tools" / "wininspect" / "wininspect.exe"
 
 
+def pixels(twips_value, dpi):
+    """Twips to pixels at a density: twips x dpi / 1440, to the nearest pixel, halves to even."""
+    return round(Fraction(twips_value * dpi, 1440))
+
+
 def twips(value):
-    """Twips to pixels at 96 DPI, halves away from zero as a layout would place them."""
-    return int(value / TWIPS_PER_PIXEL + (0.5 if value >= 0 else -0.5))
+    """Twips to pixels at 96 DPI (15 twips a pixel), as a layout places them."""
+    return pixels(value, 96)
 
 
 def twips_rect(left, top, width, height):
@@ -208,6 +213,11 @@ class Session:
                     pass  # a line cut short by a dying process tells us nothing
         return windows
 
+    def wine_reg(self, *args):
+        """`wine reg ...` in this session's prefix."""
+        subprocess.run(["wine", "reg"] + [str(a) for a in args], env=self.env(), check=True,
+                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
+
     def xdotool(self, *args):
         subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env(), check=True,
                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=60)
@@ -339,6 +349,12 @@ class E2ETestCase(unittest.TestCase):
                 (app_dir / name).write_bytes(content.encode(inifile.ENCODING) if isinstance(content, str)
                                              else content)
         return app_dir
+
+    def use_dpi(self, dpi):
+        """Programs started from now on see a screen of this density, until the test ends."""
+        key = r"HKCU\Control Panel\Desktop"
+        self.session.wine_reg("add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", dpi, "/f")
+        self.addCleanup(self.session.wine_reg, "delete", key, "/v", "LogPixels", "/f")
 
     def start_program(self, config=None, monitor=None, app_dir=None):
         """Starts the program; config and monitor are the files to put beside it (None: no file)."""

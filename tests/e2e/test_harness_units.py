@@ -5,7 +5,7 @@ import unittest
 import inifile
 import screen
 import xgamma
-from harness import close, descendants, twips, twips_rect
+from harness import close, descendants, pixels, twips, twips_rect
 
 
 class IniFileTest(unittest.TestCase):
@@ -72,6 +72,7 @@ class GeometryTest(unittest.TestCase):
     def test_twips_round_to_the_nearest_pixel(self):
         self.assertEqual([twips(t) for t in (0, 7, 8, 730, 9630, -8)], [0, 0, 1, 49, 642, -1])
         self.assertEqual(twips_rect(315, 730, 9195, 3690), (21, 49, 634, 295))
+        self.assertEqual([pixels(4725, dpi) for dpi in (96, 144, 192)], [315, 472, 630])  # 472.5 to even
 
     def test_close_allows_one_pixel_of_rounding(self):
         self.assertTrue(close({"left": 1, "top": 2, "right": 3, "bottom": 4}, (2, 2, 3, 5)))

@@ -1,6 +1,6 @@
 """The main window and the tray icon, used as a user would: start, look, click, exit, start again."""
 
-import re
+import time
 import unittest
 
 import inifile
@@ -90,8 +90,8 @@ class FirstStartTest(MainWindowTestCase):
         self.assertEqual(values[("dsxx", "pdrun")], "1")
         for key, neutral in NEUTRAL_COLOURS.items():
             self.assertEqual(values[("eye", key)], neutral, key)
-        for key in ("mei", "xiuxi"):
-            self.assertRegex(values[("dsxx", key)], re.compile(r"\S"), "%s holds the rest panel's text" % key)
+        self.assertEqual((values[("dsxx", "mei")], values[("dsxx", "xiuxi")]), ("45", "10"),
+                         "a first run works 45 minutes and rests 10")
         self.wait_for(lambda: not self.tray_icons(), 10, "the tray icon to go")
         self.assertEqual(self.windows(), [], "no window is left behind")
         self.assert_display_shows(KNOWN_RAMP, "exit leaves the display's ramp alone")
@@ -127,6 +127,45 @@ class SavedSettingsTest(MainWindowTestCase):
         self.main.assert_feature(COLOUR, on=True)
         self.main.assert_feature(REST, on=True)
         self.assert_display_shows(KNOWN_RAMP, "neutral values on the ramp captured at load")
+
+
+class RobustnessTest(MainWindowTestCase):
+    def test_a_press_that_began_off_a_switch_and_ends_on_it_toggles_nothing(self):
+        main = self.start(config=settings(rest_on="1", colour_on="0"))
+        for feature in (COLOUR, REST):
+            left, top, right, bottom = main.screen_rect(SWITCHES[feature])
+            x = (left + right) // 2
+            self.press(x, top - 12)  # on the window's background, just above the switch
+            self.move(x, (top + bottom) // 2)
+            time.sleep(0.3)  # the hover polls see the cursor on the switch
+            self.release()
+            self.park_mouse()
+        time.sleep(0.5)
+        self.assertIsNone(find_window(self.windows(), cls="#32770"), "no message box of the colour switch")
+        main.assert_feature(REST, on=True)
+        main.assert_feature(COLOUR, on=False)
+        self.exit_through_exit_image()
+        values = {(s, k): v for s, k, v in self.program.config_entries()}
+        self.assertEqual(values[("dsxx", "pdrun")], "1")
+        self.assertNotIn(("eye", "pdrun"), values, "the colour switch was never set")
+
+    def test_a_whole_day_of_work_minutes_is_corrected_and_prompts_nothing(self):
+        self.start(config=settings(rest_on="1", colour_on="0", mei="1440"))
+        deadline = time.monotonic() + 4
+        while time.monotonic() < deadline:  # a due time in the current minute would prompt at the first tick
+            self.assertIsNone(find_window(self.windows(), cls="Vistrel.RestPrompt", visible=True))
+            time.sleep(0.5)
+        self.exit_through_exit_image()
+        values = {(s, k): v for s, k, v in self.program.config_entries()}
+        self.assertEqual(values[("dsxx", "mei")], "45", "corrected to the first-run value")
+
+
+class DensityTest(MainWindowTestCase):
+    def test_at_144_dpi_the_window_scales_by_the_exact_density(self):
+        self.use_dpi(144)
+        main = self.start()
+        self.save_state("144dpi")
+        self.assertEqual(rect_size(main.window()["client"]), (963, 472), "9630 x 4725 twips, 472.5 to even")
 
 
 class SingleInstanceTest(MainWindowTestCase):

@@ -17,7 +17,7 @@ import unittest
 from pathlib import Path
 
 import inifile
-from harness import PROGRAM_NAME, E2ETestCase, Program, find_window, rect_tuple, twips
+from harness import PROGRAM_NAME, E2ETestCase, Program, centre, find_window, rect_tuple, twips
 from mainwindow import SCREEN_SIZE, MainWindow
 
 PROMPT_CLASS = "Vistrel.RestPrompt"
@@ -99,6 +99,16 @@ class SteppedClock:
         self._write()
         time.sleep(1.5)  # the library reads the file again at most a second later
 
+    def forward(self, seconds):
+        """Moves the clock forward by whole minutes or more, for a program that is not ticking
+        meanwhile (a modal box holds its timer back); the real clock is waited for instead."""
+        if not self.faked:
+            time.sleep(seconds)
+            return
+        self.offset += seconds
+        self._write()
+        time.sleep(1.5)
+
     def _write(self):
         self.path.write_text("+%d\n" % self.offset)
 
@@ -117,7 +127,7 @@ class RestReminderTest(E2ETestCase):
 
     # --- starting ----------------------------------------------------------------------------
 
-    def start(self, config):
+    def start(self, config, wait_for_main_window=True):
         app_dir = self.make_app_dir(config)
         # Start with the minute young, so the program has loaded before it turns.
         self.clock = SteppedClock(find_libfaketime(), app_dir / "clock.rc", start_second=5)
@@ -132,8 +142,9 @@ class RestReminderTest(E2ETestCase):
                                        start_new_session=True)
         self.addCleanup(self._end, process)
         self.program = Program(app_dir, process)
-        self.main = MainWindow.wait(self)
-        self.park_mouse()
+        if wait_for_main_window:
+            self.main = MainWindow.wait(self)
+            self.park_mouse()
         return self.program
 
     @staticmethod
@@ -236,6 +247,20 @@ class RestReminderTest(E2ETestCase):
         button = (left + twips(CONTINUE_WORK[0]), top + twips(CONTINUE_WORK[1]),
                   left + width - 2, top + twips(CONTINUE_WORK[1] + CONTINUE_WORK[3]) - 1)
         self.assertGreater(shot.count(button, CONTINUE_BACKGROUND, 4), 0, "继续工作 on its yellow")
+
+    def test_a_start_up_message_held_open_past_the_due_minute_still_brings_the_rest(self):
+        # The colour switch is on and there is no backup file: the load stops at a message box.
+        config = inifile.build({"dsxx": {"mei": "1", "xiuxi": "1", "pdrun": "1"}, "eye": {"pdrun": "1"}})
+        self.start(config, wait_for_main_window=False)
+        box = self.wait_window(cls="#32770", text="tips", visible=True)
+        due_minute = int(self.clock.now()) // 60 + 1
+        self.clock.forward(120)  # the whole due minute passes while the box is open
+        self.assertGreater(int(self.clock.now()) // 60, due_minute)
+        ok = find_window(self.windows(), parent=box["hwnd"], cls="Button")
+        self.click(*centre(ok["rect"]))
+        self.park_mouse()
+        prompt = self.wait_window(cls=PROMPT_CLASS, visible=True, timeout=15)
+        self.assertEqual(prompt["text"], "你有 1 分钟休息时间")
 
     def test_continue_work_closes_the_prompt_and_the_next_rest_comes_a_work_period_later(self):
         self.start(settings())

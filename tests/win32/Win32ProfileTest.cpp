@@ -1,4 +1,5 @@
 #include "app/Win32Profile.h"
+#include "app/ProgramFolder.h"
 
 #include <windows.h>
 
@@ -21,13 +22,12 @@ struct Win32ProfileFactory {
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32Profile, ProfileContract, ::testing::Types<Win32ProfileFactory>);
 
-TEST(SettingsPath, IsConfigIniInTheProgramsFolder)
+TEST(ProgramFolder, IsTheFolderOfTheRunningProgram)
 {
     wchar_t program[MAX_PATH] = {};
     ASSERT_NE(GetModuleFileNameW(nullptr, program, MAX_PATH), 0u);
-    const std::wstring path = win32::settingsPathBesideProgram();
     const std::wstring programPath = program;
-    EXPECT_EQ(path, programPath.substr(0, programPath.find_last_of(L'\\')) + L"\\config.ini");
+    EXPECT_EQ(win32::programFolder(), programPath.substr(0, programPath.find_last_of(L'\\')));
 }
 
 TEST(Win32ProfileEncoding, FolderOutsideTheAnsiCodePageIsReachedByItsShortPath)

@@ -1,10 +1,12 @@
 #include "app/IniDocument.h"
 
+
 #include <algorithm>
 
 #include "app/IniLine.h"
 #include "app/IniLookup.h"
 #include "app/LineSplitter.h"
+#include "app/TextParsing.h"
 
 namespace vistrel {
 namespace {
@@ -108,7 +110,7 @@ IniDocument::WriteResult IniDocument::write(std::string_view section, std::strin
         if (parsed.value) {
             replacement.assign(content.substr(0, parsed.valueOffset));
         } else {
-            replacement.assign(IniLine::trimEnd(content));
+            replacement.assign(trimEnd(content));
             replacement += '=';
         }
         replacement += stored;

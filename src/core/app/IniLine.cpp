@@ -2,17 +2,9 @@
 
 #include <algorithm>
 
+#include "app/TextParsing.h"
+
 namespace vistrel {
-namespace {
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-}  // namespace
 
 IniLine IniLine::parse(std::string_view text)
 {
@@ -31,24 +23,6 @@ IniLine IniLine::parse(std::string_view text)
 }
 
 std::string_view IniLine::normalName(std::string_view name) { return trim(cutAtNul(name)); }
-
-bool IniLine::sameName(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
-}
-
-std::string_view IniLine::trim(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    return trimEnd(text);
-}
-
-std::string_view IniLine::trimEnd(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
 
 std::string_view IniLine::cutAtNul(std::string_view text)
 {

@@ -23,11 +23,6 @@ struct IniLine {
 
     // A name as the profile functions compare it: up to its first NUL, trimmed.
     static std::string_view normalName(std::string_view name);
-    // ASCII case-insensitive equality, as for all section and key names.
-    static bool sameName(std::string_view a, std::string_view b);
-
-    static std::string_view trim(std::string_view text);
-    static std::string_view trimEnd(std::string_view text);
     static std::string_view cutAtNul(std::string_view text);
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/IniDocument.h"
 #include "app/IniLine.h"
+#include "app/TextParsing.h"
 
 namespace vistrel {
 namespace {
@@ -42,14 +43,14 @@ IniLookup::Role IniLookup::take(std::string_view text)
             m_done = true;
             return Role::End;
         }
-        if (!IniLine::sameName(line.name, m_section)) return Role::Outside;
+        if (!equalsIgnoringAsciiCase(line.name, m_section)) return Role::Outside;
         m_inSection = m_sectionFound = true;
         return Role::Header;
     case IniLine::Kind::Key:
         break;
     }
     if (!m_inSection) return Role::Outside;
-    if (!IniLine::sameName(line.name, m_key)) return Role::Content;
+    if (!equalsIgnoringAsciiCase(line.name, m_key)) return Role::Content;
     m_done = true;
     if (line.value) m_value = profileValue(IniLine::cutAtNul(*line.value));
     return Role::Match;

@@ -36,7 +36,6 @@ void MainForm::load()
         m_colourSwitch.setValue(true);
         hideOverlay();
     }
-    m_loaded = true;
     notifyChanged();
 }
 

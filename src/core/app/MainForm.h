@@ -37,7 +37,6 @@ public:
     // The load sequence: settings read, switches set (their handlers run), first rest scheduled,
     // display ramp captured, stored colours applied when the colour switch was on.
     void load();
-    bool loaded() const { return m_loaded; }
     // The settings part of the exit sequence: nine keys written in a fixed order. The shell then
     // removes the tray icon and ends the process.
     void exitSequence();
@@ -73,7 +72,6 @@ private:
     Profile& m_profile;
     DesktopServices& m_desktop;
     std::string m_aboutHost;
-    bool m_loaded = false;
     bool m_overlayVisible = false;
     bool m_panelVisible[2] = {false, false};
 

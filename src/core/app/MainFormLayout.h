@@ -32,6 +32,8 @@ inline constexpr TwipsRect kRestMinutes{6495, 1545, 495, 300};       // dhhour(1
 inline constexpr TwipsRect kWorkUnit{6990, 1200, 495, 300};
 inline constexpr TwipsRect kRestUnit{6990, 1545, 495, 300};
 inline constexpr TwipsRect kNextRestPicture{5490, 1890, 1920, 1920};  // Picture1
+inline constexpr TwipsRect kNextTimeLabel{5490, 2400, 1920, 330};     // "下次时间", on Picture1
+inline constexpr TwipsRect kNextTime{5490, 2760, 1920, 600};          // Label5, on Picture1
 inline constexpr TwipsRect kRestSwitch{5925, 4080, 1170, 345};        // SafeSwitch2
 
 // Settings overlay (ppset) and the panels inside it.
@@ -39,6 +41,10 @@ inline constexpr TwipsRect kOverlay{315, 730, 9195, 3690};
 inline constexpr int kPanelLeft = 120;
 inline constexpr int kPanelTop = 120;
 inline constexpr TwipsRect kColourPanel{kPanelLeft, kPanelTop, 8565, 2535};  // eyeset
-inline constexpr TwipsRect kRestPanel{kPanelLeft, kPanelTop, 8565, 2535};    // xxset
+inline constexpr TwipsRect kRestPanel = kColourPanel;                          // xxset
+// Back and OK inside a panel; the rest panel has them where the colour panel does, so both read
+// alike.
+inline constexpr TwipsRect kPanelBack{3345, 1770, 735, 495};  // Image8, setno(1)
+inline constexpr TwipsRect kPanelOk{4350, 1785, 735, 495};    // Image7, setok(1)
 
 }  // namespace vistrel::layout

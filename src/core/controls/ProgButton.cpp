@@ -7,6 +7,8 @@
 #include <optional>
 #include <utility>
 
+#include "app/TextParsing.h"
+
 namespace vistrel {
 namespace {
 
@@ -57,29 +59,6 @@ std::size_t utf8Length(unsigned char lead)
     return 1;
 }
 
-std::optional<std::int32_t> parseInt32(std::string_view text)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
-    std::int32_t number = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (result.ec != std::errc{} || result.ptr != text.data() + text.size()) return std::nullopt;
-    return number;
-}
-
-char asciiLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameKey(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return asciiLower(x) == asciiLower(y); });
-}
-
 }  // namespace
 
 ProgButton::ProgButton() : m_alive(std::make_shared<bool>(true)) {}
@@ -107,42 +86,21 @@ void ProgButton::setValue(std::int32_t newValue)
     redraw();
 }
 
-void ProgButton::setMin(std::int32_t newMin)
-{
-    m_min = newMin;
-    redraw();
-}
+void ProgButton::setMin(std::int32_t newMin) { assign(m_min, newMin); }
 
-void ProgButton::setMax(std::int32_t newMax)
-{
-    m_max = newMax;
-    redraw();
-}
+void ProgButton::setMax(std::int32_t newMax) { assign(m_max, newMax); }
 
 void ProgButton::setCaption(std::string newCaption)
 {
-    m_caption = std::move(newCaption);
-    updateAccessKey(m_caption);
-    redraw();
+    updateAccessKey(newCaption);
+    assign(m_caption, std::move(newCaption));
 }
 
-void ProgButton::setStyle(std::int32_t newType)
-{
-    m_style = newType;
-    redraw();
-}
+void ProgButton::setStyle(std::int32_t newType) { assign(m_style, newType); }
 
-void ProgButton::setColor(std::int32_t newScheme)
-{
-    m_color = newScheme;
-    redraw();
-}
+void ProgButton::setColor(std::int32_t newScheme) { assign(m_color, newScheme); }
 
-void ProgButton::setPicture(std::any picture)
-{
-    m_picture = std::move(picture);
-    redraw();
-}
+void ProgButton::setPicture(std::any picture) { assign(m_picture, std::move(picture)); }
 
 // The key is the character after the last "&" that marks one, as the drawn text underlines it.
 // "&&" draws a literal "&", so it marks nothing here either: "Save && E&xit" gives "x", and
@@ -175,7 +133,7 @@ void ProgButton::readProperties(const PropertyReader& read)
 {
     if (!read) return;
     const auto readNumber = [&read](std::string_view key, std::int32_t fallback) {
-        return parseInt32(read(key, std::to_string(fallback))).value_or(fallback);
+        return parseInteger<std::int32_t>(read(key, std::to_string(fallback))).value_or(fallback);
     };
     m_value = readNumber(kValueKey, kDefaultValue);
     m_min = readNumber(kMinKey, kDefaultMin);
@@ -249,7 +207,7 @@ bool ProgButton::keyDown(int keyCode)
 
 bool ProgButton::accessKeyPressed(std::string_view key)
 {
-    if (m_style != kKeyboardButtonStyle || m_accessKey.empty() || !sameKey(key, m_accessKey)) return false;
+    if (m_style != kKeyboardButtonStyle || m_accessKey.empty() || !equalsIgnoringAsciiCase(key, m_accessKey)) return false;
     raise(onClick);
     return true;
 }

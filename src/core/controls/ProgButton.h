@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "controls/ProgButtonDisplay.h"
 #include "controls/ProgButtonSchemes.h"
@@ -122,6 +123,13 @@ private:
     template <typename Handler, typename... Args>
     bool raise(const Handler& handler, const Args&... args);
     void updateAccessKey(std::string_view caption);
+    // Every property setter stores its value and redraws at once.
+    template <typename T, typename V>
+    void assign(T& property, V&& value)
+    {
+        property = std::forward<V>(value);
+        redraw();
+    }
 
     std::int32_t m_value = 0;
     std::int32_t m_min = 0;

@@ -1,10 +1,10 @@
 #include "controls/SafeSwitch.h"
 
-#include <algorithm>
-#include <cctype>
-#include <charconv>
 #include <optional>
 #include <string_view>
+#include <utility>
+
+#include "app/TextParsing.h"
 
 namespace vistrel {
 namespace {
@@ -13,37 +13,12 @@ constexpr std::string_view kValueKey = "value";
 constexpr std::string_view kEnableKey = "enable";
 constexpr std::string_view kSkinKey = "skin";
 
-std::string_view trimmed(std::string_view text)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-std::optional<int> parseInt(std::string_view text)
-{
-    text = trimmed(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    int number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (error != std::errc{} || end != text.data() + text.size() || text.empty()) return std::nullopt;
-    return number;
-}
-
 std::optional<bool> parseBool(std::string_view text)
 {
-    const std::string_view word = trimmed(text);
-    if (equalsIgnoringCase(word, "true")) return true;
-    if (equalsIgnoringCase(word, "false")) return false;
-    if (const auto number = parseInt(word)) return *number != 0;
+    const std::string_view word = trim(text);
+    if (equalsIgnoringAsciiCase(word, "true")) return true;
+    if (equalsIgnoringAsciiCase(word, "false")) return false;
+    if (const auto number = parseInteger<int>(word)) return *number != 0;
     return std::nullopt;
 }
 
@@ -92,6 +67,7 @@ void SafeSwitch::mouseDown(MouseButton button)
 {
     if (button != MouseButton::Left || !m_enable) return;
     m_pendingValue = !m_value;
+    m_pressed = true;
     // The pressed look of the value still showing, not of the one the release will commit.
     m_cell = m_value ? kOnPressed : kOffPressed;
     paintState();
@@ -100,8 +76,11 @@ void SafeSwitch::mouseDown(MouseButton button)
 void SafeSwitch::mouseUp(MouseButton button)
 {
     // A release away from the switch cancels the click; the pressed look stays until the next
-    // poll takes the hover away.
-    if (button != MouseButton::Left || !m_enable || !m_hover) return;
+    // poll takes the hover away. Only a release that answers this switch's own press commits: a
+    // drag that began elsewhere and ends here is not a click.
+    if (button != MouseButton::Left) return;
+    const bool pressedHere = std::exchange(m_pressed, false);
+    if (!m_enable || !pressedHere || !m_hover) return;
     m_value = m_pendingValue;
     m_cell = m_value ? kOnHover : kOffHover;
     paintState();
@@ -131,7 +110,7 @@ void SafeSwitch::loadProperties(const StoredProperties& stored)
 {
     setValue(readStored(stored, kValueKey, kDefaultValue, parseBool));
     setEnable(readStored(stored, kEnableKey, kDefaultEnable, parseBool));
-    m_skin = readStored(stored, kSkinKey, kDefaultSkin, parseInt);
+    m_skin = readStored(stored, kSkinKey, kDefaultSkin, parseInteger<int>);
     applySkin();
 }
 

@@ -90,6 +90,7 @@ private:
     int m_skin = kDefaultSkin;
     std::int16_t m_cell = kOnNormal;
     bool m_pendingValue = false;  // what a release commits after a press
+    bool m_pressed = false;       // a left press on this switch that no release has answered yet
     bool m_hover = false;
 };
 

@@ -78,8 +78,8 @@ private:
     void slider1Changed(int value);
     void slider2Changed(int value);
     void slider3Changed();
-    void brightset(int value);
-    void channelset(int value, std::size_t channel);
+    void brightset(int value);                        // the brightness adjustment, written
+    void channelset(int value, std::size_t channel);  // one channel's gain into the output, not written
     void writeRamp(const GammaRamp& ramp);
     void restore(Closing closing);
     void assignNeutralValues();

@@ -51,7 +51,9 @@ public:
         std::uint16_t entry = 0;
     };
 
-    Number readNumber()
+    // The last number may be followed by anything (an end-of-file byte 0x1A, a stray ';'), since
+    // nothing after it is read; any other must end at a separator.
+    Number readNumber(bool last)
     {
         const bool negative = !atEnd() && m_text[m_pos] == '-';
         if (negative) ++m_pos;
@@ -61,7 +63,7 @@ public:
         std::size_t digits = 0;
         for (; !atEnd() && isDigit(m_text[m_pos]); ++m_pos, ++digits)
             if (magnitude < kCap) magnitude = magnitude * 10 + (m_text[m_pos] - '0');
-        if (digits == 0 || (!atEnd() && !endsNumber(m_text[m_pos])))
+        if (digits == 0 || (!last && !atEnd() && !endsNumber(m_text[m_pos])))
             return {GammaBackupFile::Error::NotANumber, 0};
         const std::int32_t value = negative ? -magnitude : magnitude;
         if (value < INT16_MIN || value > INT16_MAX) return {GammaBackupFile::Error::OutOfRange, 0};
@@ -89,7 +91,7 @@ GammaBackupFile::Result GammaBackupFile::parse(std::string_view text)
         if (k > 0 && !reader.skipSeparator()) return failure(Error::NotANumber, reader.position());
         if (reader.atEnd()) return failure(Error::TooFewNumbers, reader.position());
         const std::size_t start = reader.position();
-        const Reader::Number number = reader.readNumber();
+        const Reader::Number number = reader.readNumber(k + 1 == kNumbers);
         if (number.error != Error::None) return failure(number.error, start);
         // The file lists red, green, blue per entry; the ramp keeps one table per channel.
         ramp.at(k % GammaRamp::kChannels, k / GammaRamp::kChannels) = number.entry;

@@ -36,10 +36,10 @@ public:
 
 private:
     std::int16_t m_djsrun = 0;  // 1 while the countdown runs
-    std::int16_t m_djshour = 0;
-    std::int16_t m_djsmin = 0;
-    std::int16_t m_djssec = 0;
-    std::int16_t m_djscount = 0;
+    std::int16_t m_djshour = 0;   // hours left
+    std::int16_t m_djsmin = 0;    // minutes left below the hour, 59..0
+    std::int16_t m_djssec = 0;    // seconds left in the minute, 60..1
+    std::int16_t m_djscount = 0;  // ticks elapsed in this rest
 };
 
 }  // namespace vistrel

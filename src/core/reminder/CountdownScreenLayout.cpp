@@ -6,48 +6,35 @@ namespace vistrel {
 
 namespace {
 
-struct TwipRect {
-    double left;
-    double top;
-    double width;
-    double height;
-};
-
 // Design places in twips.
-constexpr TwipRect kHeading{1800, 1560, 10935, 855};
-constexpr TwipRect kPanel{840, 2880, 13215, 2055};
-constexpr TwipRect kCopyPanel{5880, 7680, 2775, 615};
-constexpr double kCloseImageTop = 5280;
+constexpr TwipsRect kHeading{1800, 1560, 10935, 855};
+constexpr TwipsRect kPanel{840, 2880, 13215, 2055};
+constexpr TwipsRect kCopyPanel{5880, 7680, 2775, 615};
+constexpr int kCloseImageTop = 5280;
 
 // Centring halves odd widths, so unlike whole design places these can fall on half a pixel; they
 // round to nearest, halves to even, as every fractional value in the program does.
-int twipsToPixels(double twips, double twipsPerPixel)
+PixelRect centred(int screenWidth, const TwipsRect& r, int dpi)
 {
-    return static_cast<int>(std::nearbyint(twips / twipsPerPixel));
-}
-
-PixelRect centred(double screenWidthTwips, const TwipRect& r, double tpp)
-{
-    return {twipsToPixels(screenWidthTwips / 2 - r.width / 2, tpp), twipsToPixels(r.top, tpp),
-            twipsToPixels(r.width, tpp), twipsToPixels(r.height, tpp)};
+    const int width = toPixels(r.width, dpi);
+    const double left = screenWidth / 2.0 - static_cast<double>(r.width) * dpi / (2.0 * kTwipsPerInch);
+    return {static_cast<int>(std::nearbyint(left)), toPixels(r.top, dpi), width, toPixels(r.height, dpi)};
 }
 
 }  // namespace
 
-CountdownScreenLayout CountdownScreenLayout::forScreen(int screenWidth, int screenHeight, int twipsPerPixel)
+CountdownScreenLayout CountdownScreenLayout::forScreen(int screenWidth, int screenHeight, int dpi)
 {
-    const double tpp = twipsPerPixel > 0 ? twipsPerPixel : 15;
-    const double screenWidthTwips = screenWidth * tpp;
-
+    if (dpi <= 0) dpi = kDefaultDpi;
     CountdownScreenLayout layout;
     layout.window = {0, 0, screenWidth, screenHeight};
-    layout.heading = centred(screenWidthTwips, kHeading, tpp);
-    layout.panel = centred(screenWidthTwips, kPanel, tpp);
+    layout.heading = centred(screenWidth, kHeading, dpi);
+    layout.panel = centred(screenWidth, kPanel, dpi);
     layout.label = {0, 0, layout.panel.width, layout.panel.height};
-    layout.copyPanel = {twipsToPixels(kCopyPanel.left, tpp), twipsToPixels(kCopyPanel.top, tpp),
-                        twipsToPixels(kCopyPanel.width, tpp), twipsToPixels(kCopyPanel.height, tpp)};
-    const TwipRect close{0, kCloseImageTop, kCloseImageSize * tpp, kCloseImageSize * tpp};
-    layout.closeImage = centred(screenWidthTwips, close, tpp);
+    layout.copyPanel = toPixels(kCopyPanel, dpi);
+    // The close picture keeps its pixel size; its place follows the density.
+    const int closeLeft = static_cast<int>(std::nearbyint(screenWidth / 2.0 - kCloseImageSize / 2.0));
+    layout.closeImage = {closeLeft, toPixels(kCloseImageTop, dpi), kCloseImageSize, kCloseImageSize};
     return layout;
 }
 

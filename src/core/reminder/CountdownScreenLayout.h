@@ -1,5 +1,5 @@
 #pragma once
-#include "reminder/PixelRect.h"
+#include "app/Twips.h"
 
 namespace vistrel {
 
@@ -16,7 +16,7 @@ struct CountdownScreenLayout {
 
     static constexpr int kCloseImageSize = 60;
 
-    static CountdownScreenLayout forScreen(int screenWidth, int screenHeight, int twipsPerPixel = 15);
+    static CountdownScreenLayout forScreen(int screenWidth, int screenHeight, int dpi = kDefaultDpi);
 };
 
 }  // namespace vistrel

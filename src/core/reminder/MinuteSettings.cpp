@@ -1,33 +1,40 @@
 #include "reminder/MinuteSettings.h"
 
-#include <charconv>
 #include <utility>
+
+#include "app/TextParsing.h"
 
 namespace vistrel {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-std::string_view trimmed(std::string_view text)
+std::string rangeText(const MinuteRange& range, std::string_view separator)
 {
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-    return text;
+    return std::to_string(range.min) + std::string(separator) + std::to_string(range.max);
 }
 
 }  // namespace
 
+std::string outOfRangeMessage(const MinuteRange& range)
+{
+    return std::string(range.name) + "必须是 " + rangeText(range, " 到 ") + " 之间的整数";
+}
+
+std::string minuteRangesHint()
+{
+    const auto part = [](const MinuteRange& range) {
+        return std::string(range.shortName) + " " + rangeText(range, " - ") + " 分钟";
+    };
+    return part(kWorkMinuteRange) + "，" + part(kRestMinuteRange);
+}
+
 std::optional<int> parseMinutes(std::string_view text, const MinuteRange& range)
 {
-    const std::string_view digits = trimmed(text);
-    if (digits.empty()) return std::nullopt;
+    const std::string_view digits = trim(text);
     for (char c : digits)
         if (c < '0' || c > '9') return std::nullopt;  // no sign, no fraction, no exponent
-    int value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error != std::errc{} || end != digits.data() + digits.size()) return std::nullopt;  // too long
-    if (value < range.min || value > range.max) return std::nullopt;
+    const auto value = parseInteger<int>(digits);  // none when empty or too long
+    if (!value || *value < range.min || *value > range.max) return std::nullopt;
     return value;
 }
 

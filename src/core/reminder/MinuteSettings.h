@@ -5,17 +5,25 @@
 
 namespace vistrel {
 
-// The allowed whole-minute range of one box, with the warning shown when a value falls outside it.
+// The allowed whole-minute range of one box and the words that name it to the user.
 struct MinuteRange {
     int min;
     int max;
-    std::string_view outOfRangeMessage;
+    std::string_view name;       // in the warning: "工作时长"
+    std::string_view shortName;  // in the panel's hint line: "工作"
 };
 
+// A work period of a whole day would bring the next rest back to the minute it was scheduled in.
 // A rest of 0 minutes never counts down to zero, and one of more than 555 minutes takes more ticks
 // than the 16-bit tick counter holds.
-inline constexpr MinuteRange kWorkMinuteRange{1, 1440, "工作时长必须是 1 到 1440 之间的整数"};
-inline constexpr MinuteRange kRestMinuteRange{1, 555, "休息时长必须是 1 到 555 之间的整数"};
+inline constexpr MinuteRange kWorkMinuteRange{1, 1439, "工作时长", "工作"};
+inline constexpr MinuteRange kRestMinuteRange{1, 555, "休息时长", "休息"};
+
+// The warning shown when a box holds something outside its range, e.g.
+// "工作时长必须是 1 到 1439 之间的整数".
+std::string outOfRangeMessage(const MinuteRange& range);
+// The rest panel's hint line: "工作 1 - 1439 分钟，休息 1 - 555 分钟".
+std::string minuteRangesHint();
 
 // Whole decimal minutes within the range; blanks around the digits are allowed, nothing else is.
 std::optional<int> parseMinutes(std::string_view text, const MinuteRange& range);

@@ -1,5 +1,6 @@
 #pragma once
-#include "reminder/PixelRect.h"
+#include "app/Twips.h"
+#include "reminder/RestPromptLayout.h"
 
 namespace vistrel {
 
@@ -7,9 +8,9 @@ namespace vistrel {
 // area) and with its bottom on the bottom of the work area, so it sits above a bottom taskbar and
 // overlaps one on the right.
 struct RestPromptPlacement {
-    // Borderless window, 4890 x 1935 twips at 15 twips per pixel.
-    static constexpr int kWidth = 326;
-    static constexpr int kHeight = 129;
+    // The borderless window's size at the usual density.
+    static constexpr int kWidth = toPixels(layout::prompt::kClient.width, kDefaultDpi);
+    static constexpr int kHeight = toPixels(layout::prompt::kClient.height, kDefaultDpi);
 
     struct Input {
         int screenWidth = 0;

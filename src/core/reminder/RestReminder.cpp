@@ -22,6 +22,7 @@ RestReminder::RestReminder(const Clock& clock, DesktopServices& desktop, RestRem
 
 const std::string& RestReminder::loadSettings(std::string_view mei, std::string_view xiuxi, std::string_view pdrun)
 {
+    m_loadStarted = m_clock.now();
     m_pdtipshow = 0;
     m_countdown.resetCount();
     m_minutes.load(mei, xiuxi);
@@ -68,7 +69,12 @@ void RestReminder::tick()
     catchUp(previous, now);
     // Both are "hh:mm", so the test holds for the whole due minute; the shown flag keeps the
     // prompt from opening more than once in it.
-    if (m_text1 == TimeOfDay::of(now).text() && m_pdtipshow == 0) {
+    const bool dueNow = m_text1 == TimeOfDay::of(now).text();
+    // The timer starts once the load is done, and a message box during the load holds it back.
+    // The user was there meanwhile, so the first tick looks back to the start of the load and
+    // a due minute it finds there opens the prompt late rather than not at all.
+    const bool dueDuringLoad = !previous && m_loadStarted && dueTimeMissedBetween(*m_loadStarted, now);
+    if ((dueNow || dueDuringLoad) && m_pdtipshow == 0) {
         m_prompt.open(m_minutes.restMinutes());
         m_pdtipshow = 1;
         markChanged();
@@ -103,7 +109,7 @@ bool RestReminder::applyPanel()
     if (const MinuteRange* invalid = m_minutes.invalidRange()) {
         // Modal: the message loop, and so the tick, runs while it is open; nothing below it
         // relies on state read before it.
-        m_desktop.messageBox(invalid->outOfRangeMessage, kMessageTitle, MessageIcon::Warning);
+        m_desktop.messageBox(outOfRangeMessage(*invalid), kMessageTitle, MessageIcon::Warning);
         return false;
     }
     m_minutes.normaliseTexts();

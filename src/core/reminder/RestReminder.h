@@ -80,7 +80,7 @@ public:
     const std::string& label5() const { return m_label5; }  // the visible copy of it
     const std::string& workMinutesCaption() const { return m_dhhourWork; }  // `dhhour` 0
     const std::string& restMinutesCaption() const { return m_dhhourRest; }  // `dhhour` 1
-    const std::string& xxrun() const { return m_xxrun; }
+    const std::string& xxrun() const { return m_xxrun; }  // the switch's text, "1" or "0", stored as dsxx/pdrun
     bool captionGreen() const { return m_featureShownOn; }         // `Label2` element 1
     bool settingsIconVisible() const { return m_featureShownOn; }  // `edit` element 1
     const MinuteSettings& minutes() const { return m_minutes; }
@@ -118,7 +118,8 @@ private:
     RestPromptLogic m_prompt;
     CountdownScreenLogic m_screen;
 
-    std::optional<LocalTime> m_lastTick;  // to notice sleep and clock jumps between ticks
+    std::optional<LocalTime> m_loadStarted;  // when the window's load read the settings
+    std::optional<LocalTime> m_lastTick;     // to notice sleep and clock jumps between ticks
     bool m_changed = false;
 };
 

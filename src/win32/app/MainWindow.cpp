@@ -2,6 +2,7 @@
 
 #include "app/MainFormLayout.h"
 #include "base/BufferedPaint.h"
+#include "base/Trace.h"
 #include "base/Text.h"
 #include "res/resource.h"
 
@@ -23,13 +24,11 @@ enum ControlId {
     kOverlayId,
 };
 
-constexpr COLORREF kBackground = RGB(243, 248, 251);
-constexpr COLORREF kStripColour = RGB(255, 255, 255);
 constexpr COLORREF kTitleColour = RGB(128, 128, 128);
 constexpr COLORREF kFrameColour = RGB(206, 214, 222);
 constexpr COLORREF kOnColour = RGB(34, 139, 34);
-constexpr COLORREF kOffColour = RGB(0, 0, 0);
-constexpr COLORREF kDescriptionColour = RGB(64, 64, 64);
+constexpr COLORREF kNextLabelColour = RGB(96, 96, 96);
+constexpr COLORREF kNextTimeColour = RGB(48, 48, 48);
 
 const FontSpec kTitleFont{L"Consolas", 12.0, true};
 const FontSpec kCaptionFont{L"Consolas", 15.0, true};
@@ -53,33 +52,11 @@ constexpr wchar_t kAboutTip[] = L"\u5173\u4E8E";                 // 关于
 constexpr wchar_t kMinimiseTip[] = L"\u6700\u5C0F\u5316";        // 最小化
 constexpr wchar_t kExitTip[] = L"\u9000\u51FA";                  // 退出
 
-HBITMAP loadBitmap(int id)
-{
-    return static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-}
-
-void drawBitmap(HDC dc, HBITMAP bitmap, const RECT& at)
-{
-    if (!bitmap) return;
-    UniqueMemoryDc source(CreateCompatibleDC(dc));
-    SelectObjectScope select(source.get(), bitmap);
-    BITMAP info{};
-    GetObjectW(bitmap, sizeof info, &info);
-    BitBlt(dc, at.left, at.top, info.bmWidth, info.bmHeight, source.get(), 0, 0, SRCCOPY);
-}
-
-void fill(HDC dc, const RECT& r, COLORREF colour)
-{
-    UniqueBrush brush(CreateSolidBrush(colour));
-    FillRect(dc, &r, brush.get());
-}
-
 }  // namespace
 
-MainWindow::MainWindow(MainForm& form, FontCatalog& fonts, Shell shell)
-    : m_form(form), m_fonts(fonts), m_text(fonts), m_shell(std::move(shell)),
-      m_twipsPerPixel(twipsPerPixelForDpi(fonts.dpi()))
+MainWindow::MainWindow(MainForm& form, FontCatalog& fonts, HICON smallIcon, Shell shell)
+    : m_form(form), m_fonts(fonts), m_text(fonts), m_smallIcon(smallIcon), m_shell(std::move(shell)),
+      m_dpi(fonts.dpi())
 {
 }
 
@@ -90,54 +67,42 @@ MainWindow::~MainWindow()
     if (hwnd()) DestroyWindow(hwnd());
 }
 
-RECT MainWindow::pixels(const TwipsRect& r, int dx, int dy) const
-{
-    const PixelRect p = toPixels(r, m_twipsPerPixel);
-    return RECT{p.left + dx, p.top + dy, p.left + dx + p.width, p.top + dy + p.height};
-}
-
 bool MainWindow::create()
 {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
     registerClass(kClassName,
-                  {.icon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP)),
-                   .smallIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
-                                                              GetSystemMetrics(SM_CXSMICON),
-                                                              GetSystemMetrics(SM_CYSMICON), 0))});
+                  {.icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP)), .smallIcon = m_smallIcon});
 
-    const int width = px(layout::kWindowWidth);
-    const int height = px(layout::kWindowHeight);
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    const PixelRect size = toPixels(TwipsRect{0, 0, layout::kWindowWidth, layout::kWindowHeight}, m_dpi);
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - size.width) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - size.height) / 2;
     if (!Window::create(WS_EX_CONTROLPARENT, kClassName, L"Form1",
-                        WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU, x, y, width, height, nullptr,
-                        nullptr))
+                        WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU, x, y, size.width, size.height,
+                        nullptr, nullptr))
         return false;
 
-    m_colourPicture.reset(loadBitmap(IDB_TILE_COLOUR));
-    m_restPicture.reset(loadBitmap(IDB_TILE_REST));
+    m_colourPicture = loadBitmapResource(IDB_TILE_COLOUR);
+    m_restPicture = loadBitmapResource(IDB_TILE_REST);
     createChildren();
-    m_resumeMessage = 0;
 
     m_form.changed = [this] { sync(); };
     m_form.load();
     sync();
     // The reminder's one-second tick runs for the whole run, shown or hidden.
-    SetTimer(hwnd(), kTimer1, kTimer1Milliseconds, nullptr);
+    if (!SetTimer(hwnd(), kTimer1, kTimer1Milliseconds, nullptr)) traceLastError(L"SetTimer for Timer1");
     return true;
 }
 
 void MainWindow::createChildren()
 {
-    const PixelRect strip = toPixels(layout::kStrip, m_twipsPerPixel);
-    auto button = [&](const TwipsRect& r, int bitmap, const wchar_t* tip, int id, int dx, int dy) {
-        return std::make_unique<ImageButton>(hwnd(), pixels(r, dx, dy), bitmap, tip, id);
+    auto button = [&](const TwipsRect& r, int bitmap, const wchar_t* tip, int id) {
+        return std::make_unique<ImageButton>(hwnd(), pixels(r), bitmap, tip, id);
     };
-    m_about = button(layout::kAboutImage, IDB_ABOUT, kAboutTip, kAboutId, strip.left, strip.top);
-    m_minimise = button(layout::kMinimiseImage, IDB_MINIMISE, kMinimiseTip, kMinimiseId, strip.left, strip.top);
-    m_exit = button(layout::kExitImage, IDB_EXIT, kExitTip, kExitId, strip.left, strip.top);
-    m_colourSettings = button(layout::kColourSettingsIcon, IDB_SETTINGS, L"", kColourSettingsId, 0, 0);
-    m_restSettings = button(layout::kRestSettingsIcon, IDB_SETTINGS, L"", kRestSettingsId, 0, 0);
+    const auto inStrip = [](const TwipsRect& r) { return offset(r, layout::kStrip.left, layout::kStrip.top); };
+    m_about = button(inStrip(layout::kAboutImage), IDB_ABOUT, kAboutTip, kAboutId);
+    m_minimise = button(inStrip(layout::kMinimiseImage), IDB_MINIMISE, kMinimiseTip, kMinimiseId);
+    m_exit = button(inStrip(layout::kExitImage), IDB_EXIT, kExitTip, kExitId);
+    m_colourSettings = button(layout::kColourSettingsIcon, IDB_SETTINGS, L"", kColourSettingsId);
+    m_restSettings = button(layout::kRestSettingsIcon, IDB_SETTINGS, L"", kRestSettingsId);
     m_colourSettings->show(false);
     m_restSettings->show(false);
     // The tips are Chinese: give them a face that has the glyphs.
@@ -159,19 +124,19 @@ void MainWindow::createChildren()
     m_restSwitch = std::make_unique<SafeSwitchControl>(hwnd(), m_form.restSwitch(), restSwitch.left, restSwitch.top,
                                                        kRestSwitchId);
 
-    m_overlay = std::make_unique<Panel>(kBackground, Panel::Handlers{});
+    m_overlay = std::make_unique<Panel>(palette::kWindowBackground, Panel::Handlers{});
     m_overlay->create(hwnd(), pixels(layout::kOverlay), kOverlayId);
     SetWindowPos(m_overlay->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-    m_colourPanel = std::make_unique<ColourPanelView>(m_form, m_text, m_twipsPerPixel);
+    m_colourPanel = std::make_unique<ColourPanelView>(m_form, m_text, m_dpi);
     m_colourPanel->create(m_overlay->hwnd(), pixels(layout::kColourPanel));
-    m_restPanel = std::make_unique<RestPanelView>(m_form, m_text, m_twipsPerPixel);
+    m_restPanel = std::make_unique<RestPanelView>(m_form, m_text, m_dpi);
     m_restPanel->create(m_overlay->hwnd(), pixels(layout::kRestPanel));
     m_colourPanel->show(false);
     m_restPanel->show(false);
     m_overlay->show(false);
 
-    m_restWindows = std::make_unique<RestReminderWindows>(m_form.rest(), m_text, m_twipsPerPixel);
+    m_restWindows = std::make_unique<RestReminderWindows>(m_form.rest(), m_text, m_dpi);
     m_restWindows->create();
 }
 
@@ -207,34 +172,40 @@ void MainWindow::minimise()
         ShowWindow(hwnd(), SW_MINIMIZE);
 }
 
-void MainWindow::setPolling(bool on)
+void MainWindow::wakeSwitchPolling()
 {
-    if (m_colourSwitch) m_colourSwitch->setPolling(on);
-    if (m_restSwitch) m_restSwitch->setPolling(on);
+    for (SafeSwitchControl* s : {m_colourSwitch.get(), m_restSwitch.get()})
+        if (s && !s->polling()) s->wakePolling();
+}
+
+void MainWindow::pauseSwitchPolling()
+{
+    for (SafeSwitchControl* s : {m_colourSwitch.get(), m_restSwitch.get()})
+        if (s) s->pausePolling();
 }
 
 void MainWindow::paint(HDC dc, const RECT& client)
 {
     using Feature = MainForm::Feature;
-    fill(dc, client, kBackground);
+    fillRect(dc, client, palette::kWindowBackground);
 
-    const RECT strip = pixels(layout::kStrip);
-    fill(dc, strip, kStripColour);
-    m_text.draw(dc, {kTitleFont, kTitleColour, TextStyle::Align::Left, false, true},
-                kTitle, pixels(layout::kTitle, strip.left, strip.top));
+    fillRect(dc, pixels(layout::kStrip), palette::kWhite);
+    m_text.draw(dc, {kTitleFont, kTitleColour, TextStyle::Align::Left, false, true}, kTitle,
+                pixels(offset(layout::kTitle, layout::kStrip.left, layout::kStrip.top)));
 
     const bool colourOn = m_form.featureOn(Feature::Colour);
     const bool restOn = m_form.featureOn(Feature::Rest);
-    m_text.draw(dc, {kCaptionFont, colourOn ? kOnColour : kOffColour}, kColourCaption,
+    m_text.draw(dc, {kCaptionFont, colourOn ? kOnColour : palette::kBlack}, kColourCaption,
                 pixels(layout::kColourCaption));
-    m_text.draw(dc, {kDescriptionFont, kDescriptionColour, TextStyle::Align::Left, true}, kColourDescription,
+    m_text.draw(dc, {kDescriptionFont, palette::kLabelText, TextStyle::Align::Left, true}, kColourDescription,
                 pixels(layout::kColourDescription));
-    drawBitmap(dc, m_colourPicture.get(), pixels(layout::kColourPicture));
+    const RECT colourPicture = pixels(layout::kColourPicture);
+    drawBitmap(dc, m_colourPicture.get(), colourPicture.left, colourPicture.top);
 
-    m_text.draw(dc, {kCaptionFont, restOn ? kOnColour : kOffColour}, kRestCaption, pixels(layout::kRestCaption));
+    m_text.draw(dc, {kCaptionFont, restOn ? kOnColour : palette::kBlack}, kRestCaption, pixels(layout::kRestCaption));
     const RestReminder& rest = m_form.rest();
-    const TextStyle line{kLineFont, kDescriptionColour, TextStyle::Align::Left, false, true};
-    const TextStyle number{kLineNumberFont, kOffColour, TextStyle::Align::Centre, false, true};
+    const TextStyle line{kLineFont, palette::kLabelText, TextStyle::Align::Left, false, true};
+    const TextStyle number{kLineNumberFont, palette::kBlack, TextStyle::Align::Centre, false, true};
     m_text.draw(dc, line, kWorkLine, pixels(layout::kWorkLabel));
     m_text.draw(dc, number, widen(rest.workMinutesCaption()), pixels(layout::kWorkMinutes));
     m_text.draw(dc, line, kMinutes, pixels(layout::kWorkUnit));
@@ -243,18 +214,14 @@ void MainWindow::paint(HDC dc, const RECT& client)
     m_text.draw(dc, line, kMinutes, pixels(layout::kRestUnit));
 
     const RECT next = pixels(layout::kNextRestPicture);
-    drawBitmap(dc, m_restPicture.get(), next);
-    const int mid = next.top + (next.bottom - next.top) / 2;
-    m_text.draw(dc, {kNextLabelFont, RGB(96, 96, 96), TextStyle::Align::Centre},
-                kNextTime, RECT{next.left, mid - 30, next.right, mid - 8});
-    m_text.draw(dc, {kNextTimeFont, RGB(48, 48, 48), TextStyle::Align::Centre},
-                widen(rest.label5()), RECT{next.left, mid - 6, next.right, mid + 34});
+    drawBitmap(dc, m_restPicture.get(), next.left, next.top);
+    m_text.draw(dc, {kNextLabelFont, kNextLabelColour, TextStyle::Align::Centre}, kNextTime,
+                pixels(layout::kNextTimeLabel));
+    m_text.draw(dc, {kNextTimeFont, kNextTimeColour, TextStyle::Align::Centre}, widen(rest.label5()),
+                pixels(layout::kNextTime));
 
-    // The thin frame along the window's edge (s2).
-    UniquePen pen(CreatePen(PS_SOLID, 1, kFrameColour));
-    SelectObjectScope penScope(dc, pen.get());
-    SelectObjectScope brushScope(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, client.left, client.top, client.right, client.bottom);
+    // `s2`, the rectangle along the window's edge.
+    drawFrame(dc, pixels(layout::kFrame), kFrameColour);
 }
 
 LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -282,13 +249,18 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     }
+    case WM_SETCURSOR:
+        // Sent for every mouse move over this window or any of its children.
+        wakeSwitchPolling();
+        break;
     case WM_SHOWWINDOW:
         // Nobody can hover a switch on a hidden window: no polling then.
-        setPolling(wParam != FALSE);
+        if (wParam) wakeSwitchPolling();
+        else pauseSwitchPolling();
         break;
     case WM_SIZE:
-        if (wParam == SIZE_MINIMIZED) setPolling(false);
-        if (wParam == SIZE_RESTORED && IsWindowVisible(hwnd())) setPolling(true);
+        if (wParam == SIZE_MINIMIZED) pauseSwitchPolling();
+        if (wParam == SIZE_RESTORED && IsWindowVisible(hwnd())) wakeSwitchPolling();
         break;
     case WM_CLOSE:
         // Alt+F4 hides the window like the minimise image; only the exit image ends the run.

@@ -7,6 +7,7 @@
 #include "app/MainForm.h"
 #include "app/Twips.h"
 #include "base/FontCatalog.h"
+#include "base/Gdi.h"
 #include "base/Panel.h"
 #include "base/TextRenderer.h"
 #include "base/Window.h"
@@ -27,7 +28,8 @@ public:
         std::function<void()> exit;           // removes the tray icon and ends the process
     };
 
-    MainWindow(MainForm& form, FontCatalog& fonts, Shell shell);
+    // smallIcon: the program's icon at the small size, owned by the caller for the whole run.
+    MainWindow(MainForm& form, FontCatalog& fonts, HICON smallIcon, Shell shell);
     ~MainWindow() override;
 
     // Creates the window hidden and runs the form's load sequence.
@@ -41,15 +43,17 @@ private:
     void paint(HDC dc, const RECT& client);
     void sync();
     void minimise();
-    void setPolling(bool on);
-    RECT pixels(const TwipsRect& r, int dx = 0, int dy = 0) const;
-    int px(int twips) const { return toPixels(twips, m_twipsPerPixel); }
+    // The switches poll the cursor only while it can be over them.
+    void wakeSwitchPolling();
+    void pauseSwitchPolling();
+    RECT pixels(const TwipsRect& r) const { return toRect(toPixels(r, m_dpi)); }
 
     MainForm& m_form;
     FontCatalog& m_fonts;
     TextRenderer m_text;
+    HICON m_smallIcon;
     Shell m_shell;
-    int m_twipsPerPixel = 15;
+    int m_dpi;
 
     UniqueBitmap m_colourPicture;  // Image3
     UniqueBitmap m_restPicture;    // Picture1's background
@@ -64,7 +68,6 @@ private:
     std::unique_ptr<ColourPanelView> m_colourPanel;  // eyeset
     std::unique_ptr<RestPanelView> m_restPanel;      // xxset
     std::unique_ptr<RestReminderWindows> m_restWindows;  // Form2, Form3 and the display-off timer
-    UINT m_resumeMessage = 0;
 };
 
 }  // namespace vistrel::win32

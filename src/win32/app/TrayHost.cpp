@@ -1,6 +1,7 @@
 #include "app/TrayHost.h"
 
 #include "app/TrayLogic.h"
+#include "base/Trace.h"
 
 namespace vistrel::win32 {
 namespace {
@@ -47,6 +48,9 @@ bool TrayHost::addIcon()
         // After an explorer restart the old icon may still be registered: replace it.
         m_iconShown = Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
     }
+    // The icon comes when the shell announces itself (TaskbarCreated); until then minimising
+    // falls back to the taskbar.
+    if (!m_iconShown) traceLastError(L"Shell_NotifyIconW(NIM_ADD)");
     return m_iconShown;
 }
 
@@ -60,22 +64,25 @@ void TrayHost::removeIcon()
 
 void TrayHost::showMenu()
 {
-    HMENU menu = CreatePopupMenu();
-    if (!menu) return;
-    AppendMenuW(menu, MF_STRING, kDisplay, L"Display");
-    AppendMenuW(menu, MF_STRING, kAbout, L"About");
-    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING, kExit, L"Exit");
-    SetMenuDefaultItem(menu, kDisplay, FALSE);
+    UniqueMenu menu(CreatePopupMenu());
+    if (!menu) {
+        traceLastError(L"CreatePopupMenu");
+        return;
+    }
+    AppendMenuW(menu.get(), MF_STRING, kDisplay, L"Display");
+    AppendMenuW(menu.get(), MF_STRING, kAbout, L"About");
+    AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu.get(), MF_STRING, kExit, L"Exit");
+    SetMenuDefaultItem(menu.get(), kDisplay, FALSE);
 
     POINT at{};
     GetCursorPos(&at);
     // The menu closes when the user clicks elsewhere only if our window is in the foreground.
     SetForegroundWindow(hwnd());
     const UINT command = static_cast<UINT>(
-        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, hwnd(), nullptr));
+        TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, hwnd(), nullptr));
     PostMessageW(hwnd(), WM_NULL, 0, 0);
-    DestroyMenu(menu);
+    menu.reset();
 
     switch (command) {
     case kDisplay:

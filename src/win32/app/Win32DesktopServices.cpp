@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "base/Text.h"
+#include "base/Trace.h"
 #include "base/UniqueHandle.h"
 
 namespace vistrel::win32 {
@@ -24,22 +25,6 @@ UINT iconFlag(MessageIcon icon)
 
 }  // namespace
 
-std::wstring Win32DesktopServices::programFolder()
-{
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) return L".";
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    const auto slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? L"." : path.substr(0, slash);
-}
-
 void Win32DesktopServices::messageBox(std::string_view text, std::optional<std::string_view> title, MessageIcon icon)
 {
     const std::wstring caption = title ? widen(*title) : std::wstring(L"Vistrel");
@@ -48,10 +33,16 @@ void Win32DesktopServices::messageBox(std::string_view text, std::optional<std::
 
 void Win32DesktopServices::openUrl(std::string_view url)
 {
-    ShellExecuteW(m_owner, L"open", widen(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(m_owner, L"open", widen(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    // Values up to 32 are errors; the user sees that no page opened and can try again.
+    if (result <= 32) traceError(L"ShellExecuteW " + widen(url), static_cast<DWORD>(result));
 }
 
-void Win32DesktopServices::lockWorkStation() { LockWorkStation(); }
+void Win32DesktopServices::lockWorkStation()
+{
+    if (!LockWorkStation()) traceLastError(L"LockWorkStation");
+}
 
 void Win32DesktopServices::switchDisplayOff()
 {
@@ -67,20 +58,25 @@ DesktopServices::TextFile Win32DesktopServices::readFileBesideProgram(std::strin
         (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
         return {TextFile::Status::Missing, {}};
 
-    UniqueKernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) {
-        file.release();
+    const auto unreadable = [&](const wchar_t* what) {
+        traceLastError(std::wstring(what) + L" " + path);
+        return TextFile{TextFile::Status::Unreadable, {}};
+    };
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return unreadable(L"CreateFileW");
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size)) return unreadable(L"GetFileSizeEx");
+    if (size.QuadPart > kMaxFileBytes) {
+        trace(L"too large to be a backup file: " + path);
         return {TextFile::Status::Unreadable, {}};
     }
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxFileBytes) return {TextFile::Status::Unreadable, {}};
 
     std::string text(static_cast<size_t>(size.QuadPart), '\0');
     DWORD read = 0;
-    if (!text.empty() && (!ReadFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &read, nullptr) ||
-                          read != text.size()))
-        return {TextFile::Status::Unreadable, {}};
+    if (!text.empty() && !ReadFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &read, nullptr))
+        return unreadable(L"ReadFile");
+    text.resize(read);  // a file that shrank meanwhile: what was there
     return {TextFile::Status::Read, std::move(text)};
 }
 

@@ -20,8 +20,6 @@ public:
     void switchDisplayOff() override;
     TextFile readFileBesideProgram(std::string_view fileName) override;
 
-    static std::wstring programFolder();
-
 private:
     std::wstring m_folder;
     HWND m_owner = nullptr;

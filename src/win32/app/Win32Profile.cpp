@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "app/IniDocument.h"
-#include "app/SettingsKeys.h"
 #include "base/Text.h"
+#include "base/Trace.h"
 
 namespace vistrel::win32 {
 namespace {
@@ -83,37 +83,20 @@ bool Win32Profile::write(std::string_view section, std::string_view key, const s
 {
     if (!IniDocument::canStoreSection(section) || !IniDocument::canStoreKey(key)) return false;
     const auto path = ansiPathOf(m_file);
-    if (!path) return false;
+    if (!path) {
+        trace(L"the settings file's path has no ANSI spelling: " + m_file);
+        return false;
+    }
     const std::string ansiSection = utf8ToAnsi(section);
     const std::string ansiKey = utf8ToAnsi(key);
     // The call writes a line break inside a value as it is, which would plant extra lines.
     const std::optional<std::string> ansiValue =
         value ? std::optional<std::string>(utf8ToAnsi(IniDocument::storableValue(*value))) : std::nullopt;
-    return WritePrivateProfileStringA(ansiSection.c_str(), ansiKey.c_str(), ansiValue ? ansiValue->c_str() : nullptr,
-                                      path->c_str()) != FALSE;
-}
-
-std::wstring settingsPathBesideProgram()
-{
-    constexpr DWORD kLongestPath = 32768;
-    std::wstring program(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD size = static_cast<DWORD>(program.size());
-        const DWORD length = GetModuleFileNameW(nullptr, program.data(), size);
-        if (length == 0 || size > kLongestPath) {
-            program.clear();
-            break;
-        }
-        if (length < size) {
-            program.resize(length);
-            break;
-        }
-        program.resize(program.size() * 2);  // the path was cut; try a larger buffer
-    }
-    const size_t separator = program.find_last_of(L"\\/");
-    // Without a folder the profile functions would look in the Windows folder; stay relative.
-    const std::wstring folder = separator == std::wstring::npos ? L"." : program.substr(0, separator);
-    return folder + L"\\" + widen(settings::kFileName);
+    if (WritePrivateProfileStringA(ansiSection.c_str(), ansiKey.c_str(), ansiValue ? ansiValue->c_str() : nullptr,
+                                   path->c_str()))
+        return true;
+    traceLastError(L"WritePrivateProfileStringA [" + widen(section) + L"] " + widen(key) + L" in " + m_file);
+    return false;
 }
 
 }  // namespace vistrel::win32

@@ -25,7 +25,4 @@ private:
     std::wstring m_file;
 };
 
-// The folder of the running program (without a trailing separator) followed by "\config.ini".
-std::wstring settingsPathBesideProgram();
-
 }  // namespace vistrel::win32

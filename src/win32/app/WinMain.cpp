@@ -5,6 +5,7 @@
 
 #include "app/MainForm.h"
 #include "app/MainWindow.h"
+#include "app/ProgramFolder.h"
 #include "app/SingleInstance.h"
 #include "app/SystemClock.h"
 #include "app/TrayHost.h"
@@ -18,10 +19,8 @@ namespace {
 
 int screenDpi()
 {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return dpi;
+    vistrel::win32::WindowDc screen(nullptr);
+    return screen ? GetDeviceCaps(screen.get(), LOGPIXELSX) : vistrel::kDefaultDpi;
 }
 
 int runMessageLoop(HWND dialogLike)
@@ -53,7 +52,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
-    const std::wstring folder = Win32DesktopServices::programFolder();
+    const std::wstring folder = programFolder();
     Win32Profile profile(folder + L"\\config.ini");
     SystemClock clock;
     GdiGammaDevice gamma;
@@ -67,7 +66,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     TrayHost tray(icon.get(), {[&] { if (mainWindow) mainWindow->showAndActivate(); },
                                [&] { form.aboutClick(); },
                                [] { PostQuitMessage(0); }});
-    MainWindow window(form, fonts, {[&] { return tray.iconShown(); }, [] { PostQuitMessage(0); }});
+    MainWindow window(form, fonts, icon.get(), {[&] { return tray.iconShown(); }, [] { PostQuitMessage(0); }});
     mainWindow = &window;
 
     tray.create();

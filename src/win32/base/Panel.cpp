@@ -1,6 +1,7 @@
 #include "base/Panel.h"
 
 #include "base/BufferedPaint.h"
+#include "base/Gdi.h"
 
 namespace vistrel::win32 {
 namespace {
@@ -19,11 +20,6 @@ bool Panel::create(HWND parent, RECT b, int controlId)
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId))) != nullptr;
 }
 
-void Panel::move(RECT b)
-{
-    SetWindowPos(hwnd(), nullptr, b.left, b.top, b.right - b.left, b.bottom - b.top, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void Panel::show(bool visible) { ShowWindow(hwnd(), visible ? SW_SHOWNA : SW_HIDE); }
 
 bool Panel::visible() const { return (GetWindowLongW(hwnd(), GWL_STYLE) & WS_VISIBLE) != 0; }
@@ -33,8 +29,7 @@ void Panel::redraw() { InvalidateRect(hwnd(), nullptr, FALSE); }
 void Panel::paint()
 {
     paintBuffered(hwnd(), [this](HDC dc, const RECT& client) {
-        UniqueBrush brush(CreateSolidBrush(m_background));
-        FillRect(dc, &client, brush.get());
+        fillRect(dc, client, m_background);
         if (m_handlers.paint) m_handlers.paint(dc, client);
     });
 }

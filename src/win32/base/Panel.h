@@ -20,7 +20,6 @@ public:
     Panel(COLORREF background, Handlers handlers);
 
     bool create(HWND parent, RECT boundsPx, int controlId);
-    void move(RECT boundsPx);
     void show(bool visible);
     bool visible() const;
     void redraw();

@@ -38,66 +38,36 @@ private:
     Handle m_handle = Traits::invalid();
 };
 
-template <typename H, BOOL(WINAPI* Close)(H)>
-struct BoolCloseTraits {
+// Traits for handles whose invalid value is null and that one function closes.
+template <typename H, auto Close>
+struct NullInvalidTraits {
     using Handle = H;
     static Handle invalid() { return nullptr; }
     static void close(Handle h) { Close(h); }
 };
 
-struct GdiObjectTraits {
-    using Handle = HGDIOBJ;
-    static Handle invalid() { return nullptr; }
-    static void close(Handle h) { DeleteObject(h); }
-};
-
-template <typename H>
-struct GdiTraits {
-    using Handle = H;
-    static Handle invalid() { return nullptr; }
-    static void close(Handle h) { DeleteObject(h); }
-};
-
-struct KernelHandleTraits {
+// File handles are the one kind whose invalid value is INVALID_HANDLE_VALUE, not null.
+struct FileTraits {
     using Handle = HANDLE;
-    static Handle invalid() { return nullptr; }
+    static Handle invalid() { return INVALID_HANDLE_VALUE; }
     static void close(Handle h) { CloseHandle(h); }
 };
 
-struct WindowTraits {
-    using Handle = HWND;
-    static Handle invalid() { return nullptr; }
-    static void close(Handle h) { DestroyWindow(h); }
-};
-
-struct IconTraits {
-    using Handle = HICON;
-    static Handle invalid() { return nullptr; }
-    static void close(Handle h) { DestroyIcon(h); }
-};
-
-struct MemoryDcTraits {
-    using Handle = HDC;
-    static Handle invalid() { return nullptr; }
-    static void close(Handle h) { DeleteDC(h); }
-};
-
-struct ModuleTraits {
-    using Handle = HMODULE;
-    static Handle invalid() { return nullptr; }
-    static void close(Handle h) { FreeLibrary(h); }
-};
+template <typename H>
+using GdiTraits = NullInvalidTraits<H, &DeleteObject>;
 
 using UniqueBitmap = UniqueHandle<GdiTraits<HBITMAP>>;
 using UniqueRegion = UniqueHandle<GdiTraits<HRGN>>;
 using UniqueFont = UniqueHandle<GdiTraits<HFONT>>;
 using UniqueBrush = UniqueHandle<GdiTraits<HBRUSH>>;
 using UniquePen = UniqueHandle<GdiTraits<HPEN>>;
-using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
-using UniqueWindow = UniqueHandle<WindowTraits>;
-using UniqueIcon = UniqueHandle<IconTraits>;
-using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
-using UniqueModule = UniqueHandle<ModuleTraits>;
+using UniqueKernelHandle = UniqueHandle<NullInvalidTraits<HANDLE, &CloseHandle>>;
+using UniqueFile = UniqueHandle<FileTraits>;
+using UniqueWindow = UniqueHandle<NullInvalidTraits<HWND, &DestroyWindow>>;
+using UniqueIcon = UniqueHandle<NullInvalidTraits<HICON, &DestroyIcon>>;
+using UniqueMenu = UniqueHandle<NullInvalidTraits<HMENU, &DestroyMenu>>;
+using UniqueMemoryDc = UniqueHandle<NullInvalidTraits<HDC, &DeleteDC>>;
+using UniqueModule = UniqueHandle<NullInvalidTraits<HMODULE, &FreeLibrary>>;
 
 // A DC obtained with GetDC, released to the window it came from.
 class WindowDc {
@@ -119,6 +89,26 @@ public:
 private:
     HWND m_window;
     HDC m_dc;
+};
+
+// One WM_PAINT's BeginPaint ... EndPaint.
+class PaintScope {
+public:
+    explicit PaintScope(HWND window) : m_window(window) { BeginPaint(window, &m_paint); }
+    ~PaintScope()
+    {
+        if (m_paint.hdc) EndPaint(m_window, &m_paint);
+    }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+
+    // Null when there was nothing to paint with.
+    HDC dc() const { return m_paint.hdc; }
+    const RECT& area() const { return m_paint.rcPaint; }
+
+private:
+    HWND m_window;
+    PAINTSTRUCT m_paint{};
 };
 
 // Selects a GDI object into a DC for one scope.

@@ -1,15 +1,11 @@
 #include "base/Window.h"
 
 #include <exception>
+#include <string>
+
+#include "base/Trace.h"
 
 namespace vistrel::win32 {
-
-void Window::registerClass(const WNDCLASSEXW& wc)
-{
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof existing;
-    if (!GetClassInfoExW(wc.hInstance, wc.lpszClassName, &existing)) RegisterClassExW(&wc);
-}
 
 void Window::registerClass(const wchar_t* className, const ClassOptions& options)
 {
@@ -22,7 +18,10 @@ void Window::registerClass(const wchar_t* className, const ClassOptions& options
     wc.hIcon = options.icon;
     wc.hIconSm = options.smallIcon;
     wc.lpszClassName = className;
-    registerClass(wc);
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExW(wc.hInstance, className, &existing)) return;
+    if (!RegisterClassExW(&wc)) traceLastError(std::wstring(L"RegisterClassExW ") + className);
 }
 
 HWND Window::create(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x, int y,
@@ -30,6 +29,7 @@ HWND Window::create(DWORD exStyle, const wchar_t* className, const wchar_t* titl
 {
     HWND hwnd = CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menuOrId,
                                 GetModuleHandleW(nullptr), this);
+    if (!hwnd) traceLastError(std::wstring(L"CreateWindowExW ") + className);
     return hwnd;
 }
 
@@ -43,7 +43,7 @@ LRESULT Window::defaultProc(UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(hwnd(), message, wParam, lParam);
 }
 
-LRESULT CALLBACK Window::staticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK Window::staticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept
 {
     Window* self = nullptr;
     if (message == WM_NCCREATE) {
@@ -59,10 +59,11 @@ LRESULT CALLBACK Window::staticProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     LRESULT result = 0;
     try {
         result = self->onMessage(message, wParam, lParam);
-    } catch (const std::exception&) {
-        result = DefWindowProcW(hwnd, message, wParam, lParam);
+    } catch (const std::exception& error) {
+        failFast(L"exception in window message " + std::to_wstring(message) + L": " +
+                 std::wstring(error.what(), error.what() + std::char_traits<char>::length(error.what())));
     } catch (...) {
-        result = DefWindowProcW(hwnd, message, wParam, lParam);
+        failFast(L"unknown exception in window message " + std::to_wstring(message));
     }
     if (message == WM_NCDESTROY) {
         // The window is gone: the owner must not destroy it again.

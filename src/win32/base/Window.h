@@ -6,7 +6,12 @@
 namespace vistrel::win32 {
 
 // Base of every window class: one static procedure routes messages to the member onMessage of the
-// object passed through CreateWindowEx's lpCreateParams. No exception leaves a window procedure.
+// object passed through CreateWindowEx's lpCreateParams.
+//
+// No exception crosses a window procedure. The boundary does not swallow one either: it traces
+// the exception and the message, then ends the process at once (failFast), because falling back
+// to the default procedure would half-handle the message (a close that destroys the window, a
+// log-off that wrote half the settings).
 class Window {
 public:
     Window() = default;
@@ -20,27 +25,24 @@ protected:
     struct ClassOptions {
         UINT style = 0;
         const wchar_t* cursor = IDC_ARROW;  // a system cursor
-        HICON icon = nullptr;
+        HICON icon = nullptr;               // the caller keeps icons alive while the class is used
         HICON smallIcon = nullptr;
     };
 
     // Registers a class routed to onMessage, once per process (later calls are no-ops).
     static void registerClass(const wchar_t* className, const ClassOptions& options);
-    static void registerClass(const WNDCLASSEXW& wc);
 
-    // Creates the window with this object as its owner of messages. Returns the handle or null.
+    // Creates the window with this object as its owner of messages. Returns the handle or null
+    // (traced).
     HWND create(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x, int y,
                 int width, int height, HWND parent, HMENU menuOrId);
 
     virtual LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT defaultProc(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // Gives up ownership without destroying, for windows destroyed by their parent.
-    void forgetWindow() { m_window.release(); }
-
-    static LRESULT CALLBACK staticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-
 private:
+    static LRESULT CALLBACK staticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
     UniqueWindow m_window;
 };
 

@@ -43,19 +43,6 @@ UniqueRegion regionFromRuns(const std::vector<RECT>& runs, SIZE size)
 
 }  // namespace
 
-UniqueBitmap loadBitmapResource(int id)
-{
-    return UniqueBitmap(static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-}
-
-SIZE bitmapSize(HBITMAP bitmap)
-{
-    BITMAP info{};
-    if (!bitmap || GetObjectW(bitmap, sizeof info, &info) != sizeof info) return SIZE{0, 0};
-    return SIZE{info.bmWidth, info.bmHeight < 0 ? -info.bmHeight : info.bmHeight};
-}
-
 BitmapMask::BitmapMask(HBITMAP bitmap, COLORREF transparent)
 {
     const SIZE size = bitmapSize(bitmap);

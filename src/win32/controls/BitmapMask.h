@@ -1,16 +1,9 @@
 #pragma once
 #include <windows.h>
 
-#include "base/UniqueHandle.h"
+#include "base/Gdi.h"
 
 namespace vistrel::win32 {
-
-// Loads one of the program's bitmap resources as a DIB section, pixels untouched. Null when the
-// resource is missing (for instance in a test program that links no resources).
-UniqueBitmap loadBitmapResource(int id);
-
-// Width and height of a bitmap; zero for a null or invalid one.
-SIZE bitmapSize(HBITMAP bitmap);
 
 // The shape of a bitmap: every pixel whose colour is not the key colour. Built once from the
 // pixels and then handed out as copies, because SetWindowRgn takes ownership of what it is given.

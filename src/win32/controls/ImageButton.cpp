@@ -32,7 +32,6 @@ ImageButton::~ImageButton()
 
 void ImageButton::setBitmap(int bitmapId)
 {
-    m_bitmapId = bitmapId;
     m_bitmap = loadBitmapResource(bitmapId);
     m_shape = BitmapMask(m_bitmap.get(), kTransparent);
     if (!hwnd()) return;
@@ -58,16 +57,8 @@ LRESULT ImageButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        if (HDC dc = BeginPaint(hwnd(), &ps)) {
-            const SIZE size = bitmapSize(m_bitmap.get());
-            UniqueMemoryDc memory(m_bitmap ? CreateCompatibleDC(dc) : nullptr);
-            if (memory) {
-                SelectObjectScope select(memory.get(), m_bitmap.get());
-                BitBlt(dc, 0, 0, size.cx, size.cy, memory.get(), 0, 0, SRCCOPY);
-            }
-            EndPaint(hwnd(), &ps);
-        }
+        PaintScope painting(hwnd());
+        if (painting.dc()) drawBitmap(painting.dc(), m_bitmap.get(), 0, 0);
         return 0;
     }
     case WM_ERASEBKGND:

@@ -24,7 +24,6 @@ public:
 
     std::function<void()> onClick;
 
-    int bitmapId() const { return m_bitmapId; }
     void setBitmap(int bitmapId);
     void show(bool visible);
     bool visible() const;
@@ -40,7 +39,6 @@ private:
     void destroyTooltip();
     bool hits(POINT client) const;
 
-    int m_bitmapId = 0;
     UniqueBitmap m_bitmap;
     BitmapMask m_shape;
     std::wstring m_tooltipText;

@@ -137,11 +137,8 @@ LRESULT ProgButtonControl::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        if (HDC dc = BeginPaint(hwnd(), &ps)) {
-            paint(dc);
-            EndPaint(hwnd(), &ps);
-        }
+        PaintScope painting(hwnd());
+        if (painting.dc()) paint(painting.dc());
         return 0;
     }
     case WM_PRINTCLIENT:

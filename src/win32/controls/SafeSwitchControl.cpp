@@ -1,5 +1,6 @@
 #include "controls/SafeSwitchControl.h"
 
+#include "base/Trace.h"
 #include "res/resource.h"
 
 namespace vistrel::win32 {
@@ -32,7 +33,7 @@ SafeSwitchControl::SafeSwitchControl(HWND parent, SafeSwitch& model, int xPx, in
     create(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, xPx, yPx, skin.cellWidth,
            skin.cellHeight, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)));
     showModelState();
-    setPolling(true);
+    wakePolling();
 }
 
 SafeSwitchControl::~SafeSwitchControl()
@@ -44,29 +45,34 @@ SafeSwitchControl::~SafeSwitchControl()
     m_model.onResize = nullptr;
 }
 
-void SafeSwitchControl::setPolling(bool on)
+void SafeSwitchControl::wakePolling()
 {
     if (!hwnd()) return;
-    if (!on) {
-        if (m_polling) KillTimer(hwnd(), kPollTimer);
-        m_polling = false;
-        return;
+    if (!m_polling) {
+        m_polling = SetTimer(hwnd(), kPollTimer, kPollMilliseconds, nullptr) != 0;
+        if (!m_polling) traceLastError(L"SetTimer for the switch's hover poll");
     }
-    if (!m_polling) m_polling = SetTimer(hwnd(), kPollTimer, kPollMilliseconds, nullptr) != 0;
     pollCursor();
+}
+
+void SafeSwitchControl::pausePolling()
+{
+    if (m_polling && hwnd()) KillTimer(hwnd(), kPollTimer);
+    m_polling = false;
 }
 
 LRESULT SafeSwitchControl::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        if (HDC dc = BeginPaint(hwnd(), &ps)) {
-            paint(dc);
-            EndPaint(hwnd(), &ps);
-        }
+        PaintScope painting(hwnd());
+        if (painting.dc()) paint(painting.dc());
         return 0;
     }
+    case WM_MOUSEMOVE:
+        // Reaches the switch while it holds the capture too, when the host hears nothing.
+        if (!m_polling) wakePolling();
+        return 0;
     case WM_ERASEBKGND:
         return 1;  // the cell covers every pixel the region lets through
     case WM_TIMER:
@@ -107,8 +113,7 @@ LRESULT SafeSwitchControl::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         m_model.mouseUp(SafeSwitch::MouseButton::Middle);
         return 0;
     case WM_DESTROY:
-        if (m_polling) KillTimer(hwnd(), kPollTimer);
-        m_polling = false;
+        pausePolling();
         return 0;
     default:
         break;
@@ -119,12 +124,8 @@ LRESULT SafeSwitchControl::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 void SafeSwitchControl::paint(HDC dc)
 {
     const SafeSwitchSkin skin = m_model.geometry();
-    HBITMAP source = strip(skin.strip);
-    if (!source) return;
-    UniqueMemoryDc memory(CreateCompatibleDC(dc));
-    if (!memory) return;
-    SelectObjectScope select(memory.get(), source);
-    BitBlt(dc, 0, 0, skin.cellWidth, skin.cellHeight, memory.get(), 0, skin.cellTop(m_model.cell()), SRCCOPY);
+    const int top = skin.cellTop(m_model.cell());
+    drawBitmapPart(dc, strip(skin.strip), 0, 0, RECT{0, top, skin.cellWidth, top + skin.cellHeight});
 }
 
 void SafeSwitchControl::showModelState()
@@ -157,9 +158,16 @@ void SafeSwitchControl::applyShape()
 
 void SafeSwitchControl::pollCursor()
 {
-    POINT cursor{};
-    if (!GetCursorPos(&cursor) || !ScreenToClient(hwnd(), &cursor)) return;
-    m_model.poll(cursor.x, cursor.y);
+    POINT screen{};
+    if (!GetCursorPos(&screen)) return;
+    POINT client = screen;
+    if (!ScreenToClient(hwnd(), &client)) return;
+    m_model.poll(client.x, client.y);
+
+    // Nothing to watch until the cursor comes back into the host's window.
+    RECT host{};
+    const bool inHost = GetWindowRect(GetAncestor(hwnd(), GA_ROOT), &host) && PtInRect(&host, screen);
+    if (!inHost && !m_model.hover()) pausePolling();
 }
 
 HBITMAP SafeSwitchControl::strip(int index)

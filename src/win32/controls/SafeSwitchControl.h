@@ -18,8 +18,13 @@ namespace vistrel::win32 {
 // density; only its position follows the host's layout.
 //
 // The host wires model().onClick / onMouseIn / onMouseOut; onPaint and onResize belong to this
-// control. The switch is created at skin 0 and polls from the start; a host whose window is hidden
-// pauses polling with setPolling(false) so the switch wakes nothing up meanwhile.
+// control.
+//
+// The poll runs only while the cursor can be over the switch: a poll that finds the cursor outside
+// the host's top-level window with no hover to take away stops it, and the next mouse move over the
+// switch or over the host (wakePolling) starts it again with an immediate poll. An idle program
+// whose window is shown then wakes up no more often than one without switches. A host whose
+// window is hidden stops polling with pausePolling().
 class SafeSwitchControl final : public Window {
 public:
     static constexpr UINT kPollMilliseconds = 50;
@@ -34,8 +39,9 @@ public:
     SafeSwitch& model() { return m_model; }
     const SafeSwitch& model() const { return m_model; }
 
-    // Starting again polls at once, so a cursor already over the switch shows without delay.
-    void setPolling(bool on);
+    // Polls at once and then every 50 ms until the cursor has left the host window.
+    void wakePolling();
+    void pausePolling();
     bool polling() const { return m_polling; }
 
 protected:

@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "app/Twips.h"
 #include "base/Panel.h"
 #include "base/TextRenderer.h"
 #include "controls/ImageButton.h"
@@ -19,7 +20,7 @@ namespace vistrel::win32 {
 // five trackbars that are views of the form's sliders, the reset label and OK and Back images.
 class ColourPanelView {
 public:
-    ColourPanelView(MainForm& form, TextRenderer& text, int twipsPerPixel);
+    ColourPanelView(MainForm& form, TextRenderer& text, int dpi);
 
     bool create(HWND overlay, RECT boundsPx);
     void show(bool visible);
@@ -36,11 +37,11 @@ private:
     void click(POINT at);
     void releaseFocusWhenHidden();
     Slider& slider(size_t index);
-    RECT pixels(int left, int top, int width, int height) const;
+    RECT pixels(const TwipsRect& r) const;
 
     MainForm& m_form;
     TextRenderer& m_text;
-    int m_twipsPerPixel;
+    int m_dpi;
     Panel m_panel;
     std::array<HWND, kSliders> m_trackbars{};  // owned by the panel window
     UniqueBrush m_background;

@@ -1,5 +1,7 @@
 #include "gamma/GdiGammaDevice.h"
 
+#include "base/Trace.h"
+
 namespace vistrel::win32 {
 
 // GDI takes the ramp as WORD[3][256], red table first: exactly GammaRamp's layout.
@@ -11,7 +13,10 @@ std::optional<GammaRamp> GdiGammaDevice::capture()
 {
     if (!m_screen) return std::nullopt;
     GammaRamp ramp;
-    if (!GetDeviceGammaRamp(m_screen.get(), ramp.values.data())) return std::nullopt;
+    if (!GetDeviceGammaRamp(m_screen.get(), ramp.values.data())) {
+        traceLastError(L"GetDeviceGammaRamp");
+        return std::nullopt;
+    }
     return ramp;
 }
 
@@ -20,8 +25,9 @@ bool GdiGammaDevice::apply(const GammaRamp& ramp)
     if (!m_screen) return false;
     // The API takes a non-const pointer but only reads the ramp.
     void* const data = const_cast<std::uint16_t*>(ramp.values.data());
-    if (SetDeviceGammaRamp(m_screen.get(), data)) return true;
-    return SetDeviceGammaRamp(m_screen.get(), data) != FALSE;
+    if (SetDeviceGammaRamp(m_screen.get(), data) || SetDeviceGammaRamp(m_screen.get(), data)) return true;
+    traceLastError(L"SetDeviceGammaRamp");
+    return false;
 }
 
 }  // namespace vistrel::win32

@@ -2,8 +2,9 @@
 
 #include <utility>
 
+#include "base/BufferedPaint.h"
+#include "base/Gdi.h"
 #include "base/Text.h"
-#include "reminder/DirtyRectPaint.h"
 #include "reminder/RestReminder.h"
 #include "reminder/Translucency.h"
 #include "res/resource.h"
@@ -13,21 +14,13 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"Vistrel.CountdownScreen";
 constexpr int kCloseId = 1;
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
+using palette::kBlack;
+using palette::kWhite;
 constexpr wchar_t kHeading[] = L"\u65F6\u95F4\uFF1A";  // 时间：
 const FontSpec kHeadingFont{L"Consolas", 21.75, true};
 const FontSpec kLabelFont{L"Consolas", 72.0, true};
 // The heading is a text box: its text starts a little inside the box's left edge.
 constexpr int kTextBoxInset = 2;
-
-RECT toRect(const PixelRect& p) { return RECT{p.left, p.top, p.right(), p.bottom()}; }
-
-void fill(HDC dc, const RECT& r, COLORREF colour)
-{
-    UniqueBrush brush(CreateSolidBrush(colour));
-    FillRect(dc, &r, brush.get());
-}
 
 bool overlaps(const RECT& a, const RECT& b)
 {
@@ -37,16 +30,7 @@ bool overlaps(const RECT& a, const RECT& b)
 
 }  // namespace
 
-CountdownScreenWindow::CountdownScreenWindow(RestReminder& rest, TextRenderer& text, int twipsPerPixel)
-    : m_rest(rest), m_text(text), m_twipsPerPixel(twipsPerPixel > 0 ? twipsPerPixel : 15)
-{
-}
-
-CountdownScreenWindow::~CountdownScreenWindow()
-{
-    m_close.reset();
-    if (hwnd()) DestroyWindow(hwnd());
-}
+CountdownScreenWindow::~CountdownScreenWindow() { m_close.reset(); }
 
 bool CountdownScreenWindow::open()
 {
@@ -54,7 +38,7 @@ bool CountdownScreenWindow::open()
 
     // The primary screen, taskbar included: a taskbar that is topmost stays above it.
     m_layout = CountdownScreenLayout::forScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                                m_twipsPerPixel);
+                                                m_dpi);
     m_label = widen(m_rest.countdownScreen().label());
     m_copy = widen(m_rest.countdownScreen().copy());
     const PixelRect& w = m_layout.window;
@@ -91,15 +75,10 @@ void CountdownScreenWindow::sync()
     }
 }
 
-void CountdownScreenWindow::hide()
-{
-    if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
-}
-
 void CountdownScreenWindow::paintPanel(HDC dc, const std::wstring& text)
 {
     const RECT panel{0, 0, m_layout.panel.width, m_layout.panel.height};
-    fill(dc, panel, kBlack);
+    fillRect(dc, panel, kBlack);
     // `Label1` fills the panel; its text is centred both ways so that every length stays inside.
     const PixelRect& l = m_layout.label;
     m_text.draw(dc, {kLabelFont, kWhite, TextStyle::Align::Centre, false, true}, text,
@@ -108,7 +87,7 @@ void CountdownScreenWindow::paintPanel(HDC dc, const std::wstring& text)
 
 void CountdownScreenWindow::paint(HDC dc, const RECT& area)
 {
-    fill(dc, area, kBlack);
+    fillRect(dc, area, kBlack);
 
     RECT heading = toRect(m_layout.heading);
     if (overlaps(area, heading)) {
@@ -138,21 +117,12 @@ void CountdownScreenWindow::paint(HDC dc, const RECT& area)
 
 LRESULT CountdownScreenWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        DirtyRectPaint painting(hwnd());
+    if (message == WM_PAINT) {
+        BufferedPaint painting(hwnd());
         if (painting.dc()) paint(painting.dc(), painting.area());
         return 0;
     }
-    case WM_CLOSE:
-        // Alt+F4 included: only the close image and the end of the rest close it.
-        return 0;
-    default:
-        break;
-    }
-    return defaultProc(message, wParam, lParam);
+    return ReminderWindow::onMessage(message, wParam, lParam);
 }
 
 }  // namespace vistrel::win32

@@ -4,14 +4,9 @@
 #include <memory>
 #include <string>
 
-#include "base/TextRenderer.h"
-#include "base/Window.h"
 #include "controls/ImageButton.h"
 #include "reminder/CountdownScreenLayout.h"
-
-namespace vistrel {
-class RestReminder;
-}
+#include "reminder/ReminderWindow.h"
 
 namespace vistrel::win32 {
 
@@ -19,18 +14,17 @@ namespace vistrel::win32 {
 // and not topmost. It shows the heading, the remaining rest time in a black panel, the copy panel
 // with what the panel showed a second earlier, and the round close image that ends the rest.
 // It reacts to no key.
-class CountdownScreenWindow final : public Window {
+class CountdownScreenWindow final : public ReminderWindow {
 public:
     static constexpr BYTE kAlpha = 200;
 
-    CountdownScreenWindow(RestReminder& rest, TextRenderer& text, int twipsPerPixel);
+    using ReminderWindow::ReminderWindow;
     ~CountdownScreenWindow() override;
 
-    // Creates the window over the whole screen, styles it and shows it.
-    bool open();
+    // Covers the whole screen.
+    bool open() override;
     // Repaints the panel and the copy panel where the reminder's texts changed.
-    void sync();
-    void hide();
+    void sync() override;
 
     const CountdownScreenLayout& layout() const { return m_layout; }
     ImageButton* closeImage() const { return m_close.get(); }
@@ -41,9 +35,6 @@ private:
     // `Picture1` with a text on it, drawn with its top-left corner at the DC's origin.
     void paintPanel(HDC dc, const std::wstring& text);
 
-    RestReminder& m_rest;
-    TextRenderer& m_text;
-    int m_twipsPerPixel;
     CountdownScreenLayout m_layout;
     std::wstring m_label;  // `Label1`, as last drawn
     std::wstring m_copy;   // `Picture2`'s content, as last drawn

@@ -3,8 +3,10 @@
 #include <string>
 
 #include "app/MainForm.h"
-#include "app/Twips.h"
+#include "app/MainFormLayout.h"
+#include "base/Gdi.h"
 #include "base/Text.h"
+#include "reminder/RestPanelLayout.h"
 #include "res/resource.h"
 
 namespace vistrel::win32 {
@@ -12,8 +14,7 @@ namespace {
 
 enum ControlId { kWorkBox = 201, kRestBox, kOk, kBack };
 
-constexpr COLORREF kBackground = RGB(243, 248, 251);
-constexpr COLORREF kTextColour = RGB(64, 64, 64);
+constexpr COLORREF kBoxTextColour = RGB(34, 34, 34);
 constexpr COLORREF kHintColour = RGB(128, 128, 128);
 const FontSpec kSentenceFont{L"Consolas", 12.0, false};
 const FontSpec kHintFont{L"Consolas", 9.0, false};
@@ -21,9 +22,6 @@ const FontSpec kBoxFont{L"Consolas", 11.0, true};
 constexpr wchar_t kPiece1[] = L"\u6BCF\u5DE5\u4F5C";                      // 每工作
 constexpr wchar_t kPiece2[] = L"\u5206\u949F\uFF0C\u53BB\u4F11\u606F";    // 分钟，去休息
 constexpr wchar_t kPiece3[] = L"\u5206\u949F";                            // 分钟
-constexpr wchar_t kHint[] = L"\u5DE5\u4F5C 1 - 1440 \u5206\u949F\uFF0C\u4F11\u606F 1 - 555 \u5206\u949F";  // 工作 1 - 1440 分钟，休息 1 - 555 分钟
-constexpr int kBoxWidthPx = 52;
-constexpr int kGapPx = 6;
 
 std::wstring windowText(HWND window)
 {
@@ -34,11 +32,11 @@ std::wstring windowText(HWND window)
 
 }  // namespace
 
-RestPanelView::RestPanelView(MainForm& form, TextRenderer& text, int twipsPerPixel)
+RestPanelView::RestPanelView(MainForm& form, TextRenderer& text, int dpi)
     : m_form(form),
       m_text(text),
-      m_twipsPerPixel(twipsPerPixel),
-      m_panel(kBackground, {[this](HDC dc, const RECT& r) { paint(dc, r); },
+      m_dpi(dpi),
+      m_panel(palette::kWindowBackground, {[this](HDC dc, const RECT& r) { paint(dc, r); },
                             [this](UINT m, WPARAM w, LPARAM l) { return onChild(m, w, l); }, nullptr})
 {
 }
@@ -48,7 +46,7 @@ HWND RestPanelView::createBox(int id, int maxDigits)
     // The design shows "1" in both boxes until the settings are loaded.
     HWND box = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"1",
                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER | ES_CENTER | ES_AUTOHSCROLL, 0, 0,
-                               kBoxWidthPx, 24, m_panel.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                               px(layout::rest::kBoxWidth), px(layout::rest::kBoxHeight), m_panel.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                GetModuleHandleW(nullptr), nullptr);
     SendMessageW(box, EM_SETLIMITTEXT, static_cast<WPARAM>(maxDigits), 0);
     SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(m_text.fonts().font(kBoxFont)), FALSE);
@@ -58,17 +56,15 @@ HWND RestPanelView::createBox(int id, int maxDigits)
 bool RestPanelView::create(HWND overlay, RECT b)
 {
     if (!m_panel.create(overlay, b, 0)) return false;
-    m_boxBrush.reset(CreateSolidBrush(RGB(255, 255, 255)));
+    m_boxBrush.reset(CreateSolidBrush(palette::kWhite));
     m_work = createBox(kWorkBox, 4);
     m_rest = createBox(kRestBox, 3);
     placeBoxes();
 
-    auto px = [this](int twips) { return toPixels(twips, m_twipsPerPixel); };
-    // Back and OK sit where the colour panel has them, so both panels read alike.
-    const RECT back{px(3345), px(1770), px(3345 + 735), px(1770 + 495)};
-    const RECT ok{px(4350), px(1785), px(4350 + 735), px(1785 + 495)};
-    m_back = std::make_unique<ImageButton>(m_panel.hwnd(), back, IDB_BACK, L"Back", kBack);
-    m_ok = std::make_unique<ImageButton>(m_panel.hwnd(), ok, IDB_OK, L"OK", kOk);
+    m_back = std::make_unique<ImageButton>(m_panel.hwnd(), toRect(toPixels(layout::kPanelBack, m_dpi)), IDB_BACK,
+                                           L"Back", kBack);
+    m_ok = std::make_unique<ImageButton>(m_panel.hwnd(), toRect(toPixels(layout::kPanelOk, m_dpi)), IDB_OK, L"OK",
+                                         kOk);
     m_back->onClick = [this] { m_form.closeOverlay(); };
     m_ok->onClick = [this] { m_form.restPanelOk(); };
     sync();
@@ -83,17 +79,20 @@ void RestPanelView::placeBoxes()
     const int w3 = m_text.measure(dc.get(), kSentenceFont, kPiece3).cx;
     RECT client;
     GetClientRect(m_panel.hwnd(), &client);
-    const int total = w1 + w2 + w3 + 2 * kBoxWidthPx + 4 * kGapPx;
+    const int box = px(layout::rest::kBoxWidth);
+    const int gap = px(layout::rest::kPieceGap);
+    const int total = w1 + w2 + w3 + 2 * box + 4 * gap;
     int x = (client.right - total) / 2;
-    m_sentenceTop = toPixels(600, m_twipsPerPixel);
-    const int widths[5] = {w1, kBoxWidthPx, w2, kBoxWidthPx, w3};
+    m_sentenceTop = px(layout::rest::kSentenceTop);
+    const int widths[5] = {w1, box, w2, box, w3};
     for (int i = 0; i < 5; ++i) {
         m_pieceX[i] = x;
-        x += widths[i] + kGapPx;
+        x += widths[i] + gap;
     }
-    const int boxTop = m_sentenceTop - 2;
-    SetWindowPos(m_work, nullptr, m_pieceX[1], boxTop, kBoxWidthPx, 26, SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowPos(m_rest, nullptr, m_pieceX[3], boxTop, kBoxWidthPx, 26, SWP_NOZORDER | SWP_NOACTIVATE);
+    const int boxTop = m_sentenceTop - px(layout::rest::kBoxRaise);
+    const int boxHeight = px(layout::rest::kBoxHeight);
+    SetWindowPos(m_work, nullptr, m_pieceX[1], boxTop, box, boxHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(m_rest, nullptr, m_pieceX[3], boxTop, box, boxHeight, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void RestPanelView::show(bool visible) { m_panel.show(visible); }
@@ -110,7 +109,7 @@ void RestPanelView::sync()
 
 void RestPanelView::paint(HDC dc, const RECT& client)
 {
-    TextStyle style{kSentenceFont, kTextColour};
+    TextStyle style{kSentenceFont, palette::kLabelText};
     const int h = m_text.measure(dc, kSentenceFont, kPiece1).cy;
     const wchar_t* pieces[3] = {kPiece1, kPiece2, kPiece3};
     const int at[3] = {m_pieceX[0], m_pieceX[2], m_pieceX[4]};
@@ -119,8 +118,9 @@ void RestPanelView::paint(HDC dc, const RECT& client)
         m_text.draw(dc, style, pieces[i], box);
     }
     TextStyle hint{kHintFont, kHintColour, TextStyle::Align::Centre};
-    const int hintTop = m_sentenceTop + h + toPixels(300, m_twipsPerPixel);
-    m_text.draw(dc, hint, kHint, RECT{0, hintTop, client.right, hintTop + 24});
+    const int hintTop = m_sentenceTop + h + px(layout::rest::kHintGap);
+    m_text.draw(dc, hint, widen(minuteRangesHint()),
+                RECT{0, hintTop, client.right, hintTop + px(layout::rest::kHintHeight)});
 }
 
 LRESULT RestPanelView::onChild(UINT message, WPARAM wParam, LPARAM lParam)
@@ -132,8 +132,8 @@ LRESULT RestPanelView::onChild(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     if (message == WM_CTLCOLOREDIT) {
-        SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
-        SetTextColor(reinterpret_cast<HDC>(wParam), RGB(34, 34, 34));
+        SetBkColor(reinterpret_cast<HDC>(wParam), palette::kWhite);
+        SetTextColor(reinterpret_cast<HDC>(wParam), kBoxTextColour);
         return reinterpret_cast<LRESULT>(m_boxBrush.get());
     }
     return DefWindowProcW(m_panel.hwnd(), message, wParam, lParam);

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/Twips.h"
 #include "base/Panel.h"
 #include "base/TextRenderer.h"
 #include "controls/ImageButton.h"
@@ -18,7 +19,7 @@ namespace vistrel::win32 {
 // its gaps, and its OK and Back images.
 class RestPanelView {
 public:
-    RestPanelView(MainForm& form, TextRenderer& text, int twipsPerPixel);
+    RestPanelView(MainForm& form, TextRenderer& text, int dpi);
 
     bool create(HWND overlay, RECT boundsPx);
     void show(bool visible);
@@ -31,10 +32,11 @@ private:
     void paint(HDC dc, const RECT& client);
     void placeBoxes();
     HWND createBox(int id, int maxDigits);
+    int px(int twips) const { return toPixels(twips, m_dpi); }
 
     MainForm& m_form;
     TextRenderer& m_text;
-    int m_twipsPerPixel;
+    int m_dpi;
     Panel m_panel;
     HWND m_work = nullptr;  // Text2, owned by the panel window
     HWND m_rest = nullptr;  // Text3

@@ -5,9 +5,10 @@
 #include <array>
 #include <utility>
 
-#include "app/Twips.h"
 #include "base/BufferedPaint.h"
 #include "base/Text.h"
+#include "base/Trace.h"
+#include "reminder/RestPromptLayout.h"
 #include "reminder/RestPromptPlacement.h"
 #include "reminder/RestReminder.h"
 #include "reminder/Translucency.h"
@@ -17,14 +18,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"Vistrel.RestPrompt";
 constexpr int kTipproId = 1;
-
-// The window's client area and the progress bar's place, below what can be seen: it only holds
-// the rest's progress.
-constexpr TwipsRect kClient{0, 0, 4890, 1935};
-constexpr TwipsRect kTippro{960, 2880, 4455, 615};
-// `Shape1`: its left and top are 7 twips in, its width and height 7 twips less than the window's.
-constexpr int kFrameInset = 7;
-constexpr COLORREF kBackground = RGB(255, 255, 255);
 constexpr COLORREF kFrameColour = RGB(224, 224, 224);
 
 const std::wstring kYaHei = L"\u5FAE\u8F6F\u96C5\u9ED1";  // 微软雅黑
@@ -45,50 +38,37 @@ struct Label {
 constexpr size_t kMessageLabel = 1;
 const std::array<Label, 5> kLabels{{
     // Label3: "提示:点击以下按钮"
-    {{0, 0, 4935, 285}, L"\u63D0\u793A:\u70B9\u51FB\u4EE5\u4E0B\u6309\u94AE", RGB(255, 255, 255), RGB(0, 0, 0),
+    {layout::prompt::kHint, L"\u63D0\u793A:\u70B9\u51FB\u4EE5\u4E0B\u6309\u94AE", palette::kWhite, palette::kBlack,
      {L"Consolas", 9.0, true}, TextStyle::Align::Left, std::nullopt},
     // Label1: the message
-    {{15, 315, 4935, 555}, nullptr, RGB(192, 255, 255), RGB(64, 64, 64), {L"Consolas", 15.0, true},
+    {layout::prompt::kMessage, nullptr, RGB(192, 255, 255), palette::kLabelText, {L"Consolas", 15.0, true},
      TextStyle::Align::Centre, Choice::TakeRest},
     // Label4: "关闭显示器"
-    {{30, 855, 4905, 375}, L"\u5173\u95ED\u663E\u793A\u5668", RGB(128, 128, 128), RGB(255, 255, 255),
+    {layout::prompt::kDisplayOff, L"\u5173\u95ED\u663E\u793A\u5668", RGB(128, 128, 128), palette::kWhite,
      {kYaHei, 12.0, false, GB2312_CHARSET}, TextStyle::Align::Centre, Choice::SwitchDisplayOff},
     // Label5: "锁屏 + 关闭显示器"
-    {{30, 1230, 4920, 360}, L"\u9501\u5C4F + \u5173\u95ED\u663E\u793A\u5668", RGB(192, 192, 192), RGB(0, 0, 0),
-     {kYaHei, 12.0, false, GB2312_CHARSET}, TextStyle::Align::Centre, Choice::LockAndSwitchDisplayOff},
+    {layout::prompt::kLockAndDisplayOff, L"\u9501\u5C4F + \u5173\u95ED\u663E\u793A\u5668", RGB(192, 192, 192),
+     palette::kBlack, {kYaHei, 12.0, false, GB2312_CHARSET}, TextStyle::Align::Centre,
+     Choice::LockAndSwitchDisplayOff},
     // Label2: "继续工作"
-    {{15, 1590, 4950, 330}, L"\u7EE7\u7EED\u5DE5\u4F5C", RGB(255, 255, 192), RGB(0, 0, 0),
+    {layout::prompt::kContinueWork, L"\u7EE7\u7EED\u5DE5\u4F5C", RGB(255, 255, 192), palette::kBlack,
      {L"Consolas", 12.0, true}, TextStyle::Align::Centre, Choice::ContinueWork},
 }};
 
-RECT toRect(const PixelRect& p) { return RECT{p.left, p.top, p.right(), p.bottom()}; }
-
-void fill(HDC dc, const RECT& r, COLORREF colour)
-{
-    UniqueBrush brush(CreateSolidBrush(colour));
-    FillRect(dc, &r, brush.get());
-}
-
 }  // namespace
 
-RestPromptWindow::RestPromptWindow(RestReminder& rest, TextRenderer& text, int twipsPerPixel)
-    : m_rest(rest), m_text(text), m_twipsPerPixel(twipsPerPixel > 0 ? twipsPerPixel : 15)
-{
-}
-
-RestPromptWindow::~RestPromptWindow()
-{
-    m_tippro.reset();
-    if (hwnd()) DestroyWindow(hwnd());
-}
+RestPromptWindow::~RestPromptWindow() { m_tippro.reset(); }
 
 bool RestPromptWindow::open()
 {
     registerClass(kClassName, {});
 
-    const PixelRect client = toPixels(kClient, m_twipsPerPixel);
+    const PixelRect client = toPixels(layout::prompt::kClient, m_dpi);
     RECT workArea{};
-    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0)) workArea.bottom = GetSystemMetrics(SM_CYSCREEN);
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0)) {
+        traceLastError(L"SystemParametersInfoW(SPI_GETWORKAREA)");
+        workArea.bottom = GetSystemMetrics(SM_CYSCREEN);
+    }
     const PixelRect place = RestPromptPlacement::place({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                                                         static_cast<int>(workArea.bottom), client.width,
                                                         client.height});
@@ -98,7 +78,7 @@ bool RestPromptWindow::open()
                 place.top, place.width, place.height, nullptr, nullptr))
         return false;
 
-    m_tippro = std::make_unique<ProgButtonControl>(hwnd(), toRect(toPixels(kTippro, m_twipsPerPixel)), kTipproId);
+    m_tippro = std::make_unique<ProgButtonControl>(hwnd(), pixels(layout::prompt::kTippro), kTipproId);
     m_tippro->model().setStyle(0);  // progress bar
     m_tippro->model().setColor(1);
 
@@ -118,7 +98,7 @@ void RestPromptWindow::sync()
         m_message = std::move(message);
         // The caption carries the message too, so the prompt can be told apart from outside.
         SetWindowTextW(hwnd(), m_message.c_str());
-        const RECT label = toRect(toPixels(kLabels[kMessageLabel].place, m_twipsPerPixel));
+        const RECT label = pixels(kLabels[kMessageLabel].place);
         InvalidateRect(hwnd(), &label, FALSE);
     }
     if (m_tippro) {
@@ -130,18 +110,13 @@ void RestPromptWindow::sync()
     }
 }
 
-void RestPromptWindow::hide()
-{
-    if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
-}
-
 std::optional<RestPromptWindow::Choice> RestPromptWindow::choiceAt(POINT client) const
 {
     RECT window{};
     GetClientRect(hwnd(), &window);
     if (!PtInRect(&window, client)) return std::nullopt;
     for (auto label = kLabels.rbegin(); label != kLabels.rend(); ++label) {
-        const RECT r = toRect(toPixels(label->place, m_twipsPerPixel));
+        const RECT r = pixels(label->place);
         if (PtInRect(&r, client)) return label->choice;  // a label without a choice hides those below
     }
     return std::nullopt;
@@ -151,7 +126,7 @@ POINT RestPromptWindow::choiceCentre(Choice choice) const
 {
     for (const Label& label : kLabels) {
         if (label.choice != choice) continue;
-        const PixelRect r = toPixels(label.place, m_twipsPerPixel);
+        const PixelRect r = toPixels(label.place, m_dpi);
         return POINT{r.left + r.width / 2, r.top + r.height / 2};
     }
     return POINT{};
@@ -159,21 +134,15 @@ POINT RestPromptWindow::choiceCentre(Choice choice) const
 
 void RestPromptWindow::paint(HDC dc, const RECT& client)
 {
-    fill(dc, client, kBackground);
+    fillRect(dc, client, palette::kWhite);
     for (const Label& label : kLabels) {
-        const RECT r = toRect(toPixels(label.place, m_twipsPerPixel));
-        fill(dc, r, label.background);
+        const RECT r = pixels(label.place);
+        fillRect(dc, r, label.background);
         const std::wstring_view text = label.text ? std::wstring_view(label.text) : std::wstring_view(m_message);
         m_text.draw(dc, {label.font, label.colour, label.align, false, true}, text, r);
     }
-
     // The frame goes over the labels' backgrounds, so it shows all the way round.
-    const TwipsRect frame{kFrameInset, kFrameInset, kClient.width - kFrameInset, kClient.height - kFrameInset};
-    const RECT r = toRect(toPixels(frame, m_twipsPerPixel));
-    UniquePen pen(CreatePen(PS_SOLID, 1, kFrameColour));
-    SelectObjectScope penScope(dc, pen.get());
-    SelectObjectScope brushScope(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, r.left, r.top, r.right, r.bottom);
+    drawFrame(dc, pixels(layout::prompt::kFrame), kFrameColour);
 }
 
 void RestPromptWindow::choose(Choice choice)
@@ -190,8 +159,6 @@ void RestPromptWindow::choose(Choice choice)
 LRESULT RestPromptWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
     case WM_PAINT:
         paintBuffered(hwnd(), [this](HDC dc, const RECT& client) { paint(dc, client); });
         return 0;
@@ -220,13 +187,10 @@ LRESULT RestPromptWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(lParam) != hwnd()) m_pressed.reset();
         return 0;
-    case WM_CLOSE:
-        // Only the four choices close the prompt.
-        return 0;
     default:
         break;
     }
-    return defaultProc(message, wParam, lParam);
+    return ReminderWindow::onMessage(message, wParam, lParam);
 }
 
 }  // namespace vistrel::win32

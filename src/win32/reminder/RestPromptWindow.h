@@ -5,13 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "base/TextRenderer.h"
-#include "base/Window.h"
-#include "controls/ProgButtonControl.h"
+#include "base/Gdi.h"
 
-namespace vistrel {
-class RestReminder;
-}
+#include "controls/ProgButtonControl.h"
+#include "reminder/ReminderWindow.h"
 
 namespace vistrel::win32 {
 
@@ -19,20 +16,19 @@ namespace vistrel::win32 {
 // right of the desktop with the rest message and the four choices, all painted labels. It never
 // takes the focus from the user's work, not even when clicked. The window only shows the
 // reminder's prompt state; its choices go straight to the reminder.
-class RestPromptWindow final : public Window {
+class RestPromptWindow final : public ReminderWindow {
 public:
     enum class Choice { TakeRest, SwitchDisplayOff, LockAndSwitchDisplayOff, ContinueWork };
 
     static constexpr BYTE kAlpha = 220;
 
-    RestPromptWindow(RestReminder& rest, TextRenderer& text, int twipsPerPixel);
+    using ReminderWindow::ReminderWindow;
     ~RestPromptWindow() override;
 
-    // Creates, places and styles the window and shows it without activating it.
-    bool open();
+    // Shows the window without activating it.
+    bool open() override;
     // Takes the message and `tippro`'s value and maximum from the reminder.
-    void sync();
-    void hide();
+    void sync() override;
 
     // The label under a client point that acts as a button, if any.
     std::optional<Choice> choiceAt(POINT client) const;
@@ -44,10 +40,8 @@ private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void paint(HDC dc, const RECT& client);
     void choose(Choice choice);
+    RECT pixels(const TwipsRect& r) const { return toRect(toPixels(r, m_dpi)); }
 
-    RestReminder& m_rest;
-    TextRenderer& m_text;
-    int m_twipsPerPixel;
     std::wstring m_message;  // `Label1`, as last drawn
     std::unique_ptr<ProgButtonControl> m_tippro;
     std::optional<Choice> m_pressed;  // the label a left press started on

@@ -1,5 +1,6 @@
 #include "reminder/RestReminderWindows.h"
 
+#include "base/Trace.h"
 #include "reminder/RestReminder.h"
 
 namespace vistrel::win32 {
@@ -11,8 +12,8 @@ constexpr UINT kReapMessage = WM_APP + 1;
 
 }  // namespace
 
-RestReminderWindows::RestReminderWindows(RestReminder& rest, TextRenderer& text, int twipsPerPixel)
-    : m_rest(rest), m_text(text), m_twipsPerPixel(twipsPerPixel)
+RestReminderWindows::RestReminderWindows(RestReminder& rest, TextRenderer& text, int dpi)
+    : m_rest(rest), m_text(text), m_dpi(dpi)
 {
 }
 
@@ -32,53 +33,40 @@ bool RestReminderWindows::create()
 
 void RestReminderWindows::sync()
 {
-    syncPrompt();
-    syncCountdownScreen();
+    syncWindow(m_prompt, m_rest.prompt().isOpen());
+    syncWindow(m_screen, m_rest.countdownScreen().isOpen());
     syncDisplayOffTimer();
 }
 
-void RestReminderWindows::syncPrompt()
+template <typename W>
+void RestReminderWindows::syncWindow(std::unique_ptr<W>& window, bool open)
 {
-    if (!m_rest.prompt().isOpen()) {
-        if (m_prompt) {
-            m_prompt->hide();
-            retire(std::move(m_prompt));
+    if (!open) {
+        if (window) {
+            window->hide();
+            retire(std::move(window));
         }
         return;
     }
-    if (m_prompt) {
-        m_prompt->sync();
+    if (window) {
+        window->sync();
         return;
     }
-    auto prompt = std::make_unique<RestPromptWindow>(m_rest, m_text, m_twipsPerPixel);
-    if (prompt->open()) m_prompt = std::move(prompt);  // else tried again at the next change
-}
-
-void RestReminderWindows::syncCountdownScreen()
-{
-    if (!m_rest.countdownScreen().isOpen()) {
-        if (m_screen) {
-            m_screen->hide();
-            retire(std::move(m_screen));
-        }
-        return;
-    }
-    if (m_screen) {
-        m_screen->sync();
-        return;
-    }
-    auto screen = std::make_unique<CountdownScreenWindow>(m_rest, m_text, m_twipsPerPixel);
-    if (screen->open()) m_screen = std::move(screen);
+    auto created = std::make_unique<W>(m_rest, m_text, m_dpi);
+    if (created->open()) window = std::move(created);  // else tried again at the next change
 }
 
 void RestReminderWindows::syncDisplayOffTimer()
 {
     const bool armed = m_rest.prompt().displayOffArmed();
     if (armed == m_displayOffTimer || !hwnd()) return;
-    if (armed)
+    if (armed) {
         m_displayOffTimer = SetTimer(hwnd(), kDisplayOffTimer, kDisplayOffTimerMilliseconds, nullptr) != 0;
-    else
-        m_displayOffTimer = !KillTimer(hwnd(), kDisplayOffTimer);
+        if (!m_displayOffTimer) traceLastError(L"SetTimer for the display-off delay");
+    } else {
+        KillTimer(hwnd(), kDisplayOffTimer);
+        m_displayOffTimer = false;
+    }
 }
 
 void RestReminderWindows::retire(std::unique_ptr<Window> window)

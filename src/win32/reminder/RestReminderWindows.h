@@ -23,7 +23,7 @@ class RestReminderWindows final : public Window {
 public:
     static constexpr UINT kDisplayOffTimerMilliseconds = 1000;
 
-    RestReminderWindows(RestReminder& rest, TextRenderer& text, int twipsPerPixel);
+    RestReminderWindows(RestReminder& rest, TextRenderer& text, int dpi);
     ~RestReminderWindows() override;
 
     bool create();
@@ -37,8 +37,9 @@ public:
 
 private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void syncPrompt();
-    void syncCountdownScreen();
+    // Opens, updates or closes one of the two windows.
+    template <typename W>
+    void syncWindow(std::unique_ptr<W>& window, bool open);
     void syncDisplayOffTimer();
     // Destroys a hidden window from the message loop, since the click that closed it may still be
     // running inside it.
@@ -46,7 +47,7 @@ private:
 
     RestReminder& m_rest;
     TextRenderer& m_text;
-    int m_twipsPerPixel;
+    int m_dpi;
     std::unique_ptr<RestPromptWindow> m_prompt;       // Form2
     std::unique_ptr<CountdownScreenWindow> m_screen;  // Form3
     std::vector<std::unique_ptr<Window>> m_retired;

@@ -105,7 +105,8 @@ TEST(GammaBackupFile, SixteenBitLimits)
 TEST(GammaBackupFile, IgnoresEverythingAfterTheFirst768Numbers)
 {
     const auto numbers = numbersOf(scrambled());
-    for (const std::string tail : {"\n1,2,3\n", "\nnot numbers at all\n", ", 99999999", "\n,,,"}) {
+    // Right after the last digit too: a DOS end-of-file byte, a stray semicolon.
+    for (const std::string tail : {"\n1,2,3\n", "\nnot numbers at all\n", ", 99999999", "\n,,,", "\x1A", ";x"}) {
         const auto result = GammaBackupFile::parse(joined(numbers, ",") + tail);
         ASSERT_TRUE(result.ramp) << tail;
         EXPECT_EQ(*result.ramp, scrambled());
@@ -135,7 +136,7 @@ TEST(GammaBackupFile, RejectsAFaultyFileWhole)
         {withNumber(5, "-"), Error::NotANumber},
         {withNumber(5, "- 5"), Error::NotANumber},
         {withNumber(5, "12abc"), Error::NotANumber},
-        {withNumber(767, "12abc"), Error::NotANumber},
+        {withNumber(766, "12abc"), Error::NotANumber},
         {withNumber(5, ""), Error::NotANumber},  // two commas in a row: a missing number
         {std::string(",") + joined(good, ","), Error::NotANumber},
         {withNumber(9, std::string("1\0" "2", 3)), Error::NotANumber},

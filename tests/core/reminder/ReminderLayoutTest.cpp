@@ -25,10 +25,10 @@ TEST(CountdownScreenLayout, CoversTheScreenAndCentresAtDesignTops)
     EXPECT_EQ(l.copyPanel, (PixelRect{392, 512, 185, 41}));
 
     // At 120 dpi the tops in pixels change; the close picture keeps its pixel size.
-    const auto big = CountdownScreenLayout::forScreen(2560, 1440, 12);
+    const auto big = CountdownScreenLayout::forScreen(2560, 1440, 120);
     EXPECT_EQ(big.closeImage, (PixelRect{1250, 440, 60, 60}));
     EXPECT_EQ(big.heading.top, 130);
-    EXPECT_EQ(big.heading.left, 824);  // (15360 - 5467.5) / 12 twips
+    EXPECT_EQ(big.heading.left, 824);  // 1280 - 10935 twips / 2 at 120 DPI: 824.4
 }
 
 }  // namespace

@@ -28,6 +28,16 @@ TEST_F(ClockJump, LandingInsideTheDueMinutePromptsAsUsual)
     EXPECT_EQ(reminder.text1(), "12:45");
 }
 
+TEST_F(ClockJump, ABoxHeldOpenDuringTheLoadPastTheDueMinuteStillPrompts)
+{
+    clock.set(FakeClock::at(12, 0, 50));
+    load("1", "10");  // due 12:01; the first tick waits for the box
+    clock.set(FakeClock::at(12, 2, 5));
+    reminder.tick();
+    EXPECT_TRUE(reminder.prompt().isOpen());
+    EXPECT_EQ(reminder.text1(), "12:01");
+}
+
 TEST_F(ClockJump, JumpsThatMissNoDueMinuteLeaveTheSchedule)
 {
     load("45", "10");

@@ -132,7 +132,7 @@ TEST_F(Reminder, PanelRefusesValuesOutsideTheirRangesAndStaysOpen)
 
     using Msg = FakeDesktopServices::Message;
     const std::vector<Msg> expected{
-        Msg{"工作时长必须是 1 到 1440 之间的整数", "Vistrel", MessageIcon::Warning},
+        Msg{"工作时长必须是 1 到 1439 之间的整数", "Vistrel", MessageIcon::Warning},
         Msg{"休息时长必须是 1 到 555 之间的整数", "Vistrel", MessageIcon::Warning},
         Msg{"休息时长必须是 1 到 555 之间的整数", "Vistrel", MessageIcon::Warning},
     };

@@ -43,13 +43,31 @@ TEST(SafeSwitchControl, KeepsToTheSkinSizeWhateverResizesIt)
     EXPECT_EQ(r.top, 50);
 }
 
+TEST(SafeSwitchControl, PollsOnlyWhileTheCursorCanBeOverIt)
+{
+    HostWindow host;  // 300 x 200 at the screen's top-left corner
+    if (!host.get() || !SetCursorPos(600, 500)) GTEST_SKIP() << "no window or cursor here";
+    SafeSwitchControl control(host.get(), 0, 0, 1);
+    EXPECT_FALSE(control.polling());  // the first poll found the cursor outside the host
+
+    SetCursorPos(5, 5);
+    SendMessageW(control.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(control.polling());
+    EXPECT_TRUE(control.model().hover());  // seen at once, not a poll later
+
+    SetCursorPos(600, 500);
+    SendMessageW(control.hwnd(), WM_TIMER, 1, 0);  // the next poll
+    EXPECT_FALSE(control.model().hover());
+    EXPECT_FALSE(control.polling());
+}
+
 TEST(SafeSwitchControl, MouseMessagesReachTheModelAndPollingCanPause)
 {
     HostWindow host;
     if (!host.get()) GTEST_SKIP() << "no window can be created here";
     SafeSwitchControl control(host.get(), 0, 0, 1);
-    EXPECT_TRUE(control.polling());
-    control.setPolling(false);
+    control.wakePolling();
+    control.pausePolling();
     EXPECT_FALSE(control.polling());
 
     SendMessageW(control.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, 0);
@@ -69,7 +87,7 @@ TEST(SafeSwitchControl, ParentDestroyedFirstLeavesTheControlHarmless)
     host.reset();
     EXPECT_EQ(control.hwnd(), nullptr);
     control.model().setValue(false);  // paints into no window
-    control.setPolling(true);
+    control.wakePolling();
     EXPECT_FALSE(control.polling());
 }
 

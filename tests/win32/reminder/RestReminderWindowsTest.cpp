@@ -85,7 +85,7 @@ protected:
     void SetUp() override
     {
         if (!testing::HostWindow().get()) GTEST_SKIP() << "no window can be created here";
-        m_windows = std::make_unique<RestReminderWindows>(m_rest, m_text, 15);
+        m_windows = std::make_unique<RestReminderWindows>(m_rest, m_text, 96);
         if (!m_windows->create()) GTEST_SKIP() << "no window can be created here";
         m_rest.loadSettings("1", "1", "1");
         m_rest.switchClick(true);

@@ -1,0 +1,33 @@
+#pragma once
+#include <windows.h>
+
+#include "app/Twips.h"
+#include "base/UniqueHandle.h"
+
+namespace vistrel::win32 {
+
+// Colours more than one window is painted in.
+namespace palette {
+inline constexpr COLORREF kWindowBackground = RGB(243, 248, 251);  // the main window and its panels
+inline constexpr COLORREF kWhite = RGB(255, 255, 255);
+inline constexpr COLORREF kBlack = RGB(0, 0, 0);
+inline constexpr COLORREF kLabelText = RGB(64, 64, 64);
+}  // namespace palette
+
+RECT toRect(const PixelRect& p);
+
+void fillRect(HDC dc, const RECT& r, COLORREF colour);
+// A one-pixel outline along the inside of r, nothing filled.
+void drawFrame(HDC dc, const RECT& r, COLORREF colour);
+
+// One of the program's bitmap resources as a DIB section, pixels untouched. Null when the
+// resource is missing (for instance in a test program that links no resources).
+UniqueBitmap loadBitmapResource(int id);
+// Width and height of a bitmap; zero for a null or invalid one.
+SIZE bitmapSize(HBITMAP bitmap);
+// The whole bitmap, unscaled, with its top-left corner at (x, y).
+void drawBitmap(HDC dc, HBITMAP bitmap, int x, int y);
+// The part of the bitmap in `source`, unscaled, with its top-left corner at (x, y).
+void drawBitmapPart(HDC dc, HBITMAP bitmap, int x, int y, const RECT& source);
+
+}  // namespace vistrel::win32

@@ -1,0 +1,29 @@
+#include "reminder/ReminderWindow.h"
+
+#include "app/Twips.h"
+
+namespace vistrel::win32 {
+
+ReminderWindow::ReminderWindow(RestReminder& rest, TextRenderer& text, int dpi)
+    : m_rest(rest), m_text(text), m_dpi(dpi > 0 ? dpi : kDefaultDpi)
+{
+}
+
+ReminderWindow::~ReminderWindow()
+{
+    if (hwnd()) DestroyWindow(hwnd());
+}
+
+void ReminderWindow::hide()
+{
+    if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
+}
+
+LRESULT ReminderWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_ERASEBKGND) return 1;
+    if (message == WM_CLOSE) return 0;
+    return defaultProc(message, wParam, lParam);
+}
+
+}  // namespace vistrel::win32

@@ -1,0 +1,38 @@
+#pragma once
+#include <windows.h>
+
+#include "base/TextRenderer.h"
+#include "base/Window.h"
+
+namespace vistrel {
+class RestReminder;
+}
+
+namespace vistrel::win32 {
+
+// What the rest prompt and the countdown screen share: each shows the reminder's state, exists
+// exactly while the reminder says it is open (RestReminderWindows sees to that), and lays itself
+// out at the screen's density.
+class ReminderWindow : public Window {
+public:
+    ReminderWindow(RestReminder& rest, TextRenderer& text, int dpi);
+    // Destroys the window; a derived window drops its child controls first.
+    ~ReminderWindow() override;
+
+    // Creates, places and styles the window and shows it.
+    virtual bool open() = 0;
+    // Takes what changed from the reminder and repaints that.
+    virtual void sync() = 0;
+    void hide();
+
+protected:
+    // Both windows paint every pixel themselves, and only the reminder closes them: Alt+F4 and the
+    // system's close do nothing.
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    RestReminder& m_rest;
+    TextRenderer& m_text;
+    int m_dpi;
+};
+
+}  // namespace vistrel::win32
