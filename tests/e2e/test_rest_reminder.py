@@ -127,7 +127,7 @@ class RestReminderTest(E2ETestCase):
 
     # --- starting ----------------------------------------------------------------------------
 
-    def start(self, config, wait_for_main_window=True):
+    def start(self, config, wait_for_main_window=True, wine_debug=None):
         app_dir = self.make_app_dir(config)
         # Start with the minute young, so the program has loaded before it turns.
         self.clock = SteppedClock(find_libfaketime(), app_dir / "clock.rc", start_second=5)
@@ -136,6 +136,8 @@ class RestReminderTest(E2ETestCase):
         subprocess.run(["wineserver", "-p"], env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL, timeout=60)
         env.update(self.clock.env())
+        if wine_debug:
+            env["WINEDEBUG"] = wine_debug
         with open(app_dir / "wine.log", "ab") as log:
             process = subprocess.Popen(["wine", str(app_dir / PROGRAM_NAME)], cwd=app_dir, env=env,
                                        stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
@@ -184,6 +186,20 @@ class RestReminderTest(E2ETestCase):
         while time.monotonic() < deadline:
             self.assertIsNone(self.prompt(), message)
             time.sleep(0.5)
+
+    def pass_minutes_without_prompt(self, count, message):
+        """Lets `count` minutes begin on the stepped clock, and sees no prompt in any of them."""
+        for _ in range(count):
+            self.clock.forward_to_second(57)
+            time.sleep(4)  # into the next minute, on the real clock
+            self.assertIsNone(self.prompt(), message)
+
+    def tray_menu_lines(self):
+        """The texts of the menu items the program drew, as Wine's menu trace tells them (the
+        program runs with WINEDEBUG=+menu), in the order drawn."""
+        log = (self.program.app_dir / "wine.log").read_text(errors="replace")
+        texts = re.findall(r'draw_menu_item \{ ID=\S+,.*?Text=L"((?:[^"\\]|\\.)*)"', log)
+        return [re.sub(r"\\([0-9a-f]{4})", lambda m: chr(int(m.group(1), 16)), t) for t in texts]
 
     def click_label(self, prompt, label):
         left, top, width, height = label
@@ -261,6 +277,42 @@ class RestReminderTest(E2ETestCase):
         self.park_mouse()
         prompt = self.wait_window(cls=PROMPT_CLASS, visible=True, timeout=15)
         self.assertEqual(prompt["text"], "你有 1 分钟休息时间")
+
+    def test_a_stored_pause_holds_the_prompts_until_resumed_from_the_tray_menu(self):
+        until = time.localtime(time.time() + 11 * 60)  # ten minutes ahead of the program's clock, or more
+        config = inifile.build({"dsxx": {"mei": "1", "xiuxi": "1", "pdrun": "1"},
+                                "extra": {"paused_until": time.strftime("%Y-%m-%d %H:%M", until)}})
+        self.start(config, wine_debug="+menu")
+        self.pass_minutes_without_prompt(2, "no prompt while paused")
+
+        self.click_tray_icon(button=3)
+        self.wait_for(self.tray_menu_lines, 10, "the tray menu")
+        self.save_state("menu")
+        self.assertEqual(self.tray_menu_lines()[0], "提醒已暂停至 %s" % time.strftime("%H:%M", until))
+        # The status line, then "暂停提醒": its submenu ends with "继续提醒".
+        self.key("Down", "Down", "Right", "Up", "Return")
+        resumed_minute = int(self.clock.now()) // 60
+        self.wait_for(lambda: dict(((s, k), v) for s, k, v in self.program.config_entries()).get(
+            ("extra", "paused_until")) == "", 10, "the pause's end written at once")
+        prompt = self.wait_for_due_prompt()
+        self.assertEqual(int(self.clock.now()) // 60, resumed_minute + 1, "a work minute after resuming")
+        self.assertEqual(prompt["text"], "你有 1 分钟休息时间")
+
+    def test_time_away_counts_as_the_rest_when_asked_to(self):
+        config = inifile.build({"dsxx": {"mei": "2", "xiuxi": "1", "pdrun": "1"},
+                                "extra": {"away_counts_as_rest": "1"}})
+        self.start(config)
+        due_minute = int(self.clock.now()) // 60 + 2
+        time.sleep(62)  # no input for the rest minute (the idle time runs on the real clock)
+        self.clock.forward_to_second(57)
+        self.pass_minutes_without_prompt(1, "no prompt in the due minute: the time away was the rest")
+        self.assertEqual(int(self.clock.now()) // 60, due_minute)
+
+        self.move(*centre(self.main.window()["rect"]))  # back: the next rest comes a work period later
+        self.park_mouse()
+        back_minute = int(self.clock.now()) // 60
+        self.wait_for_due_prompt()
+        self.assertEqual(int(self.clock.now()) // 60, back_minute + 2)
 
     def test_continue_work_closes_the_prompt_and_the_next_rest_comes_a_work_period_later(self):
         self.start(settings())

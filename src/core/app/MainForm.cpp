@@ -9,7 +9,8 @@ MainForm::MainForm(MainFormPorts ports, std::string aboutHost)
     : m_profile(ports.profile),
       m_desktop(ports.desktop),
       m_aboutHost(std::move(aboutHost)),
-      m_rest(ports.clock, ports.desktop, {[this] { hideOverlay(); }, [this] { notifyChanged(); }}),
+      m_rest(ports.clock, ports.desktop, {[this] { hideOverlay(); }, [this] { notifyChanged(); }}, ports.presence),
+      m_trayOptions(ports.profile, ports.clock, m_rest),
       m_colour(ports.profile, ports.gamma, ports.desktop, {[this] { hideOverlay(); }, [this] { notifyChanged(); }})
 {
     // The switches' designed positions (colour off, rest on) are set before any handler is
@@ -36,6 +37,7 @@ void MainForm::load()
         m_colourSwitch.setValue(true);
         hideOverlay();
     }
+    m_trayOptions.load();
     notifyChanged();
 }
 

@@ -5,6 +5,7 @@
 #include "app/Clock.h"
 #include "app/DesktopServices.h"
 #include "app/Profile.h"
+#include "app/TrayOptions.h"
 #include "controls/SafeSwitch.h"
 #include "gamma/ColourAdjustment.h"
 #include "gamma/GammaDevice.h"
@@ -17,6 +18,7 @@ struct MainFormPorts {
     const Clock& clock;
     GammaDevice& gamma;
     DesktopServices& desktop;
+    const Presence* presence = nullptr;  // for the reminder's options; none: they do nothing
 };
 
 // The main window (`Form1`) without its pixels: the run's state, the two features, the two
@@ -35,7 +37,8 @@ public:
     std::function<void()> changed;
 
     // The load sequence: settings read, switches set (their handlers run), first rest scheduled,
-    // display ramp captured, stored colours applied when the colour switch was on.
+    // display ramp captured, stored colours applied when the colour switch was on. Then the
+    // options of section `[extra]`.
     void load();
     // The settings part of the exit sequence: nine keys written in a fixed order. The shell then
     // removes the tray icon and ends the process.
@@ -61,6 +64,7 @@ public:
     SafeSwitch& colourSwitch() { return m_colourSwitch; }  // SafeSwitch1
     SafeSwitch& restSwitch() { return m_restSwitch; }      // SafeSwitch2
     RestReminder& rest() { return m_rest; }
+    TrayOptions& trayOptions() { return m_trayOptions; }
     ColourAdjustment& colour() { return m_colour; }
     const RestReminder& rest() const { return m_rest; }
     const ColourAdjustment& colour() const { return m_colour; }
@@ -76,6 +80,7 @@ private:
     bool m_panelVisible[2] = {false, false};
 
     RestReminder m_rest;
+    TrayOptions m_trayOptions;
     ColourAdjustment m_colour;
     SafeSwitch m_colourSwitch;
     SafeSwitch m_restSwitch;

@@ -19,4 +19,11 @@ inline constexpr std::string_view kRedGain = "rgbr";
 inline constexpr std::string_view kGreenGain = "rgbg";
 inline constexpr std::string_view kBlueGain = "rgbb";
 
+// Section of the options beyond the designed settings; written when the user changes one, never by
+// the exit sequence.
+inline constexpr std::string_view kExtra = "extra";
+inline constexpr std::string_view kHoldWhenBusy = "hold_when_busy";          // "1" (default) or "0"
+inline constexpr std::string_view kAwayCountsAsRest = "away_counts_as_rest";  // "0" (default) or "1"
+inline constexpr std::string_view kPausedUntil = "paused_until";             // "yyyy-mm-dd hh:mm" or empty
+
 }  // namespace vistrel::settings

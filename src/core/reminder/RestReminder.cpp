@@ -15,8 +15,9 @@ constexpr std::string_view kMessageTitle = "Vistrel";
 
 }  // namespace
 
-RestReminder::RestReminder(const Clock& clock, DesktopServices& desktop, RestReminderHooks hooks)
-    : m_clock(clock), m_desktop(desktop), m_hooks(std::move(hooks))
+RestReminder::RestReminder(const Clock& clock, DesktopServices& desktop, RestReminderHooks hooks,
+                           const Presence* presence)
+    : m_clock(clock), m_desktop(desktop), m_hooks(std::move(hooks)), m_presence(presence)
 {
 }
 
@@ -67,6 +68,8 @@ void RestReminder::tick()
     if (!switchedOn()) return;
 
     catchUp(previous, now);
+    followPause(now);
+    followPresence(now);
     // Both are "hh:mm", so the test holds for the whole due minute; the shown flag keeps the
     // prompt from opening more than once in it.
     const bool dueNow = m_text1 == TimeOfDay::of(now).text();
@@ -74,10 +77,11 @@ void RestReminder::tick()
     // The user was there meanwhile, so the first tick looks back to the start of the load and
     // a due minute it finds there opens the prompt late rather than not at all.
     const bool dueDuringLoad = !previous && m_loadStarted && dueTimeMissedBetween(*m_loadStarted, now);
-    if ((dueNow || dueDuringLoad) && m_pdtipshow == 0) {
-        m_prompt.open(m_minutes.restMinutes());
-        m_pdtipshow = 1;
-        markChanged();
+    if (m_pdtipshow == 0 && !paused() && !m_away) {
+        // A rest that falls due while Windows is busy waits, with its message, for the first tick
+        // after; Windows holds its own notifications the same way.
+        if (dueNow || dueDuringLoad) m_held = true;
+        if (m_held && !holdForBusy()) openPrompt();
     }
     if (m_countdown.running()) stepCountdown();
     publish();
@@ -89,6 +93,88 @@ void RestReminder::onResume()
     const auto previous = std::exchange(m_lastTick, now);
     if (switchedOn()) catchUp(previous, now);
     publish();
+}
+
+void RestReminder::setHoldWhenBusy(bool on)
+{
+    m_options.holdWhenBusy = on;
+}
+
+void RestReminder::setAwayCountsAsRest(bool on)
+{
+    m_options.awayCountsAsRest = on;
+    if (!on) m_away = false;
+}
+
+void RestReminder::pause(LocalTime until)
+{
+    m_options.pausedUntil = until;
+    m_held = false;
+    closePrompt();
+    markChanged();
+    publish();
+}
+
+void RestReminder::resumeReminders()
+{
+    m_options.pausedUntil.reset();
+    runDsxxadd();
+    publish();
+}
+
+bool RestReminder::paused() const
+{
+    return m_options.pausedUntil && m_clock.now().seconds < m_options.pausedUntil->seconds;
+}
+
+void RestReminder::followPause(LocalTime now)
+{
+    if (!m_options.pausedUntil || now.seconds < m_options.pausedUntil->seconds) return;
+    m_options.pausedUntil.reset();
+    runDsxxadd();
+}
+
+void RestReminder::followPresence(LocalTime now)
+{
+    if (!m_options.awayCountsAsRest || !m_presence) return;
+    if (!m_presence->locked())
+        m_lockedSince.reset();
+    else if (!m_lockedSince)
+        m_lockedSince = now;
+    const std::int64_t restSeconds = std::int64_t{m_minutes.restMinutes()} * 60;
+    const bool lockedLongEnough = m_lockedSince && now.seconds - m_lockedSince->seconds >= restSeconds;
+    const bool away = lockedLongEnough || m_presence->idleSeconds() >= restSeconds;
+    if (away && !m_away) {
+        // The user took the rest away from the screen: a prompt still asking for it goes.
+        m_away = true;
+        m_held = false;
+        closePrompt();
+    } else if (!away && m_away) {
+        // Back: the next rest comes a work period from now.
+        m_away = false;
+        runDsxxadd();
+    }
+}
+
+bool RestReminder::holdForBusy() const
+{
+    return m_options.holdWhenBusy && m_presence && m_presence->busy();
+}
+
+void RestReminder::openPrompt()
+{
+    m_held = false;
+    m_prompt.open(m_minutes.restMinutes());
+    m_pdtipshow = 1;
+    markChanged();
+}
+
+void RestReminder::closePrompt()
+{
+    if (!m_prompt.isOpen()) return;
+    m_prompt.close();
+    m_pdtipshow = 0;
+    markChanged();
 }
 
 void RestReminder::switchClick(bool value)
@@ -177,6 +263,7 @@ void RestReminder::scheduleFromNow()
 
 void RestReminder::runDsxxadd()
 {
+    m_held = false;  // a rest waiting to be shown belongs to the schedule being replaced
     m_dhhourWork = std::to_string(m_minutes.workMinutes());
     m_dhhourRest = std::to_string(m_minutes.restMinutes());
     if (m_hooks.hideSettingsOverlay) m_hooks.hideSettingsOverlay();

@@ -10,9 +10,18 @@
 #include "reminder/Countdown.h"
 #include "reminder/CountdownScreenLogic.h"
 #include "reminder/MinuteSettings.h"
+#include "reminder/Presence.h"
 #include "reminder/RestPromptLogic.h"
 
 namespace vistrel {
+
+// Options beyond the designed reminder, set from the tray menu and kept in section `[extra]`. The
+// defaults below are what a reminder without options does.
+struct ReminderOptions {
+    bool holdWhenBusy = false;      // a due rest waits while Windows is busy (presentation, full screen)
+    bool awayCountsAsRest = false;  // no input or a locked session for the rest minutes is the rest
+    std::optional<LocalTime> pausedUntil;  // no prompt opens before then
+};
 
 // What the rest reminder asks of the main window it lives on.
 struct RestReminderHooks {
@@ -28,7 +37,9 @@ struct RestReminderHooks {
 // the platform except through the desktop services.
 class RestReminder {
 public:
-    RestReminder(const Clock& clock, DesktopServices& desktop, RestReminderHooks hooks = {});
+    // `presence` answers the options that depend on the user; without one they do nothing.
+    RestReminder(const Clock& clock, DesktopServices& desktop, RestReminderHooks hooks = {},
+                 const Presence* presence = nullptr);
 
     // --- Main window ---
 
@@ -66,6 +77,17 @@ public:
     // otherwise the boxes are tidied and the next rest scheduled (true).
     bool applyPanel();
 
+    // --- Options beyond the designed reminder ---
+    const ReminderOptions& options() const { return m_options; }
+    void setHoldWhenBusy(bool on);
+    void setAwayCountsAsRest(bool on);
+    // No prompt opens until `until` (an open one closes); a running countdown goes on. The next
+    // rest is scheduled from the minute the pause ends.
+    void pause(LocalTime until);
+    // Ends a pause now and schedules the next rest from this minute.
+    void resumeReminders();
+    bool paused() const;
+
     // --- Rest prompt ---
     void promptTakeRest();                    // the message
     void promptContinueWork();                // "继续工作"
@@ -100,6 +122,12 @@ private:
     bool dueTimeMissedBetween(LocalTime previous, LocalTime now) const;
     void catchUp(std::optional<LocalTime> previous, LocalTime now);
     void markChanged() { m_changed = true; }
+    void openPrompt();
+    void closePrompt();
+    // The options' part of a tick: a pause that ends, the user going away or coming back.
+    void followPause(LocalTime now);
+    void followPresence(LocalTime now);
+    bool holdForBusy() const;
     void publish();
 
     const Clock& m_clock;
@@ -120,6 +148,12 @@ private:
 
     std::optional<LocalTime> m_loadStarted;  // when the window's load read the settings
     std::optional<LocalTime> m_lastTick;     // to notice sleep and clock jumps between ticks
+
+    const Presence* m_presence;
+    ReminderOptions m_options;
+    bool m_held = false;  // a due rest waits for Windows to be free
+    bool m_away = false;  // the user has been away for the rest minutes and has not come back
+    std::optional<LocalTime> m_lockedSince;
     bool m_changed = false;
 };
 

@@ -1,13 +1,40 @@
 #include "app/TrayHost.h"
 
 #include "app/TrayLogic.h"
+#include "base/Text.h"
 #include "base/Trace.h"
 
 namespace vistrel::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"Vistrel.TrayHost";
-enum MenuCommand : UINT { kDisplay = 1, kAbout, kExit };
+
+// The menu's items as a native popup menu; item ids are the commands.
+UniqueMenu buildMenu(const std::vector<TrayMenuItem>& items)
+{
+    UniqueMenu menu(CreatePopupMenu());
+    if (!menu) {
+        traceLastError(L"CreatePopupMenu");
+        return menu;
+    }
+    for (const TrayMenuItem& item : items) {
+        if (item.text.empty()) {
+            AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        UINT flags = MF_STRING | (item.enabled ? 0u : MF_GRAYED) | (item.checked ? MF_CHECKED : 0u);
+        UINT_PTR id = static_cast<UINT_PTR>(item.command);
+        UniqueMenu submenu;
+        if (!item.submenu.empty()) {
+            submenu = buildMenu(item.submenu);
+            flags |= MF_POPUP;
+            id = reinterpret_cast<UINT_PTR>(submenu.get());
+        }
+        // A popup belongs to its parent menu once appended.
+        if (AppendMenuW(menu.get(), flags, id, widen(item.text).c_str())) submenu.release();
+    }
+    return menu;
+}
 
 }  // namespace
 
@@ -64,37 +91,32 @@ void TrayHost::removeIcon()
 
 void TrayHost::showMenu()
 {
-    UniqueMenu menu(CreatePopupMenu());
-    if (!menu) {
-        traceLastError(L"CreatePopupMenu");
-        return;
-    }
-    AppendMenuW(menu.get(), MF_STRING, kDisplay, L"Display");
-    AppendMenuW(menu.get(), MF_STRING, kAbout, L"About");
-    AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu.get(), MF_STRING, kExit, L"Exit");
-    SetMenuDefaultItem(menu.get(), kDisplay, FALSE);
+    const UniqueMenu menu = buildMenu(m_actions.menu ? m_actions.menu() : std::vector<TrayMenuItem>{});
+    if (!menu) return;
+    SetMenuDefaultItem(menu.get(), static_cast<UINT>(TrayCommand::Display), FALSE);
 
     POINT at{};
     GetCursorPos(&at);
     // The menu closes when the user clicks elsewhere only if our window is in the foreground.
     SetForegroundWindow(hwnd());
-    const UINT command = static_cast<UINT>(
+    const auto command = static_cast<TrayCommand>(
         TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, hwnd(), nullptr));
     PostMessageW(hwnd(), WM_NULL, 0, 0);
-    menu.reset();
 
     switch (command) {
-    case kDisplay:
+    case TrayCommand::None:
+        break;
+    case TrayCommand::Display:
         if (m_actions.showMainWindow) m_actions.showMainWindow();
         break;
-    case kAbout:
+    case TrayCommand::About:
         if (m_actions.about) m_actions.about();
         break;
-    case kExit:
+    case TrayCommand::Exit:
         if (m_actions.exit) m_actions.exit();
         break;
     default:
+        if (m_actions.option) m_actions.option(command);
         break;
     }
 }

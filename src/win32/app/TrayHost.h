@@ -4,7 +4,9 @@
 #include <shellapi.h>
 
 #include <functional>
+#include <vector>
 
+#include "app/TrayMenu.h"
 #include "base/Window.h"
 
 namespace vistrel::win32 {
@@ -16,6 +18,8 @@ public:
         std::function<void()> showMainWindow;  // "Display" and a left click on the icon
         std::function<void()> about;
         std::function<void()> exit;
+        std::function<std::vector<TrayMenuItem>()> menu;  // the menu as it is now
+        std::function<void(TrayCommand)> option;          // any other command of the menu
     };
 
     TrayHost(HICON icon, Actions actions);

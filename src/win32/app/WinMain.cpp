@@ -10,6 +10,7 @@
 #include "app/SystemClock.h"
 #include "app/TrayHost.h"
 #include "app/Win32DesktopServices.h"
+#include "app/Win32Presence.h"
 #include "app/Win32Profile.h"
 #include "base/FontCatalog.h"
 #include "gamma/GdiGammaDevice.h"
@@ -51,7 +52,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     SystemClock clock;
     GdiGammaDevice gamma;
     Win32DesktopServices desktop(folder);
-    MainForm form({profile, clock, gamma, desktop}, VISTREL_ABOUT_HOST);
+    Win32Presence presence;
+    MainForm form({profile, clock, gamma, desktop, &presence}, VISTREL_ABOUT_HOST);
     FontCatalog fonts;
 
     UniqueIcon icon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
@@ -59,7 +61,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     MainWindow* mainWindow = nullptr;
     TrayHost tray(icon.get(), {[&] { if (mainWindow) mainWindow->showAndActivate(); },
                                [&] { form.aboutClick(); },
-                               [] { PostQuitMessage(0); }});
+                               [] { PostQuitMessage(0); },
+                               [&] { return form.trayOptions().menu(); },
+                               [&](TrayCommand command) { form.trayOptions().command(command); }});
     MainWindow window(form, fonts, icon.get(), {[&] { return tray.iconShown(); }, [] { PostQuitMessage(0); }});
     mainWindow = &window;
 

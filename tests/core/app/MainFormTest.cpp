@@ -59,8 +59,10 @@ TEST_F(MainFormTest, FirstStartWithoutSettingsHasTheReminderOnAndColourOff)
 TEST_F(MainFormTest, LoadReadsTheKeysInOrder)
 {
     form().load();
+    // The load sequence's four, then the options beyond them.
     EXPECT_THAT(profile.calls,
-                ElementsAre("read dsxx/mei", "read dsxx/xiuxi", "read dsxx/pdrun", "read eye/pdrun"));
+                ElementsAre("read dsxx/mei", "read dsxx/xiuxi", "read dsxx/pdrun", "read eye/pdrun",
+                            "read extra/hold_when_busy", "read extra/away_counts_as_rest", "read extra/paused_until"));
 }
 
 TEST_F(MainFormTest, ExitWritesNineKeysInOrderAndRemovesAnUnsetColourSwitch)

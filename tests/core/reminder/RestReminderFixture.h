@@ -5,6 +5,7 @@
 
 #include "fakes/FakeClock.h"
 #include "fakes/FakeDesktopServices.h"
+#include "fakes/FakePresence.h"
 #include "reminder/RestReminder.h"
 #include "reminder/TimeOfDay.h"
 
@@ -15,10 +16,11 @@ class RestReminderFixture : public ::testing::Test {
 protected:
     FakeClock clock{FakeClock::at(12, 0, 0)};
     FakeDesktopServices desktop;
+    FakePresence presence{clock};
     int overlayHides = 0;
     int changes = 0;
     int promptOpenings = 0;
-    RestReminder reminder{clock, desktop, {[this] { ++overlayHides; }, [this] { onChanged(); }}};
+    RestReminder reminder{clock, desktop, {[this] { ++overlayHides; }, [this] { onChanged(); }}, &presence};
 
     // The window's load: the `dsxx` values, the switch set from them (raising its click), dsxxadd.
     void load(std::string_view mei, std::string_view xiuxi, std::string_view pdrun = "1")

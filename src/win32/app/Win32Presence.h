@@ -1,0 +1,25 @@
+#pragma once
+#include <windows.h>
+
+#include "reminder/Presence.h"
+
+namespace vistrel::win32 {
+
+// The user as Windows reports them: time since the session's last keyboard or mouse input
+// (GetLastInputInfo), the session lock as the main window hears it (WTS session notifications),
+// and whether Windows holds its own notifications back (SHQueryUserNotificationState).
+class Win32Presence final : public Presence {
+public:
+    std::int64_t idleSeconds() const override;
+    bool locked() const override { return m_locked; }
+    // Presentation mode, a full-screen Direct3D program or another program's full-screen window;
+    // the program's own countdown screen is not a reason to hold a rest.
+    bool busy() const override;
+
+    void setLocked(bool locked) { m_locked = locked; }
+
+private:
+    bool m_locked = false;
+};
+
+}  // namespace vistrel::win32
