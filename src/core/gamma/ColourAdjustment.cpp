@@ -22,9 +22,9 @@ constexpr std::string_view kProgramTitle = "Vistrel";
 constexpr std::string_view kGammaRangeBefore = "Windows 限制了显示器";
 constexpr std::string_view kGammaRangeAfter =
     "的伽马范围，屏幕颜色的调整没有生效。\n\n"
-    "要放宽这一限制，请以管理员身份打开注册表编辑器，在\n"
+    "如需放宽限制，请以管理员身份运行注册表编辑器，打开注册表项\n"
     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ICM\n"
-    "下新建 DWORD 值 GdiICMGammaRange，数值数据设为 256，然后重新启动计算机。";
+    "在其中新建 DWORD 值 GdiICMGammaRange，数值数据设为 256，然后重新启动计算机。";
 
 constexpr std::array<std::string_view, 5> kSliderKeys = {settings::kBrightness, settings::kContrast,
                                                           settings::kRedGain, settings::kGreenGain,
@@ -186,9 +186,15 @@ void ColourAdjustment::report(const std::vector<WriteReport>& reports)
         const std::string ramp = "gamma ramp for " + r.display;
         switch (r.outcome) {
         case Outcome::Written: continue;
-        case Outcome::Unverified: m_desktop.trace(ramp + " written but not readable back"); continue;
-        case Outcome::Failed: m_desktop.trace(ramp + " not written: the system refused it"); break;
-        case Outcome::Refused: m_desktop.trace(ramp + " refused: it does not read back as written"); break;
+        case Outcome::Unverified:
+            // A display without a readable ramp (no gamma support at all, say) is no case for the
+            // gamma-range advice.
+            m_desktop.trace(ramp + (r.accepted ? " written" : " not written") + ", and it cannot be read back");
+            continue;
+        case Outcome::Refused:
+            m_desktop.trace(ramp + " refused: it does not read back as written" +
+                            (r.accepted ? " though the system reported success" : ""));
+            break;
         }
         if (!firstRefusal) firstRefusal = &r;
     }

@@ -66,20 +66,15 @@ DisplayRamps DisplaySet::captured(std::string name)
 
 WriteReport DisplaySet::writeRamp(DisplayRamps& display, const GammaRamp& ramp)
 {
-    // Remembered even when the display refuses it: it is what the user asked for, and a write the
-    // platform turned down is tried again by the next hold.
+    // Remembered even when the display refuses it: it is what the user asked for, and a display
+    // that could not be read is looked at again by the next hold.
     display.lastWritten = ramp;
-    display.refused = false;
-    WriteReport report{display.name, WriteReport::Outcome::Written};
-    if (!m_device.apply(display.name, ramp)) {
-        report.outcome = WriteReport::Outcome::Failed;
-    } else if (const std::optional<GammaRamp> back = m_device.capture(display.name); !back) {
-        report.outcome = WriteReport::Outcome::Unverified;
-    } else if (!readsBackAs(*back, ramp)) {
-        report.outcome = WriteReport::Outcome::Refused;
-        display.refused = true;
-    }
-    return report;
+    const bool accepted = m_device.apply(display.name, ramp);
+    const std::optional<GammaRamp> back = m_device.capture(display.name);
+    display.refused = back && !readsBackAs(*back, ramp);
+    using Outcome = WriteReport::Outcome;
+    return {display.name, !back ? Outcome::Unverified : display.refused ? Outcome::Refused : Outcome::Written,
+            accepted};
 }
 
 }  // namespace vistrel

@@ -17,16 +17,17 @@ struct DisplayRamps {
     bool refused = false;                  // the last write did not read back as written
 };
 
-// What became of one write.
+// What became of one write, judged by reading the display's ramp back: the platform's answer alone
+// is no proof either way (a display may answer yes and keep its old ramp).
 struct WriteReport {
     enum class Outcome {
         Written,     // reads back as written
-        Failed,      // the platform said no
-        Refused,     // the platform said yes, but the display kept another ramp
-        Unverified,  // written, but the display's ramp could not be read back
+        Refused,     // reads back as another ramp
+        Unverified,  // the display's ramp could not be read back
     };
     std::string display;
     Outcome outcome = Outcome::Written;
+    bool accepted = true;  // what the platform answered
 };
 
 // Every display's saved and last-written ramp, reached through the GammaDevice port. Each write is

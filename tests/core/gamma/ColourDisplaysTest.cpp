@@ -111,10 +111,19 @@ TEST_F(ColourDisplaysTest, ARefusedRampIsTracedEachTimeAndToldOncePerRun)
 
     // An 8-bit table loses the low byte: that is the display's precision, not a refusal.
     device.display(kFirst).keepsHighByte = true;
-    device.display(kSecond).ignoresWrites = true;
     loadAndSwitchOn();
-    EXPECT_THAT(desktop.traces, IsEmpty());  // the saved ramps are what both displays hold already
+    EXPECT_THAT(desktop.traces, IsEmpty());
 
+    // A display without a ramp to read says nothing about ranges: traced only.
+    device.display(kSecond).readable = false;
+    device.display(kSecond).acceptsWrites = false;
+    colour.slider1().setValue(-39);
+    EXPECT_THAT(desktop.messages, IsEmpty());
+    ASSERT_EQ(desktop.traces.size(), 1u);
+    desktop.traces.clear();
+
+    device.display(kSecond) = {kSecond, calibrated(1)};
+    device.display(kSecond).ignoresWrites = true;
     colour.slider1().setValue(-40);
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_THAT(desktop.messages[0].text, HasSubstr(kSecond));
@@ -150,13 +159,15 @@ TEST_F(ColourDisplaysTest, HoldRewritesOnlyDisplaysThatNoLongerReadBackAsWritten
     EXPECT_THAT(writtenDisplays(), ElementsAre(kSecond));
     EXPECT_EQ(device.display(kSecond).ramp, brightnessRamp(calibrated(1), -30));
 
-    // A display that ignored its ramp would ignore it again; one that failed may take it later.
-    device.writes.clear();
+    // A display that ignored its ramp would ignore it again; one that could not be read is
+    // looked at again.
     device.display(kSecond).ignoresWrites = true;
     colour.slider1().setValue(-35);
     device.display(kSecond).ignoresWrites = false;
+    device.display(kFirst).readable = false;
     device.display(kFirst).acceptsWrites = false;
     colour.slider1().setValue(-36);
+    device.display(kFirst).readable = true;
     device.display(kFirst).acceptsWrites = true;
     device.writes.clear();
     colour.holdRamps();
