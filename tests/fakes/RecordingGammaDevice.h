@@ -80,7 +80,8 @@ public:
 private:
     Display* find(const std::string& name)
     {
-        const auto it = std::find_if(connected.begin(), connected.end(), [&](const Display& d) { return d.name == name; });
+        const auto it =
+            std::find_if(connected.begin(), connected.end(), [&](const Display& d) { return d.name == name; });
         return it == connected.end() ? nullptr : &*it;
     }
 };

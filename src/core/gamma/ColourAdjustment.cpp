@@ -157,8 +157,10 @@ void ColourAdjustment::slider2Changed(int value)
 void ColourAdjustment::slider3Changed()
 {
     // Whichever gain moved, all three channels are recomputed from their own sliders.
-    if (m_loaded)
-        writeAdjustment(RampAdjustment::gains(m_slider3[0].value(), m_slider3[1].value(), m_slider3[2].value()));
+    if (m_loaded) {
+        for (std::size_t c = 0; c < kGainSliders; ++c) channelset(m_slider3[c].value(), c);
+        writeAdjustment(m_adjustment);
+    }
     notifyChanged();
 }
 
@@ -168,6 +170,12 @@ void ColourAdjustment::brightset(int value)
     // the screen.
     if (!m_loaded) return;
     writeAdjustment(RampAdjustment::brightness(value));
+}
+
+void ColourAdjustment::channelset(int value, std::size_t channel)
+{
+    m_adjustment.kind = RampAdjustment::Kind::Gains;
+    m_adjustment.values.at(channel) = value;
 }
 
 void ColourAdjustment::writeAdjustment(const RampAdjustment& adjustment)

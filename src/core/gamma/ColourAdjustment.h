@@ -90,7 +90,8 @@ private:
     void slider1Changed(int value);
     void slider2Changed(int value);
     void slider3Changed();
-    void brightset(int value);  // the brightness adjustment, written
+    void brightset(int value);                        // the brightness adjustment, written
+    void channelset(int value, std::size_t channel);  // one channel's gain into the adjustment, not written
     void writeAdjustment(const RampAdjustment& adjustment);
     bool holding() const;
     // Traces what did not take; the first refusal of the run also tells the user why and what to do.

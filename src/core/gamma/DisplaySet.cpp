@@ -42,8 +42,9 @@ std::vector<WriteReport> DisplaySet::hold()
 std::vector<WriteReport> DisplaySet::follow(const std::optional<RampAdjustment>& adjustment)
 {
     std::vector<std::string> names = m_device.displays();
-    const auto listed = [&](const DisplayRamps& d) { return std::find(names.begin(), names.end(), d.name) != names.end(); };
-    std::erase_if(m_displays, [&](const DisplayRamps& d) { return !listed(d); });
+    std::erase_if(m_displays, [&](const DisplayRamps& d) {
+        return std::find(names.begin(), names.end(), d.name) == names.end();
+    });
 
     std::vector<WriteReport> reports;
     for (std::string& name : names) {

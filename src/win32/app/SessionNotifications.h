@@ -32,6 +32,7 @@ private:
 
 // GUID_CONSOLE_DISPLAY_STATE: the console display off (0), on (1) or dimmed (2). Spelled out so
 // that no import library is needed for one constant.
-inline constexpr GUID kConsoleDisplayState = {0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
+inline constexpr GUID kConsoleDisplayState = {0x6fe69556, 0x704a, 0x47a0,
+                                              {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
 
 }  // namespace vistrel::win32
