@@ -1,11 +1,14 @@
-// Cost of one slider step (a complete ramp recomputed from the saved ramp) and of reading the
-// gamma backup file. A step must stay far below a frame so that dragging a thumb never lags.
+// Cost of one slider step (a complete ramp recomputed from the saved ramp), of reading the gamma
+// backup file, and of the read-back comparison that decides whether a display still holds its ramp.
+// A step must stay far below a frame so that dragging a thumb never lags; the comparison runs after
+// every write and once a minute per display, and should stay well under a microsecond.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "gamma/GammaBackupFile.h"
 #include "gamma/GammaMath.h"
+#include "gamma/RampReadBack.h"
 
 namespace {
 
@@ -76,6 +79,19 @@ void backupFileParse(benchmark::State& state)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
 BENCHMARK(backupFileParse);
+
+// What an 8-bit display returns for a ramp: every entry off by up to 255, so all 768 are looked at.
+void readBack(benchmark::State& state)
+{
+    const GammaRamp written = vistrel::brightnessRamp(calibratedRamp(), -30);
+    GammaRamp read = written;
+    for (std::uint16_t& v : read.values) v = static_cast<std::uint16_t>((v >> 8) * 257);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(read);
+        benchmark::DoNotOptimize(vistrel::readsBackAs(read, written));
+    }
+}
+BENCHMARK(readBack);
 
 }  // namespace
 

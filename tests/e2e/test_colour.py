@@ -1,5 +1,6 @@
-"""Screen colour adjustment, end to end: the X server's gamma ramp after start, keyboard moves on
-the colour panel, reset, OK and exit, and the gamma backup file's messages.
+"""Screen colour adjustment, end to end: the X server's gamma ramp after start, the ramp put back
+after another client resets it, keyboard moves on the colour panel, reset, OK and exit, and the
+gamma backup file's messages.
 
 What a check can see of the display: the program's 16-bit entries reach the X server through
 Wine, and Xorg's dummy driver keeps only the high byte of each entry (it reads back as
@@ -32,6 +33,10 @@ CONTRAST_VALUE = (435, 1305, 495, 255)  # colo element 3
 RESET = (2205, 2010, 1050, 270)  # Label8
 IMAGE_OK = (4350, 1785, 735, 495)  # Image7
 BLANK = (150, 2100, 300, 300)  # nothing but the panel's background
+
+# The program looks at the display once a minute of its one-second tick (a real minute: the tick
+# counts timer messages, not clock time), so a ramp reset by someone else is back within this.
+HOLD_TIMEOUT = 70
 
 NEUTRAL = [0, 100, 0, 0, 0]
 COLOUR_KEYS = ["liangdu", "duibidu", "rgbr", "rgbg", "rgbb"]
@@ -112,14 +117,14 @@ class ColourTestCase(E2ETestCase):
 
     # --- the display -------------------------------------------------------------------------
 
-    def assert_display(self, ramp, message):
+    def assert_display(self, ramp, message, timeout=10):
         """The X ramp shows ramp, within what the server keeps (see the module's comment)."""
         # A sub-test, so a server without gamma skips only this check and reports the skip.
         with self.subTest(display=message):
             self.require_gamma()
             expected = stored(ramp)
             # A key press reaches the display a moment later: give it that moment.
-            actual = self.wait_for_value(self.gamma, expected)
+            actual = self.wait_for_value(self.gamma, expected, timeout)
             self.assertEqual(actual, expected, message)
 
     def wait_for_value(self, read, expected, timeout=10):
@@ -194,7 +199,7 @@ class ColourTestCase(E2ETestCase):
 
 
 class StoredValuesTest(ColourTestCase):
-    def test_stored_brightness_on_the_backed_up_ramp_then_keys_move_sliders_and_exit_keeps_the_colours(self):
+    def test_stored_brightness_held_against_a_reset_then_keys_move_sliders_and_exit_keeps_the_colours(self):
         self.put_ramp(KNOWN_RAMP)
         self.start(colour_settings(liangdu="-50", duibidu="100", rgbr="0", rgbg="0", rgbb="0"), backup_file(LINEAR))
         self.wait_main()
@@ -202,6 +207,11 @@ class StoredValuesTest(ColourTestCase):
         row = brightness(LINEAR, -50)
         self.assertEqual([row[0][i] for i in (0, 1, 128, 255)], [0, 128, 16448, 32768])
         self.assert_display(row, "brightness -50 of the backed-up linear ramp")
+
+        # Another client puts its own ramp on the display, as Windows does on display events.
+        self.put_ramp(KNOWN_RAMP)
+        self.assert_display(row, "the adjustment is back after a reset", timeout=HOLD_TIMEOUT)
+        self.assertIsNone(find_window(self.windows(), cls=MESSAGE_BOX), "a ramp that took raises no message")
 
         self.open_colour_panel()
         self.assert_sliders([-50, 100, 0, 0, 0], "the sliders show the stored values")
@@ -304,6 +314,30 @@ class ResetAndOkTest(ColourTestCase):
         self.exit_through_exit_image()
         self.assertEqual(self.colour_values(), ["0", "100", "0", "0", "-5"])
         self.assert_display(adjusted, "the colours stay after the process has ended")
+
+
+class RefusedRampTest(ColourTestCase):
+    GAMMA_RANGE = ("Windows 限制了显示器 \\\\.\\DISPLAY1 的伽马范围，屏幕颜色的调整没有生效。\n\n"
+                   "如需放宽限制，请以管理员身份运行注册表编辑器，打开注册表项\n"
+                   "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ICM\n"
+                   "在其中新建 DWORD 值 GdiICMGammaRange，数值数据设为 256，然后重新启动计算机。")
+
+    def test_a_ramp_the_display_refuses_is_explained_once_per_run(self):
+        # Wine, like Windows, turns down a ramp that runs backwards: the backup file holds one, so
+        # the switch-on at load writes it, and then the stored brightness of it.
+        self.require_gamma()
+        self.put_ramp(KNOWN_RAMP)
+        backwards = tuple([65535 - 257 * i for i in range(256)] for _ in range(3))
+        self.start(colour_settings(liangdu="-20"), backup_file(backwards))
+        box, texts = self.wait_message_box(PROGRAM_TITLE)
+        self.assertEqual(texts, [self.GAMMA_RANGE])
+        self.assertTrue(self.message_box_has_icon(box), "a warning icon")
+        self.save_state("refused")
+        self.dismiss(box)
+
+        self.wait_main()
+        self.assertIsNone(find_window(self.windows(), cls=MESSAGE_BOX), "the second refusal raises no message")
+        self.assert_display(KNOWN_RAMP, "the display keeps the ramp it had")
 
 
 class UnusableBackupFileTest(ColourTestCase):

@@ -24,12 +24,14 @@ public:
     void lockWorkStation() override { actions.emplace_back("lock"); }
     void switchDisplayOff() override { actions.emplace_back("display off"); }
     TextFile readFileBesideProgram(std::string_view fileName) override;
+    void trace(std::string_view line) override { traces.emplace_back(line); }
 
     std::vector<Message> messages;
     std::vector<std::string> urls;
     std::vector<std::string> actions;  // lock and display-off requests, in order
     std::map<std::string, TextFile, std::less<>> files;
     std::vector<std::string> fileReads;
+    std::vector<std::string> traces;
     // Runs while a message box is "open", to check what the caller did before and after it.
     std::function<void(const Message&)> onMessage;
 };

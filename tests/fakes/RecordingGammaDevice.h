@@ -1,31 +1,89 @@
 #pragma once
+#include <algorithm>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "gamma/GammaDevice.h"
 
 namespace vistrel::testing {
 
-// A display whose ramp the test sets up and whose every write is recorded.
+// Displays whose ramps the test sets up and whose every write is recorded. One display at the
+// start; a test adds, removes and configures more.
 class RecordingGammaDevice final : public GammaDevice {
 public:
-    std::optional<GammaRamp> capture() override
+    static constexpr const char* kFirst = "\\\\.\\DISPLAY1";
+
+    struct Display {
+        std::string name;
+        GammaRamp ramp = GammaRamp::identity();
+        bool readable = true;
+        bool acceptsWrites = true;   // false: apply reports failure
+        bool ignoresWrites = false;  // apply reports success and keeps the old ramp
+        bool keepsHighByte = false;  // an 8-bit table: (v >> 8) * 257 is what reads back
+    };
+    struct Write {
+        std::string display;
+        GammaRamp ramp;
+    };
+
+    RecordingGammaDevice() { add(kFirst); }
+
+    std::vector<std::string> displays() override
     {
-        ++captures;
-        return readable ? std::optional<GammaRamp>(current) : std::nullopt;
+        std::vector<std::string> names;
+        for (const Display& d : connected) names.push_back(d.name);
+        return names;
     }
-    bool apply(const GammaRamp& ramp) override
+    std::optional<GammaRamp> capture(const std::string& name) override
     {
-        writes.push_back(ramp);
-        if (acceptsWrites) current = ramp;
-        return acceptsWrites;
+        ++reads;
+        const Display* d = find(name);
+        return d && d->readable ? std::optional<GammaRamp>(d->ramp) : std::nullopt;
+    }
+    bool apply(const std::string& name, const GammaRamp& ramp) override
+    {
+        writes.push_back({name, ramp});
+        Display* d = find(name);
+        if (!d || !d->acceptsWrites) return false;
+        if (!d->ignoresWrites) {
+            d->ramp = ramp;
+            if (d->keepsHighByte)
+                for (std::uint16_t& v : d->ramp.values) v = static_cast<std::uint16_t>((v >> 8) * 257);
+        }
+        return true;
     }
 
-    GammaRamp current = GammaRamp::identity();
-    bool readable = true;
-    bool acceptsWrites = true;
-    int captures = 0;
-    std::vector<GammaRamp> writes;
+    Display& add(std::string name, const GammaRamp& ramp = GammaRamp::identity())
+    {
+        connected.push_back({std::move(name), ramp});
+        return connected.back();
+    }
+    void remove(const std::string& name)
+    {
+        std::erase_if(connected, [&](const Display& d) { return d.name == name; });
+    }
+    Display& display(const std::string& name = kFirst) { return *find(name); }
+    // The ramps written to one display, in order.
+    std::vector<GammaRamp> writesTo(const std::string& name = kFirst) const
+    {
+        std::vector<GammaRamp> ramps;
+        for (const Write& w : writes)
+            if (w.display == name) ramps.push_back(w.ramp);
+        return ramps;
+    }
+
+    std::vector<Display> connected;
+    std::vector<Write> writes;
+    int reads = 0;
+
+private:
+    Display* find(const std::string& name)
+    {
+        const auto it =
+            std::find_if(connected.begin(), connected.end(), [&](const Display& d) { return d.name == name; });
+        return it == connected.end() ? nullptr : &*it;
+    }
 };
 
 }  // namespace vistrel::testing

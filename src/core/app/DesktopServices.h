@@ -27,6 +27,8 @@ public:
     // A regular file of that name in the program's folder; folders and hidden or system files
     // count as missing.
     virtual TextFile readFileBesideProgram(std::string_view fileName) = 0;
+    // A line for the maintainer about a failure the program goes on after; the user sees nothing.
+    virtual void trace(std::string_view line) = 0;
 };
 
 }  // namespace vistrel

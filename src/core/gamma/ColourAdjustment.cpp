@@ -16,6 +16,15 @@ constexpr std::string_view kNoticeTitle = "提示";
 constexpr std::string_view kNoBackupText = "没有发现备份的数据";
 constexpr std::string_view kBackupUnusableText = "备份的数据无法使用";
 constexpr std::string_view kDoneText = "完成";
+constexpr std::string_view kProgramTitle = "Vistrel";
+// Windows declines ramps too far from identity unless the machine allows a wider range; the program
+// never edits the registry itself, it only says where the setting lives.
+constexpr std::string_view kGammaRangeBefore = "Windows 限制了显示器";
+constexpr std::string_view kGammaRangeAfter =
+    "的伽马范围，屏幕颜色的调整没有生效。\n\n"
+    "如需放宽限制，请以管理员身份运行注册表编辑器，打开注册表项\n"
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ICM\n"
+    "在其中新建 DWORD 值 GdiICMGammaRange，数值数据设为 256，然后重新启动计算机。";
 
 constexpr std::array<std::string_view, 5> kSliderKeys = {settings::kBrightness, settings::kContrast,
                                                           settings::kRedGain, settings::kGreenGain,
@@ -31,7 +40,7 @@ void setUp(Slider& slider, int min, int max, int value)
 }  // namespace
 
 ColourAdjustment::ColourAdjustment(Profile& profile, GammaDevice& device, DesktopServices& desktop, Hooks hooks)
-    : m_profile(profile), m_device(device), m_desktop(desktop), m_hooks(std::move(hooks))
+    : m_profile(profile), m_desktop(desktop), m_hooks(std::move(hooks)), m_displays(device)
 {
     // Ranges and neutral values from the start, so that values read before load (an early exit)
     // are ones the next start can use.
@@ -46,10 +55,8 @@ ColourAdjustment::ColourAdjustment(Profile& profile, GammaDevice& device, Deskto
 
 void ColourAdjustment::colorload()
 {
-    // An unreadable ramp, or one that reads back all zero, would turn every adjustment and every
-    // restore into a black screen; the ramp that leaves colours as they are is the safe stand-in.
-    const std::optional<GammaRamp> captured = m_device.capture();
-    m_saved = captured && !captured->isAllZero() ? *captured : GammaRamp::identity();
+    m_displays.capture();
+    m_adjustment = RampAdjustment::none();
 
     setUp(m_slider1, kMinGain, kMaxGain, kNeutralGain);
     setUp(m_slider2, kMinContrast, kMaxContrast, kNeutralContrast);
@@ -108,9 +115,22 @@ void ColourAdjustment::okClick()
         writeini(m_profile, settings::kColour, kSliderKeys[i], values[i]);
 }
 
-void ColourAdjustment::reapplyLastRamp()
+void ColourAdjustment::holdRamps()
 {
-    if (m_lastWritten) static_cast<void>(m_device.apply(*m_lastWritten));
+    if (holding()) report(m_displays.hold());
+}
+
+void ColourAdjustment::timer1Tick()
+{
+    if (++m_ticks < kHoldTicks) return;
+    m_ticks = 0;
+    holdRamps();
+}
+
+void ColourAdjustment::displaysChanged()
+{
+    if (!m_loaded) return;
+    report(m_displays.follow(holding() ? std::optional<RampAdjustment>(m_adjustment) : std::nullopt));
 }
 
 std::array<std::string, 5> ColourAdjustment::exitValues() const
@@ -130,10 +150,7 @@ void ColourAdjustment::slider1Changed(int value)
 void ColourAdjustment::slider2Changed(int value)
 {
     m_colo3Text = std::to_string(value);
-    if (m_loaded) {
-        m_output = contrastRamp(m_saved, value);
-        writeRamp(m_output);
-    }
+    if (m_loaded) writeAdjustment(RampAdjustment::contrast(value));
     notifyChanged();
 }
 
@@ -142,7 +159,7 @@ void ColourAdjustment::slider3Changed()
     // Whichever gain moved, all three channels are recomputed from their own sliders.
     if (m_loaded) {
         for (std::size_t c = 0; c < kGainSliders; ++c) channelset(m_slider3[c].value(), c);
-        writeRamp(m_output);
+        writeAdjustment(m_adjustment);
     }
     notifyChanged();
 }
@@ -152,21 +169,49 @@ void ColourAdjustment::brightset(int value)
     // Before colorload the saved ramp is not the display's yet; writing from it would black out
     // the screen.
     if (!m_loaded) return;
-    m_output = brightnessRamp(m_saved, value);
-    writeRamp(m_output);
+    writeAdjustment(RampAdjustment::brightness(value));
 }
 
 void ColourAdjustment::channelset(int value, std::size_t channel)
 {
-    gainChannel(m_output, m_saved, channel, value);
+    m_adjustment.kind = RampAdjustment::Kind::Gains;
+    m_adjustment.values.at(channel) = value;
 }
 
-void ColourAdjustment::writeRamp(const GammaRamp& ramp)
+void ColourAdjustment::writeAdjustment(const RampAdjustment& adjustment)
 {
-    // Remembered even when the display refuses it: it is what the user asked for, and what
-    // reapplyLastRamp should try again.
-    m_lastWritten = ramp;
-    static_cast<void>(m_device.apply(ramp));
+    m_adjustment = adjustment;
+    report(m_displays.write(adjustment));
+}
+
+bool ColourAdjustment::holding() const { return m_loaded && m_eyerun == "1"; }
+
+void ColourAdjustment::report(const std::vector<WriteReport>& reports)
+{
+    using Outcome = WriteReport::Outcome;
+    const WriteReport* firstRefusal = nullptr;
+    for (const WriteReport& r : reports) {
+        const std::string ramp = "gamma ramp for " + r.display;
+        switch (r.outcome) {
+        case Outcome::Written: continue;
+        case Outcome::Unverified:
+            // A display without a readable ramp (no gamma support at all, say) is no case for the
+            // gamma-range advice.
+            m_desktop.trace(ramp + (r.accepted ? " written" : " not written") + ", and it cannot be read back");
+            continue;
+        case Outcome::Refused:
+            m_desktop.trace(ramp + " refused: it does not read back as written" +
+                            (r.accepted ? " though the system reported success" : ""));
+            break;
+        }
+        if (!firstRefusal) firstRefusal = &r;
+    }
+    if (!firstRefusal || m_refusalTold) return;
+    // Marked before the box opens: the box's own message loop may run more writes meanwhile.
+    m_refusalTold = true;
+    const std::string text = std::string(kGammaRangeBefore) + " " + firstRefusal->display + " " +
+                             std::string(kGammaRangeAfter);
+    m_desktop.messageBox(text, kProgramTitle, MessageIcon::Warning);
 }
 
 void ColourAdjustment::restore(Closing closing)
@@ -187,9 +232,9 @@ void ColourAdjustment::restore(Closing closing)
         m_desktop.messageBox(kBackupUnusableText, kTipsTitle, MessageIcon::Warning);
         break;
     }
-    // Written whether or not the file was read: with neutral sliders the display shows the saved
+    // Written whether or not the file was read: with neutral sliders each display shows its saved
     // ramp, captured at load or read from the file.
-    writeRamp(m_saved);
+    writeAdjustment(RampAdjustment::none());
 }
 
 void ColourAdjustment::assignNeutralValues()
@@ -207,7 +252,7 @@ ColourAdjustment::BackupOutcome ColourAdjustment::readBackup()
     const GammaBackupFile::Result parsed = GammaBackupFile::parse(file.text);
     // An all-zero "backup" is a black screen, never a ramp anybody saved on purpose.
     if (!parsed.ramp || parsed.ramp->isAllZero()) return BackupOutcome::Unusable;
-    m_saved = *parsed.ramp;
+    m_displays.replaceSaved(*parsed.ramp);
     return BackupOutcome::Read;
 }
 

@@ -4,20 +4,23 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/DesktopServices.h"
 #include "app/Profile.h"
 #include "controls/Slider.h"
+#include "gamma/DisplaySet.h"
 #include "gamma/GammaDevice.h"
-#include "gamma/GammaRamp.h"
+#include "gamma/RampAdjustment.h"
 
 namespace vistrel {
 
-// The main window's screen colour state and its handlers: the saved and output ramps, the five
-// sliders of the colour panel, the colour switch's text `eyerun` and the feature's on/off marks on
-// the main page. The shell draws what this holds and forwards the user's events; the display is
-// reached only through the GammaDevice port. Every slider change recomputes a complete ramp from the
-// saved ramp, so the display shows the latest adjustment alone.
+// The main window's screen colour state and its handlers: every display's saved and last-written
+// ramp, the five sliders of the colour panel, the colour switch's text `eyerun` and the feature's
+// on/off marks on the main page. The shell draws what this holds and forwards the user's and the
+// system's events; the displays are reached only through the GammaDevice port. Every slider change
+// recomputes each display's ramp from that display's saved ramp, so every display shows the latest
+// adjustment alone and a calibrated display keeps its own differences.
 class ColourAdjustment {
 public:
     struct Hooks {
@@ -26,25 +29,35 @@ public:
     };
 
     static constexpr std::size_t kGainSliders = 3;
+    // Timer1 ticks once a second; the safety net looks at the displays once a minute.
+    static constexpr int kHoldTicks = 60;
 
     ColourAdjustment(Profile& profile, GammaDevice& device, DesktopServices& desktop, Hooks hooks = {});
     ColourAdjustment(const ColourAdjustment&) = delete;
     ColourAdjustment& operator=(const ColourAdjustment&) = delete;
 
-    // Captures the display's ramp as the saved ramp and puts the sliders at neutral, leaving the
-    // display as it is. Until this has run no handler writes a ramp and the switch is ignored.
+    // Captures each display's ramp as its saved ramp and puts the sliders at neutral, leaving the
+    // displays as they are. Until this has run no handler writes a ramp and the switch is ignored.
     void colorload();
     // The colour switch's click handler; `on` is the switch's value after the click or assignment.
     void safeSwitch1Click(bool on);
-    // The restore sequence: neutral sliders, the backup file re-read, the saved ramp written.
+    // The restore sequence: neutral sliders, the backup file re-read (its ramp becomes every
+    // display's saved ramp), each display's saved ramp written.
     void command3Click();
     // The panel's "重置" (reset): the restore sequence with a closing message.
     void resetClick();
     // The panel's OK (`Image7`): closes the overlay and stores the five slider values.
     void okClick();
-    // The platform drops gamma ramps on display mode changes and on resume from sleep; the shell
-    // calls this then to put the last ramp back. Does nothing before the first write.
-    void reapplyLastRamp();
+    // The platform resets ramps on its own (mode changes, resume, unlock, a display turned back on,
+    // some full-screen programs); the shell calls this on those events. Each display whose ramp no
+    // longer reads back as last written gets that ramp again. Only while the switch is on: with
+    // the feature off the ramps belong to whoever set them.
+    void holdRamps();
+    // Timer1's tick: every kHoldTicks-th one holds the ramps, for resets no event announced.
+    void timer1Tick();
+    // Displays may have come or gone: a removed one is forgotten, a new one captured and, while the
+    // switch is on, given the current adjustment.
+    void displaysChanged();
 
     // Slider1 brightness, Slider2 contrast, Slider3 elements 0..2 red, green and blue gains. The
     // shell's trackbars are views: a user move becomes setValue on these.
@@ -67,9 +80,8 @@ public:
     // `liangdu`, `duibidu`, `rgbr`, `rgbg`, `rgbb` as decimal text, for the exit write.
     std::array<std::string, 5> exitValues() const;
 
-    const GammaRamp& savedRamp() const { return m_saved; }
-    const GammaRamp& outputRamp() const { return m_output; }
-    const std::optional<GammaRamp>& lastWrittenRamp() const { return m_lastWritten; }
+    const std::vector<DisplayRamps>& displays() const { return m_displays.displays(); }
+    const RampAdjustment& adjustment() const { return m_adjustment; }
 
 private:
     enum class BackupOutcome { Read, Missing, Unusable };
@@ -79,8 +91,11 @@ private:
     void slider2Changed(int value);
     void slider3Changed();
     void brightset(int value);                        // the brightness adjustment, written
-    void channelset(int value, std::size_t channel);  // one channel's gain into the output, not written
-    void writeRamp(const GammaRamp& ramp);
+    void channelset(int value, std::size_t channel);  // one channel's gain into the adjustment, not written
+    void writeAdjustment(const RampAdjustment& adjustment);
+    bool holding() const;
+    // Traces what did not take; the first refusal of the run also tells the user why and what to do.
+    void report(const std::vector<WriteReport>& reports);
     void restore(Closing closing);
     void assignNeutralValues();
     BackupOutcome readBackup();
@@ -88,14 +103,14 @@ private:
     void notifyChanged() const;
 
     Profile& m_profile;
-    GammaDevice& m_device;
     DesktopServices& m_desktop;
     Hooks m_hooks;
 
     bool m_loaded = false;
-    GammaRamp m_saved;
-    GammaRamp m_output;
-    std::optional<GammaRamp> m_lastWritten;
+    DisplaySet m_displays;
+    RampAdjustment m_adjustment;
+    bool m_refusalTold = false;
+    int m_ticks = 0;
 
     Slider m_slider1;
     Slider m_slider2;

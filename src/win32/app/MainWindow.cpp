@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include <dbt.h>
+
 #include "app/MainFormLayout.h"
 #include "app/ArtScale.h"
 #include "base/BufferedPaint.h"
@@ -91,6 +93,9 @@ bool MainWindow::create()
     sync();
     // The reminder's one-second tick runs for the whole run, shown or hidden.
     if (!SetTimer(hwnd(), kTimer1, kTimer1Milliseconds, nullptr)) traceLastError(L"SetTimer for Timer1");
+    // Unlocking and turning the display back on can reset the gamma ramps.
+    m_sessionNotifications =
+        std::make_unique<SessionNotifications>(hwnd(), std::initializer_list<GUID>{kConsoleDisplayState});
     return true;
 }
 
@@ -260,6 +265,7 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:
         if (wParam == kTimer1) {
             m_form.rest().tick();
+            m_form.colour().timer1Tick();
             return 0;
         }
         break;
@@ -304,21 +310,35 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_DISPLAYCHANGE:
-        // A mode change resets the display's gamma ramp.
-        m_form.colour().reapplyLastRamp();
+        // A display came or went, or a mode change reset the ramps.
+        m_form.colour().displaysChanged();
+        m_form.colour().holdRamps();
+        break;
+    case WM_DEVICECHANGE:
+        if (wParam == DBT_DEVNODES_CHANGED) m_form.colour().displaysChanged();
         break;
     case WM_POWERBROADCAST:
         if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) {
             m_form.rest().onResume();
-            m_form.colour().reapplyLastRamp();
+            m_form.colour().holdRamps();
         }
+        if (wParam == PBT_POWERSETTINGCHANGE &&
+            SessionNotifications::powerSettingValue(lParam, kConsoleDisplayState).value_or(0) != 0)
+            m_form.colour().holdRamps();
         return TRUE;
+    case WM_WTSSESSION_CHANGE:
+        if (wParam == WTS_SESSION_UNLOCK) m_form.colour().holdRamps();
+        break;
+    case WM_SETTINGCHANGE:
+        m_form.colour().holdRamps();
+        break;
     case WM_ENDSESSION:
         // Logging off ends the process without the exit image: keep what the user set.
         if (wParam) m_form.exitSequence();
         return 0;
     case WM_DESTROY:
         KillTimer(hwnd(), kTimer1);
+        m_sessionNotifications.reset();
         break;
     default:
         break;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/MainForm.h"
+#include "app/SessionNotifications.h"
 #include "app/Twips.h"
 #include "base/FontCatalog.h"
 #include "base/Gdi.h"
@@ -70,6 +71,7 @@ private:
     std::unique_ptr<ColourPanelView> m_colourPanel;  // eyeset
     std::unique_ptr<RestPanelView> m_restPanel;      // xxset
     std::unique_ptr<RestReminderWindows> m_restWindows;  // Form2, Form3 and the display-off timer
+    std::unique_ptr<SessionNotifications> m_sessionNotifications;  // unlock and console display on
 };
 
 }  // namespace vistrel::win32

@@ -68,7 +68,7 @@ DesktopServices::TextFile Win32DesktopServices::readFileBesideProgram(std::strin
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size)) return unreadable(L"GetFileSizeEx");
     if (size.QuadPart > kMaxFileBytes) {
-        trace(L"too large to be a backup file: " + path);
+        win32::trace(L"too large to be a backup file: " + path);
         return {TextFile::Status::Unreadable, {}};
     }
 
@@ -79,5 +79,7 @@ DesktopServices::TextFile Win32DesktopServices::readFileBesideProgram(std::strin
     text.resize(read);  // a file that shrank meanwhile: what was there
     return {TextFile::Status::Read, std::move(text)};
 }
+
+void Win32DesktopServices::trace(std::string_view line) { win32::trace(widen(line)); }
 
 }  // namespace vistrel::win32

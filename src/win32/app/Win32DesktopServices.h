@@ -19,6 +19,7 @@ public:
     void lockWorkStation() override;
     void switchDisplayOff() override;
     TextFile readFileBesideProgram(std::string_view fileName) override;
+    void trace(std::string_view line) override;
 
 private:
     std::wstring m_folder;

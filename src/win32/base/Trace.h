@@ -7,7 +7,7 @@
 namespace vistrel::win32 {
 
 // A failure the program goes on after still leaves a line for the maintainer. Lines go to
-// OutputDebugStringW: DebugView shows them on Windows, Wine prints them with WINEDEBUG=+debugstr.
+// OutputDebugStringW: DebugView shows them on Windows, Wine 8 prints them with WINEDEBUG=warn+seh.
 // The user is told nothing more than the program's own messages say.
 
 // The system's text for an error code, without its line break; "error N" when it has none.

@@ -67,6 +67,9 @@ using UniqueWindow = UniqueHandle<NullInvalidTraits<HWND, &DestroyWindow>>;
 using UniqueIcon = UniqueHandle<NullInvalidTraits<HICON, &DestroyIcon>>;
 using UniqueMenu = UniqueHandle<NullInvalidTraits<HMENU, &DestroyMenu>>;
 using UniqueMemoryDc = UniqueHandle<NullInvalidTraits<HDC, &DeleteDC>>;
+using UniqueDisplayDc = UniqueHandle<NullInvalidTraits<HDC, &DeleteDC>>;  // from CreateDCW, for one display
+// A registration for power-setting notifications, undone when it goes.
+using UniquePowerNotify = UniqueHandle<NullInvalidTraits<HPOWERNOTIFY, &UnregisterPowerSettingNotification>>;
 using UniqueModule = UniqueHandle<NullInvalidTraits<HMODULE, &FreeLibrary>>;
 
 // A DC obtained with GetDC, released to the window it came from.

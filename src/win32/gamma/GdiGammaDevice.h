@@ -1,23 +1,34 @@
 #pragma once
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "base/UniqueHandle.h"
 #include "gamma/GammaDevice.h"
 
 namespace vistrel::win32 {
 
-// The display's hardware ramp through GDI, on the desktop window's device context. The context is
-// obtained once and kept for the object's life, as every read and write goes to the same screen.
+// The displays' hardware ramps through GDI: one device context per display on the desktop, made
+// from its device name. The desktop window's context reaches one display at most and recent
+// Windows often refuses ramps through it, so it serves only when no display context can be made.
 class GdiGammaDevice final : public GammaDevice {
 public:
-    GdiGammaDevice();
-
-    std::optional<GammaRamp> capture() override;
+    // Lists the displays attached to the desktop and makes their contexts afresh; the old ones go.
+    std::vector<std::string> displays() override;
+    std::optional<GammaRamp> capture(const std::string& display) override;
     // Some drivers refuse the first SetDeviceGammaRamp after a mode change; one retry is enough.
-    bool apply(const GammaRamp& ramp) override;
+    bool apply(const std::string& display, const GammaRamp& ramp) override;
 
 private:
-    WindowDc m_screen;
+    struct Display {
+        std::string name;
+        UniqueDisplayDc dc;
+    };
+
+    HDC dcOf(const std::string& display) const;
+
+    std::vector<Display> m_displays;
+    std::optional<WindowDc> m_desktop;  // only while no display has a context of its own
 };
 
 }  // namespace vistrel::win32

@@ -93,7 +93,7 @@ TEST_F(MainFormTest, StoredSwitchesTurnTheReminderOffAndColourOn)
     EXPECT_EQ(desktop.messages[0].text, "\u6CA1\u6709\u53D1\u73B0\u5907\u4EFD\u7684\u6570\u636E");
     EXPECT_EQ(desktop.messages[0].title, std::optional<std::string>("tips"));
     ASSERT_FALSE(gamma.writes.empty());
-    EXPECT_EQ(gamma.current.at(0, 255), 52428);  // 80 % of full: brightness -20
+    EXPECT_EQ(gamma.display().ramp.at(0, 255), 52428);  // 80 % of full: brightness -20
     EXPECT_FALSE(form().overlayVisible());
 
     profile.calls.clear();

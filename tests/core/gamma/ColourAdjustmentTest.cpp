@@ -67,7 +67,7 @@ std::string backupText(const GammaRamp& ramp = GammaRamp::identity())
 
 class ColourAdjustmentTest : public ::testing::Test {
 protected:
-    ColourAdjustmentTest() { device.current = loadRamp(); }
+    ColourAdjustmentTest() { device.display().ramp = loadRamp(); }
 
     void withBackup(const std::string& text) { desktop.files["monitor.txt"] = {Status::Read, text}; }
     void store(const char* b, const char* c, const char* r, const char* g, const char* bl)
@@ -79,7 +79,8 @@ protected:
         return {colour.slider1().value(), colour.slider2().value(), colour.slider3(0).value(),
                 colour.slider3(1).value(), colour.slider3(2).value()};
     }
-    const GammaRamp& lastWrite() const { return device.writes.back(); }
+    const GammaRamp& lastWrite() const { return device.writes.back().ramp; }
+    const GammaRamp& saved(std::size_t display = 0) const { return colour.displays().at(display).saved; }
 
     MapProfile profile;
     RecordingGammaDevice device;
@@ -93,7 +94,7 @@ TEST_F(ColourAdjustmentTest, LoadCapturesWithoutTouchingTheDisplay)
     EXPECT_EQ(colour.colo1Text(), "1");
     EXPECT_EQ(colour.colo3Text(), "2");
     colour.colorload();
-    EXPECT_EQ(colour.savedRamp(), loadRamp());
+    EXPECT_EQ(saved(), loadRamp());
     EXPECT_TRUE(device.writes.empty());
     EXPECT_EQ(sliderValues(), (std::vector<int>{0, 100, 0, 0, 0}));
     EXPECT_EQ(colour.slider2().min(), 1);
@@ -107,14 +108,14 @@ TEST_F(ColourAdjustmentTest, LoadCapturesWithoutTouchingTheDisplay)
 
 TEST_F(ColourAdjustmentTest, AnUnusableDisplayRampIsReplacedByTheIdentity)
 {
-    device.readable = false;
+    device.display().readable = false;
     colour.colorload();
-    EXPECT_EQ(colour.savedRamp(), GammaRamp::identity());
+    EXPECT_EQ(saved(), GammaRamp::identity());
 
-    device.readable = true;
-    device.current = GammaRamp{};
+    device.display().readable = true;
+    device.display().ramp = GammaRamp{};
     colour.colorload();
-    EXPECT_EQ(colour.savedRamp(), GammaRamp::identity());
+    EXPECT_EQ(saved(), GammaRamp::identity());
     colour.slider1().setValue(-50);
     EXPECT_EQ(lastWrite().at(0, 255), 32768);
 }
@@ -145,7 +146,7 @@ TEST_F(ColourAdjustmentTest, TheLatestAdjustmentAloneIsOnTheDisplay)
     EXPECT_EQ(colour.colo3Text(), "60");
     colour.slider1().setValue(-29);
     EXPECT_EQ(lastWrite(), brightnessRamp(loadRamp(), -29));
-    EXPECT_EQ(colour.outputRamp(), lastWrite());
+    EXPECT_EQ(colour.displays()[0].lastWritten, lastWrite());
     EXPECT_EQ(device.writes.size(), 3u);
     EXPECT_EQ(colour.colo3Text(), "60");  // the label keeps the value whose effect was replaced
 }
@@ -172,8 +173,8 @@ TEST_F(ColourAdjustmentTest, SwitchOnWithoutBackupAppliesStoredValuesToTheLoadRa
     EXPECT_EQ(desktop.messages, std::vector<Message>{kNoBackup});
     EXPECT_EQ(writesAtMessage, 0u);  // the ramp is written only after the box is dismissed
     ASSERT_EQ(device.writes.size(), 2u);
-    EXPECT_EQ(device.writes[0], loadRamp());
-    EXPECT_EQ(device.writes[1], brightnessRamp(loadRamp(), -20));
+    EXPECT_EQ(device.writes[0].ramp, loadRamp());
+    EXPECT_EQ(device.writes[1].ramp, brightnessRamp(loadRamp(), -20));
     EXPECT_EQ(colour.eyerun(), "1");
     EXPECT_TRUE(colour.captionGreen());
     EXPECT_TRUE(colour.settingsIconVisible());
@@ -187,7 +188,7 @@ TEST_F(ColourAdjustmentTest, SwitchOnPutsGainsOverContrastOverBrightness)
     store("-20", "80", "0", "0", "-10");
     colour.safeSwitch1Click(true);
     EXPECT_TRUE(desktop.messages.empty());
-    EXPECT_EQ(colour.savedRamp(), GammaRamp::identity());
+    EXPECT_EQ(saved(), GammaRamp::identity());
     EXPECT_EQ(lastWrite(), gainRamp(GammaRamp::identity(), 0, 0, -10));
     EXPECT_EQ(sliderValues(), (std::vector<int>{-20, 80, 0, 0, -10}));
 
@@ -266,7 +267,7 @@ TEST_F(ColourAdjustmentTest, ResetReportsAndWritesTheSavedRamp)
     EXPECT_EQ(desktop.messages.back(), kDoneRead);
     EXPECT_EQ(writesAtMessage, before);
     EXPECT_EQ(lastWrite(), GammaRamp::identity());
-    EXPECT_EQ(colour.savedRamp(), GammaRamp::identity());
+    EXPECT_EQ(saved(), GammaRamp::identity());
 }
 
 TEST_F(ColourAdjustmentTest, AnUnusableBackupIsRejectedWholeAndReported)
@@ -281,7 +282,7 @@ TEST_F(ColourAdjustmentTest, AnUnusableBackupIsRejectedWholeAndReported)
         desktop.messages.clear();
         colour.command3Click();
         EXPECT_EQ(desktop.messages, std::vector<Message>{kUnusable});
-        EXPECT_EQ(colour.savedRamp(), loadRamp());
+        EXPECT_EQ(saved(), loadRamp());
         EXPECT_EQ(lastWrite(), loadRamp());
     }
     desktop.messages.clear();
@@ -300,21 +301,6 @@ TEST_F(ColourAdjustmentTest, OkStoresAllFiveValuesInOrder)
                                                         "eye/rgbg=0", "eye/rgbb=-30"}));
     EXPECT_EQ(device.writes.size(), writesBefore);
     EXPECT_EQ(colour.exitValues(), (std::array<std::string, 5>{"0", "100", "0", "0", "-30"}));
-}
-
-TEST_F(ColourAdjustmentTest, ReapplyWritesTheLastRampAgain)
-{
-    colour.colorload();
-    colour.reapplyLastRamp();
-    EXPECT_TRUE(device.writes.empty());
-
-    device.acceptsWrites = false;  // a refused ramp is still the one to try again
-    colour.slider2().setValue(70);
-    device.acceptsWrites = true;
-    colour.reapplyLastRamp();
-    ASSERT_EQ(device.writes.size(), 2u);
-    EXPECT_EQ(device.current, contrastRamp(loadRamp(), 70));
-    EXPECT_EQ(colour.lastWrittenRamp(), device.current);
 }
 
 }  // namespace

@@ -1,0 +1,81 @@
+#include "gamma/DisplaySet.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "gamma/RampReadBack.h"
+
+namespace vistrel {
+
+void DisplaySet::capture()
+{
+    std::vector<DisplayRamps> displays;
+    for (std::string& name : m_device.displays()) displays.push_back(captured(std::move(name)));
+    m_displays = std::move(displays);
+}
+
+void DisplaySet::replaceSaved(const GammaRamp& ramp)
+{
+    for (DisplayRamps& display : m_displays) display.saved = ramp;
+}
+
+std::vector<WriteReport> DisplaySet::write(const RampAdjustment& adjustment)
+{
+    std::vector<WriteReport> reports;
+    for (DisplayRamps& display : m_displays) reports.push_back(writeRamp(display, adjustment.appliedTo(display.saved)));
+    return reports;
+}
+
+std::vector<WriteReport> DisplaySet::hold()
+{
+    std::vector<WriteReport> reports;
+    for (DisplayRamps& display : m_displays) {
+        if (!display.lastWritten || display.refused) continue;
+        // An unreadable ramp tells nothing: rewriting blind is what this is here to avoid.
+        const std::optional<GammaRamp> now = m_device.capture(display.name);
+        if (now && !readsBackAs(*now, *display.lastWritten))
+            reports.push_back(writeRamp(display, *display.lastWritten));
+    }
+    return reports;
+}
+
+std::vector<WriteReport> DisplaySet::follow(const std::optional<RampAdjustment>& adjustment)
+{
+    std::vector<std::string> names = m_device.displays();
+    std::erase_if(m_displays, [&](const DisplayRamps& d) {
+        return std::find(names.begin(), names.end(), d.name) == names.end();
+    });
+
+    std::vector<WriteReport> reports;
+    for (std::string& name : names) {
+        const bool known = std::any_of(m_displays.begin(), m_displays.end(),
+                                       [&](const DisplayRamps& d) { return d.name == name; });
+        if (known) continue;
+        DisplayRamps& added = m_displays.emplace_back(captured(std::move(name)));
+        if (adjustment) reports.push_back(writeRamp(added, adjustment->appliedTo(added.saved)));
+    }
+    return reports;
+}
+
+DisplayRamps DisplaySet::captured(std::string name)
+{
+    // An unreadable ramp, or one that reads back all zero, would turn every adjustment and every
+    // restore into a black screen; the ramp that leaves colours as they are is the safe stand-in.
+    const std::optional<GammaRamp> ramp = m_device.capture(name);
+    return {std::move(name), ramp && !ramp->isAllZero() ? *ramp : GammaRamp::identity(), std::nullopt, false};
+}
+
+WriteReport DisplaySet::writeRamp(DisplayRamps& display, const GammaRamp& ramp)
+{
+    // Remembered even when the display refuses it: it is what the user asked for, and a display
+    // that could not be read is looked at again by the next hold.
+    display.lastWritten = ramp;
+    const bool accepted = m_device.apply(display.name, ramp);
+    const std::optional<GammaRamp> back = m_device.capture(display.name);
+    display.refused = back && !readsBackAs(*back, ramp);
+    using Outcome = WriteReport::Outcome;
+    return {display.name, !back ? Outcome::Unverified : display.refused ? Outcome::Refused : Outcome::Written,
+            accepted};
+}
+
+}  // namespace vistrel

@@ -1,0 +1,65 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "gamma/GammaDevice.h"
+#include "gamma/GammaRamp.h"
+#include "gamma/RampAdjustment.h"
+
+namespace vistrel {
+
+// One display's ramps as the colour feature keeps them.
+struct DisplayRamps {
+    std::string name;
+    GammaRamp saved;                       // captured from this display, or the backup file's ramp
+    std::optional<GammaRamp> lastWritten;  // what the user asked this display for, taken or not
+    bool refused = false;                  // the last write did not read back as written
+};
+
+// What became of one write, judged by reading the display's ramp back: the platform's answer alone
+// is no proof either way (a display may answer yes and keep its old ramp).
+struct WriteReport {
+    enum class Outcome {
+        Written,     // reads back as written
+        Refused,     // reads back as another ramp
+        Unverified,  // the display's ramp could not be read back
+    };
+    std::string display;
+    Outcome outcome = Outcome::Written;
+    bool accepted = true;  // what the platform answered
+};
+
+// Every display's saved and last-written ramp, reached through the GammaDevice port. Each write is
+// read back, so a display that ignores a ramp is reported rather than believed.
+class DisplaySet {
+public:
+    explicit DisplaySet(GammaDevice& device) : m_device(device) {}
+    DisplaySet(const DisplaySet&) = delete;
+    DisplaySet& operator=(const DisplaySet&) = delete;
+
+    // Lists the displays and keeps each one's own ramp as its saved ramp; nothing is written.
+    void capture();
+    // The backup file's ramp becomes every display's saved ramp.
+    void replaceSaved(const GammaRamp& ramp);
+    // The adjustment of each display's own saved ramp, written to that display.
+    std::vector<WriteReport> write(const RampAdjustment& adjustment);
+    // The last written ramp again, only on the displays whose ramp no longer reads back as it: one
+    // read per display, a write only on a difference. A display that refused that ramp is left
+    // alone, as writing it again cannot change the display's mind.
+    std::vector<WriteReport> hold();
+    // Lists the displays again: removed ones are dropped, new ones captured and, when an adjustment
+    // is given, written with it.
+    std::vector<WriteReport> follow(const std::optional<RampAdjustment>& adjustment);
+
+    const std::vector<DisplayRamps>& displays() const { return m_displays; }
+
+private:
+    DisplayRamps captured(std::string name);
+    WriteReport writeRamp(DisplayRamps& display, const GammaRamp& ramp);
+
+    GammaDevice& m_device;
+    std::vector<DisplayRamps> m_displays;
+};
+
+}  // namespace vistrel
