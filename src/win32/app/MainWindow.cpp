@@ -93,7 +93,8 @@ bool MainWindow::create()
     sync();
     // The reminder's one-second tick runs for the whole run, shown or hidden.
     if (!SetTimer(hwnd(), kTimer1, kTimer1Milliseconds, nullptr)) traceLastError(L"SetTimer for Timer1");
-    // Unlocking and turning the display back on can reset the gamma ramps.
+    // Unlocking and turning the display back on can reset the gamma ramps; the reminder's
+    // options hear the lock too.
     m_sessionNotifications =
         std::make_unique<SessionNotifications>(hwnd(), std::initializer_list<GUID>{kConsoleDisplayState});
     return true;
@@ -327,6 +328,9 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
             m_form.colour().holdRamps();
         return TRUE;
     case WM_WTSSESSION_CHANGE:
+        if (wParam == WTS_SESSION_LOCK || wParam == WTS_SESSION_UNLOCK) {
+            if (m_shell.sessionLocked) m_shell.sessionLocked(wParam == WTS_SESSION_LOCK);
+        }
         if (wParam == WTS_SESSION_UNLOCK) m_form.colour().holdRamps();
         break;
     case WM_SETTINGCHANGE:

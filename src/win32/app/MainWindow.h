@@ -27,6 +27,7 @@ public:
     struct Shell {
         std::function<bool()> trayIconShown;  // whether hiding leaves a way back
         std::function<void()> exit;           // removes the tray icon and ends the process
+        std::function<void(bool locked)> sessionLocked;  // the session was locked or unlocked
     };
 
     // smallIcon: the program's icon at the small size, owned by the caller for the whole run.

@@ -64,7 +64,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                                [] { PostQuitMessage(0); },
                                [&] { return form.trayOptions().menu(); },
                                [&](TrayCommand command) { form.trayOptions().command(command); }});
-    MainWindow window(form, fonts, icon.get(), {[&] { return tray.iconShown(); }, [] { PostQuitMessage(0); }});
+    MainWindow window(form, fonts, icon.get(),
+                      {[&] { return tray.iconShown(); }, [] { PostQuitMessage(0); },
+                       [&](bool locked) { presence.setLocked(locked); }});
     mainWindow = &window;
 
     tray.create();
