@@ -1,6 +1,8 @@
 #include "reminder/CountdownScreenLayout.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace vistrel {
 
@@ -35,7 +37,27 @@ CountdownScreenLayout CountdownScreenLayout::forScreen(int screenWidth, int scre
     // The close picture keeps its pixel size; its place follows the density.
     const int closeLeft = static_cast<int>(std::nearbyint(screenWidth / 2.0 - kCloseImageSize / 2.0));
     layout.closeImage = {closeLeft, toPixels(kCloseImageTop, dpi), kCloseImageSize, kCloseImageSize};
+    layout.dpi = dpi;
     return layout;
+}
+
+std::vector<CountdownScreenLayout> CountdownScreenLayout::forMonitors(const std::vector<MonitorArea>& monitors)
+{
+    std::vector<MonitorArea> usable;
+    std::copy_if(monitors.begin(), monitors.end(), std::back_inserter(usable),
+                 [](const MonitorArea& m) { return m.area.width > 0 && m.area.height > 0; });
+    auto primary = std::find_if(usable.begin(), usable.end(), [](const MonitorArea& m) { return m.primary; });
+    if (primary == usable.end()) primary = usable.begin();
+    if (primary != usable.end()) std::rotate(usable.begin(), primary, primary + 1);
+
+    std::vector<CountdownScreenLayout> layouts;
+    for (const MonitorArea& monitor : usable) {
+        CountdownScreenLayout layout = forScreen(monitor.area.width, monitor.area.height, monitor.dpi);
+        layout.window = monitor.area;
+        if (!layouts.empty()) layout.copyPanel.reset();
+        layouts.push_back(layout);
+    }
+    return layouts;
 }
 
 }  // namespace vistrel

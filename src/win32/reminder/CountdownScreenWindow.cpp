@@ -30,21 +30,29 @@ bool overlaps(const RECT& a, const RECT& b)
 
 }  // namespace
 
+CountdownScreenWindow::CountdownScreenWindow(RestReminder& rest, TextRenderer& text,
+                                             const CountdownScreenLayout& layout, HWND owner)
+    : ReminderWindow(rest, text, layout.dpi), m_layout(layout), m_owner(owner)
+{
+    if (m_dpi != text.fonts().dpi()) {
+        m_ownFonts = std::make_unique<FontCatalog>(m_dpi);
+        m_ownText = std::make_unique<TextRenderer>(*m_ownFonts);
+    }
+}
+
 CountdownScreenWindow::~CountdownScreenWindow() { m_close.reset(); }
 
 bool CountdownScreenWindow::open()
 {
     registerClass(kClassName, {.icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP))});
 
-    // The primary screen, taskbar included: a taskbar that is topmost stays above it.
-    m_layout = CountdownScreenLayout::forScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                                m_dpi);
     m_label = widen(m_rest.countdownScreen().label());
     m_copy = widen(m_rest.countdownScreen().copy());
+    // The whole monitor, taskbar included: a taskbar that is topmost stays above it.
     const PixelRect& w = m_layout.window;
-    // The caption is the remaining time, which is what its taskbar button shows.
+    // The caption is the remaining time, which is what the primary window's taskbar button shows.
     if (!create(0, kClassName, m_label.c_str(), WS_POPUP | WS_CLIPCHILDREN, w.left, w.top, w.width, w.height,
-                nullptr, nullptr))
+                m_owner, nullptr))
         return false;
 
     m_close = std::make_unique<ImageButton>(hwnd(), toRect(m_layout.closeImage), IDB_CLOSE_ROUND, L"", kCloseId);
@@ -52,7 +60,8 @@ bool CountdownScreenWindow::open()
     m_close->onClick = [this] { m_rest.countdownCloseClick(); };
 
     makeTranslucent(hwnd(), kAlpha);
-    ShowWindow(hwnd(), SW_SHOW);
+    // The primary window takes the activation, as the one countdown screen always has.
+    ShowWindow(hwnd(), m_owner ? SW_SHOWNOACTIVATE : SW_SHOW);
     return true;
 }
 
@@ -63,8 +72,10 @@ void CountdownScreenWindow::sync()
     std::wstring copy = widen(screen.copy());
     if (copy != m_copy) {
         m_copy = std::move(copy);
-        const RECT r = toRect(m_layout.copyPanel);
-        InvalidateRect(hwnd(), &r, FALSE);
+        if (m_layout.copyPanel) {
+            const RECT r = toRect(*m_layout.copyPanel);
+            InvalidateRect(hwnd(), &r, FALSE);
+        }
     }
     std::wstring label = widen(screen.label());
     if (label != m_label) {
@@ -81,8 +92,8 @@ void CountdownScreenWindow::paintPanel(HDC dc, const std::wstring& text)
     fillRect(dc, panel, kBlack);
     // `Label1` fills the panel; its text is centred both ways so that every length stays inside.
     const PixelRect& l = m_layout.label;
-    m_text.draw(dc, {kLabelFont, kWhite, TextStyle::Align::Centre, false, true}, text,
-                RECT{l.left, l.top, l.right(), l.bottom()});
+    renderer().draw(dc, {kLabelFont, kWhite, TextStyle::Align::Centre, false, true}, text,
+                    RECT{l.left, l.top, l.right(), l.bottom()});
 }
 
 void CountdownScreenWindow::paint(HDC dc, const RECT& area)
@@ -92,7 +103,7 @@ void CountdownScreenWindow::paint(HDC dc, const RECT& area)
     RECT heading = toRect(m_layout.heading);
     if (overlaps(area, heading)) {
         heading.left += kTextBoxInset;
-        m_text.draw(dc, {kHeadingFont, kWhite, TextStyle::Align::Left, false, false}, kHeading, heading);
+        renderer().draw(dc, {kHeadingFont, kWhite, TextStyle::Align::Left, false, false}, kHeading, heading);
     }
 
     const PixelRect& panel = m_layout.panel;
@@ -105,11 +116,11 @@ void CountdownScreenWindow::paint(HDC dc, const RECT& area)
 
     // The copy panel shows the panel as it was a second ago, unscaled from its top-left corner:
     // as much of it as fits.
-    const PixelRect& copy = m_layout.copyPanel;
-    if (overlaps(area, toRect(copy)) && !m_copy.empty()) {
+    const std::optional<PixelRect>& copy = m_layout.copyPanel;
+    if (copy && !m_copy.empty() && overlaps(area, toRect(*copy))) {
         const int saved = SaveDC(dc);
-        IntersectClipRect(dc, copy.left, copy.top, copy.right(), copy.bottom());
-        OffsetViewportOrgEx(dc, copy.left, copy.top, nullptr);
+        IntersectClipRect(dc, copy->left, copy->top, copy->right(), copy->bottom());
+        OffsetViewportOrgEx(dc, copy->left, copy->top, nullptr);
         paintPanel(dc, m_copy);
         RestoreDC(dc, saved);
     }
