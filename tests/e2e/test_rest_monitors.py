@@ -39,12 +39,15 @@ class RestOnTwoMonitorsTest(RestReminderCase):
             return screens[0] if len(texts) == 1 and "Start" not in texts else None
         return self.wait_for(same, 10, "one remaining time on every monitor")
 
-    def test_the_rest_covers_both_monitors_follows_them_and_ends_by_itself_or_on_either_close_image(self):
+    def monitors(self):
+        return [(rect_tuple(m["monitor"]), m["primary"]) for m in self.session.inspect("--monitors")]
+
+    def test_the_rest_covers_both_monitors_ends_by_itself_or_on_either_close_image_and_follows_them(self):
         self.start(settings())
-        monitors = [(rect_tuple(m["monitor"]), m["primary"]) for m in self.session.inspect("--monitors")]
-        self.assertEqual(monitors, [(PRIMARY, True), (SECOND, False)], "Wine reports both monitors")
+        self.assertEqual(self.monitors(), [(PRIMARY, True), (SECOND, False)], "Wine reports both monitors")
 
         prompt = self.wait_for_due_prompt()
+        self.save_state("prompt")
         # No taskbar here: the work area is the whole primary monitor.
         self.assertEqual(rect_tuple(prompt["rect"]), (WIDTH - PROMPT_SIZE[0], HEIGHT - PROMPT_SIZE[1], WIDTH, HEIGHT),
                          "the prompt at the primary monitor's bottom right")
@@ -54,18 +57,11 @@ class RestOnTwoMonitorsTest(RestReminderCase):
         for screen in (primary, second):
             self.assert_countdown_style(screen)
         self.assertEqual(second["owner"], primary["hwnd"], "one taskbar button: the primary window owns the other")
-        self.remaining_seconds(self.wait_same_time())
+        now = self.remaining_seconds(self.wait_same_time())
         self.save_state("both-monitors")
         shot = self.grab()
         self.assert_countdown_drawn(shot, 0, WIDTH)
         self.assert_countdown_drawn(shot, WIDTH, WIDTH)
-
-        # The second monitor goes and comes back during the rest: the countdown follows.
-        self.session.xserver.light_outputs([MONITOR])
-        self.wait_screens(PRIMARY)
-        self.session.xserver.light_outputs([MONITOR, MONITOR])
-        self.wait_screens(PRIMARY, SECOND)
-        now = self.remaining_seconds(self.wait_same_time())
 
         # The rest counts one tick a second: a one-minute rest ends about a minute after it began.
         self.wait_no_window(cls=SCREEN_CLASS, visible=True, timeout=now + 20)
@@ -78,3 +74,11 @@ class RestOnTwoMonitorsTest(RestReminderCase):
         self.park_mouse()
         self.wait_no_window(cls=SCREEN_CLASS, visible=True, timeout=10)
         self.assertTrue(self.program.running())
+
+        # With the second monitor gone, the rest after that covers the primary one alone. (Wine
+        # tells programs nothing when monitors change outside it, so an open rest keeps its
+        # windows until it ends; the next one reads the monitors afresh.)
+        self.session.xserver.light_outputs([MONITOR])
+        self.wait_for(lambda: self.monitors() == [(PRIMARY, True)], 10, "Wine to see one monitor")
+        self.take_rest()
+        self.wait_screens(PRIMARY)

@@ -151,6 +151,9 @@ class XServer:
             command += ["--output", "DUMMY%d" % index, "--off"]
         self._xrandr(*command)
         self._lit = len(outputs)
+        # Only a full query probes the outputs: without one, clients that read the current state
+        # (Wine does) still see an output that was given modes as disconnected.
+        self._xrandr("--query")
 
     def _xrandr(self, *args):
         result = subprocess.run(["xrandr", "-display", self.display] + [str(a) for a in args],

@@ -8,8 +8,8 @@ const char* const kUsage =
     "  --process NAME  only windows of processes whose image file name is NAME (any case)\n"
     "  --tray          only the notification area: the taskbar or system tray window and its icons\n"
     "  --fonts         list the font families GDI offers instead: one {\"font\": NAME} per line\n"
-    "  --monitors      list the display monitors instead, as the program sees them:\n"
-    "                  one {\"monitor\": RECT, \"dpi\": N, \"primary\": BOOL} per line\n";
+    "  --monitors      list the display monitors instead, as the program lists them:\n"
+    "                  one {\"monitor\": RECT, \"primary\": BOOL} per line\n";
 
 std::optional<InspectOptions> parseOptions(const std::vector<std::wstring>& arguments)
 {

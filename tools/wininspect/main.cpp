@@ -76,9 +76,11 @@ int wmain(int argc, wchar_t** argv)
     }
 
     if (options->monitors) {
+        // The program's own enumeration. Densities are left out: this tool is not DPI aware, so the
+        // system would tell it 96 for every monitor whatever the program is told.
         for (const vistrel::MonitorArea& m : vistrel::win32::displayMonitors(vistrel::kDefaultDpi)) {
             const ScreenRect area{m.area.left, m.area.top, m.area.right(), m.area.bottom()};
-            write(JsonLine().add("monitor", area).add("dpi", std::int64_t{m.dpi}).add("primary", m.primary).line());
+            write(JsonLine().add("monitor", area).add("primary", m.primary).line());
         }
         return 0;
     }

@@ -51,9 +51,9 @@ private:
     RestReminder& m_rest;
     TextRenderer& m_text;
     int m_dpi;
-    std::unique_ptr<RestPromptWindow> m_prompt;       // Form2
+    std::unique_ptr<RestPromptWindow> m_prompt;  // Form2
     std::unique_ptr<CountdownScreens> m_screen;  // Form3
-    std::vector<std::shared_ptr<void>> m_retired;  // a closed prompt or countdown screen, of either kind
+    std::vector<std::shared_ptr<void>> m_retired;  // closed prompts and countdown screens
     bool m_displayOffTimer = false;  // the prompt's `Timer1`
 };
 
