@@ -245,6 +245,29 @@ TEST(SafeSwitch, SkinAssignmentResizesThenRepaintsAndKeepsTheNumber)
     EXPECT_EQ(s.geometry().cellHeight, 16);
 }
 
+TEST(SafeSwitch, ScaledSkinSizesTheControlAndItsHoverBounds)
+{
+    EXPECT_EQ(artScaleForDpi(96), 100);
+    EXPECT_EQ(artScaleForDpi(120), 125);
+    EXPECT_EQ(artScaleForDpi(144), 150);
+    EXPECT_EQ(artScaleForDpi(168), 175);
+    EXPECT_EQ(artScaleForDpi(288), 200);
+    EXPECT_EQ(artScaleForDpi(72), 100);
+
+    SafeSwitch s;
+    Recorder r(s);
+    s.setScale(150);
+    EXPECT_EQ(r.take(), (Events{"resize 117", "paint 0"}));
+    EXPECT_EQ(s.geometry().cellHeight, 34);  // 34.5 to even
+    EXPECT_EQ(s.geometry().cellTop(2), 68);
+    s.setScale(175);
+    EXPECT_EQ(s.geometry().cellWidth, 136);  // 136.5 to even
+    s.poll(136, 40);  // the inclusive bounds follow the drawn size
+    EXPECT_TRUE(s.hover());
+    s.poll(137, 40);
+    EXPECT_FALSE(s.hover());
+}
+
 TEST(SafeSwitch, MaskFollowsSkinAndValue)
 {
     SafeSwitch s;

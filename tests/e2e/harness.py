@@ -74,9 +74,10 @@ def twips(value):
     return pixels(value, 96)
 
 
-def twips_rect(left, top, width, height):
+def twips_rect(left, top, width, height, dpi=96):
     """A (left, top, right, bottom) pixel rectangle from a twips layout entry."""
-    return (twips(left), twips(top), twips(left) + twips(width), twips(top) + twips(height))
+    x, y = pixels(left, dpi), pixels(top, dpi)
+    return (x, y, x + pixels(width, dpi), y + pixels(height, dpi))
 
 
 def rect_tuple(rect):

@@ -5,6 +5,7 @@ the whole window because it has no frame. Controls that are native child windows
 their place; painted things (captions, switch pictures) are read from a screenshot.
 """
 
+from fractions import Fraction
 from pathlib import Path
 
 import screen
@@ -23,6 +24,7 @@ COLOUR, REST = 0, 1  # element indexes of the feature captions and settings icon
 CAPTIONS = {COLOUR: (2040, 825, 1815, 375), REST: (5100, 840, 2055, 375)}  # Label2
 SETTINGS_ICONS = {COLOUR: (3465, 825, 300, 300), REST: (6570, 855, 300, 300)}  # edit
 SWITCHES = {COLOUR: (2160, 4080, 1170, 345), REST: (5925, 4080, 1170, 345)}  # SafeSwitch1, SafeSwitch2
+COLOUR_PICTURE = (1920, 1920, 1920, 1920)  # Image3
 
 OVERLAY = (315, 730, 9195, 3690)  # ppset
 PANEL_OFFSET = (120, 120)  # every panel sits here inside the overlay
@@ -42,11 +44,25 @@ def in_colour_panel(entry):
     return (OVERLAY[0] + PANEL_OFFSET[0] + left, OVERLAY[1] + PANEL_OFFSET[1] + top, width, height)
 
 
-def find_switch_strip():
-    """The toggle switch's skin-0 strip among the program's bitmaps, found by its size (78 x 184)."""
-    for path in sorted(Path(REPO, "src", "win32", "res").rglob("*.bmp")):
+def art_scale(dpi):
+    """The picture scale the program draws at a density: 100 to 200 % in steps of 25, halves up."""
+    return min(200, max(100, (dpi * 100 // 96 + 12) // 25 * 25))
+
+
+def switch_cell(dpi=96):
+    scale = art_scale(dpi)
+    return tuple(round(Fraction(size * scale, 100)) for size in SWITCH_CELL)
+
+
+def find_switch_strip(dpi=96):
+    """The toggle switch's skin-0 strip at the density's scale, found among the program's bitmaps
+    by its size (78 x 184 at 100 %)."""
+    width, height = switch_cell(dpi)
+    folder = Path(REPO, "src", "win32", "res")
+    scale = art_scale(dpi)
+    for path in sorted((folder if scale == 100 else folder / str(scale)).glob("*.bmp")):
         image = screen.read_bmp(path.read_bytes())
-        if image and (image.width, image.height) == (SWITCH_CELL[0], SWITCH_CELL[1] * 8):
+        if image and (image.width, image.height) == (width, height * 8):
             return image
     return None
 
@@ -54,15 +70,16 @@ def find_switch_strip():
 class MainWindow:
     """Looks the main window up afresh on every call, so it always tells the present state."""
 
-    def __init__(self, case, hwnd):
+    def __init__(self, case, hwnd, dpi=96):
         self.case = case
         self.hwnd = hwnd
-        self._strip = find_switch_strip()
+        self.dpi = dpi
+        self._strip = find_switch_strip(dpi)
 
     @classmethod
-    def wait(cls, case, timeout=None):
+    def wait(cls, case, timeout=None, dpi=96):
         window = case.wait_window(timeout=timeout, text="Form1", parent=0, visible=True)
-        return cls(case, window["hwnd"])
+        return cls(case, window["hwnd"], dpi)
 
     def window(self, windows=None):
         windows = windows if windows is not None else self.case.windows()
@@ -79,7 +96,7 @@ class MainWindow:
     def screen_rect(self, entry, window=None):
         """Screen pixels of a layout entry (left, top, width, height in twips)."""
         x, y = self.origin(window)
-        left, top, right, bottom = twips_rect(*entry)
+        left, top, right, bottom = twips_rect(*entry, dpi=self.dpi)
         return (x + left, y + top, x + right, y + bottom)
 
     def point(self, entry):
@@ -128,12 +145,21 @@ class MainWindow:
             return "black"
         return None
 
+    def picture_difference(self, entry, bitmap, shot):
+        """Mean difference per channel between a picture on screen, at a layout entry's top-left
+        corner, and one of the program's bitmaps (a path below src/win32/res)."""
+        image = screen.read_bmp(Path(REPO, "src", "win32", "res", bitmap).read_bytes())
+        left, top, _, _ = self.screen_rect(entry)
+        total = sum(abs(p - q) for y in range(image.height) for x in range(image.width)
+                    for p, q in zip(shot.pixel(left + x, top + y), image.pixel(x, y)))
+        return total / (image.width * image.height * 3)
+
     def switch_state(self, feature, shot):
         """'on' or 'off' from the picture on screen, or None when the skin strip is not at hand."""
         if self._strip is None:
             return None
         left, top, _, _ = self.screen_rect(SWITCHES[feature])
-        width, height = SWITCH_CELL
+        width, height = switch_cell(self.dpi)
         corners = {(0, 0), (width - 1, 0), (0, height - 1), (width - 1, height - 1)}  # masked out
         best = None
         for cell in range(8):

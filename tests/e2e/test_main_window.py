@@ -6,7 +6,7 @@ import unittest
 import inifile
 import xgamma
 from harness import E2ETestCase, centre, close, find_window, find_windows, rect_size, twips, twips_rect
-from mainwindow import (COLOUR, COLOUR_PANEL_BACK, COLOUR_PANEL_SIZE, CLIENT_SIZE, IMAGE_MINIMISE,
+from mainwindow import (COLOUR, COLOUR_PANEL_BACK, COLOUR_PICTURE, COLOUR_PANEL_SIZE, CLIENT_SIZE, IMAGE_MINIMISE,
                         PANEL_OFFSET, REST, SCREEN_SIZE, SETTINGS_ICONS, SWITCHES, MainWindow,
                         in_colour_panel, in_top_strip)
 
@@ -161,11 +161,22 @@ class RobustnessTest(MainWindowTestCase):
 
 
 class DensityTest(MainWindowTestCase):
-    def test_at_144_dpi_the_window_scales_by_the_exact_density(self):
+    def test_at_144_dpi_the_window_and_its_pictures_scale_by_one_and_a_half(self):
         self.use_dpi(144)
-        main = self.start()
+        self.program = self.start_program()
+        main = self.main = MainWindow.wait(self, dpi=144)
+        self.park_mouse()
         self.save_state("144dpi")
         self.assertEqual(rect_size(main.window()["client"]), (963, 472), "9630 x 4725 twips, 472.5 to even")
+        shot = self.grab()
+        main.assert_feature(REST, on=True, shot=shot)  # the switch pictures of the 150 % strip
+        main.assert_feature(COLOUR, on=False, shot=shot)
+        self.assertLess(main.picture_difference(COLOUR_PICTURE, "150/tile_colour.bmp", shot), 3,
+                        "the colour tile's 150 % picture")
+        main.click(SETTINGS_ICONS[REST])
+        self.park_mouse()
+        self.wait_for(lambda: main.overlay()["visible"], 10, "the rest panel")
+        self.save_state("144dpi-rest-panel")
 
 
 class SingleInstanceTest(MainWindowTestCase):

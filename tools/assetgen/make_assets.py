@@ -14,6 +14,7 @@ sys.dont_write_bytecode = True
 import picture_art  # noqa: E402
 import switch_art  # noqa: E402
 from imagefiles import bmp_bytes, ico_bytes  # noqa: E402
+from raster import scaled_size  # noqa: E402
 
 RES_DIR = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'src', 'win32',
                                         'res'))
@@ -24,34 +25,70 @@ def expect_size(rows, width, height, name):
     return rows
 
 
+# Every picture comes at these scales, for the screen densities from 96 DPI (100 %) to 192 DPI.
+SCALES = (100, 125, 150, 175, 200)
+# What the resource script adds to a picture's id for each scale (resource.h names them).
+SCALE_ID_NAMES = {100: None, 125: 'IDB_AT_125', 150: 'IDB_AT_150', 175: 'IDB_AT_175', 200: 'IDB_AT_200'}
+
+PICTURES = [
+    # file, resource id, drawing, size at 100 %
+    ('about.bmp', 'IDB_ABOUT', picture_art.about_button, 16, 16),
+    ('minimise.bmp', 'IDB_MINIMISE', picture_art.minimise_button, 16, 16),
+    ('exit.bmp', 'IDB_EXIT', picture_art.exit_button, 16, 16),
+    ('tile_colour.bmp', 'IDB_TILE_COLOUR', picture_art.colour_tile, 128, 128),
+    ('tile_rest.bmp', 'IDB_TILE_REST', picture_art.rest_tile, 128, 128),
+    ('settings.bmp', 'IDB_SETTINGS', picture_art.settings_gear, 20, 20),
+    ('ok.bmp', 'IDB_OK', picture_art.ok_button, 49, 33),
+    ('back.bmp', 'IDB_BACK', picture_art.back_button, 49, 33),
+    ('close_round.bmp', 'IDB_CLOSE_ROUND', picture_art.close_round, 60, 60),
+]
+
+
+def scaled_name(name, percent):
+    """100 % pictures keep their names; the others live in a folder per scale."""
+    return name if percent == 100 else '%d/%s' % (percent, name)
+
+
+def bitmaps(percent):
+    """(file name, resource id, bytes) of every bitmap at one scale."""
+    result = []
+    masks = []
+    for index, skin in enumerate(switch_art.SKINS):
+        width, height = scaled_size(skin.width, percent), scaled_size(skin.height, percent)
+        name = 'switch_strip%d.bmp' % index
+        rows = expect_size(switch_art.strip(skin, percent), width, height * 8, name)
+        result.append((name, 'IDB_SWITCH_STRIP%d' % index, bmp_bytes(rows)))
+        for on in (True, False):
+            rows = expect_size(switch_art.mask(skin, on, percent), width, height, name)
+            masks.append(rows)
+            result.append(('switch_mask%d.bmp' % (len(masks) - 1), 'IDB_SWITCH_MASK%d' % (len(masks) - 1),
+                           bmp_bytes(rows)))
+    if percent == 100:
+        switch_art.check_masks(masks)  # the shapes the control's users rely on
+    for name, resource, draw, width, height in PICTURES:
+        rows = expect_size(draw(percent), scaled_size(width, percent), scaled_size(height, percent), name)
+        result.append((name, resource, bmp_bytes(rows)))
+    return result
+
+
+def resource_script(entries):
+    lines = ['// Written by tools/assetgen/make_assets.py: every bitmap at every scale. Do not edit.']
+    for percent, name, resource in entries:
+        offset = SCALE_ID_NAMES[percent]
+        ident = resource if offset is None else '%s + %s' % (resource, offset)
+        lines.append('%s BITMAP "res/%s"' % (ident, scaled_name(name, percent)))
+    return ('\n'.join(lines) + '\n').encode()
+
+
 def assets():
     """File name -> bytes, for every generated resource."""
     files = {}
-    masks = []
-    for index, skin in enumerate(switch_art.SKINS):
-        name = 'switch_strip%d.bmp' % index
-        files[name] = bmp_bytes(expect_size(switch_art.strip(skin), skin.width, skin.height * 8, name))
-        for on in (True, False):
-            rows = switch_art.mask(skin, on)
-            masks.append(rows)
-            name = 'switch_mask%d.bmp' % (len(masks) - 1)
-            files[name] = bmp_bytes(expect_size(rows, skin.width, skin.height, name))
-    switch_art.check_masks(masks)
-
-    pictures = [
-        ('about.bmp', picture_art.about_button, 16, 16),
-        ('minimise.bmp', picture_art.minimise_button, 16, 16),
-        ('exit.bmp', picture_art.exit_button, 16, 16),
-        ('tile_colour.bmp', picture_art.colour_tile, 128, 128),
-        ('tile_rest.bmp', picture_art.rest_tile, 128, 128),
-        ('settings.bmp', picture_art.settings_gear, 20, 20),
-        ('ok.bmp', picture_art.ok_button, 49, 33),
-        ('back.bmp', picture_art.back_button, 49, 33),
-        ('close_round.bmp', picture_art.close_round, 60, 60),
-    ]
-    for name, draw, width, height in pictures:
-        files[name] = bmp_bytes(expect_size(draw(), width, height, name))
-
+    entries = []
+    for percent in SCALES:
+        for name, resource, data in bitmaps(percent):
+            files[scaled_name(name, percent)] = data
+            entries.append((percent, name, resource))
+    files['art.rc'] = resource_script(entries)
     files['vistrel.ico'] = ico_bytes([picture_art.program_icon(size) for size in (16, 32, 48)])
     return files
 
@@ -73,7 +110,7 @@ def main():
             except OSError:
                 stale.append(name)
         else:
-            os.makedirs(args.out, exist_ok=True)
+            os.makedirs(os.path.dirname(path), exist_ok=True)
             with open(path, 'wb') as f:
                 f.write(data)
     if stale:

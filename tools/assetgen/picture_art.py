@@ -3,13 +3,14 @@ the settings gear, the OK and Back buttons and the round close button.
 
 Each picture is drawn onto the background it will sit on, so its soft edges blend into the right
 colour. Pure magenta marks pixels that are not part of a button at all (the image button leaves
-them out of its shape).
+them out of its shape). Every picture but the icon is designed in 100 % pixels and drawn at any
+scale the program asks for (`percent`).
 """
 
 import math
 
-from raster import (BLACK, WHITE, Canvas, circle, intersect, mix, polyline, rotated_box, round_rect,
-                    scale, segment, shape_mask, stroke, subtract, union, vertical_gradient)
+from raster import (BLACK, WHITE, Canvas, ScaledCanvas, circle, intersect, mix, polyline, rotated_box,
+                    round_rect, scale, segment, shape_mask, stroke, subtract, union, vertical_gradient)
 
 WINDOW_BACKGROUND = (243, 248, 251)
 TITLE_STRIP = WHITE
@@ -22,7 +23,7 @@ TEAL = (0, 121, 107)
 def _keyed(canvas, outline):
     """Marks every pixel the outline does not touch with the key colour."""
     rows = canvas.rgb_rows()
-    touched = shape_mask(lambda x, y: outline(x, y) - 0.49, canvas.width, canvas.height)
+    touched = shape_mask(canvas.design(lambda x, y: outline(x, y) - 0.49), canvas.width, canvas.height)
     return [[p if touched[y][x] else KEY for x, p in enumerate(row)] for y, row in enumerate(rows)]
 
 
@@ -61,31 +62,31 @@ def program_icon(size):
 
 # --- title strip buttons (16 x 16, on white) ----------------------------------------------------
 
-def about_button():
-    canvas = Canvas(16, 16, TITLE_STRIP)
+def about_button(percent=100):
+    canvas = ScaledCanvas(16, 16, percent, TITLE_STRIP)
     canvas.paint(stroke(circle(8, 8, 6.6), 0.75), TITLE_GREY)
     canvas.paint(circle(8, 4.9, 1.05), TITLE_GREY)
     canvas.paint(segment(8, 7.2, 8, 11.3, 0.85), TITLE_GREY)
     return canvas.rgb_rows()
 
 
-def minimise_button():
-    canvas = Canvas(16, 16, TITLE_STRIP)
+def minimise_button(percent=100):
+    canvas = ScaledCanvas(16, 16, percent, TITLE_STRIP)
     canvas.paint(segment(3.5, 8.5, 12.5, 8.5, 0.9), TITLE_GREY)
     return canvas.rgb_rows()
 
 
-def exit_button():
-    canvas = Canvas(16, 16, TITLE_STRIP)
+def exit_button(percent=100):
+    canvas = ScaledCanvas(16, 16, percent, TITLE_STRIP)
     canvas.paint(union(segment(4, 4, 12, 12, 0.9), segment(12, 4, 4, 12, 0.9)), TITLE_GREY)
     return canvas.rgb_rows()
 
 
 # --- feature tiles (128 x 128, on the window background) ---------------------------------------
 
-def colour_tile():
+def colour_tile(percent=100):
     """A monitor whose screen shows a sun: the brightness and colour of the display."""
-    canvas = Canvas(128, 128, WINDOW_BACKGROUND)
+    canvas = ScaledCanvas(128, 128, percent, WINDOW_BACKGROUND)
     frame = round_rect(12, 20, 116, 94, 9)
     canvas.paint(round_rect(12, 22, 116, 96, 9), (200, 214, 224))  # soft drop shadow
     canvas.paint(frame, (55, 71, 79))
@@ -104,9 +105,9 @@ def colour_tile():
     return canvas.rgb_rows()
 
 
-def rest_tile():
+def rest_tile(percent=100):
     """A pale clock face: the next rest time is written over its clear middle."""
-    canvas = Canvas(128, 128, WINDOW_BACKGROUND)
+    canvas = ScaledCanvas(128, 128, percent, WINDOW_BACKGROUND)
     cx = cy = 64
     canvas.paint(circle(cx, cy, 60), (226, 238, 246))
     canvas.paint(circle(cx, cy, 57), WHITE)
@@ -128,8 +129,8 @@ def rest_tile():
 
 # --- panel images (on the window background) ---------------------------------------------------
 
-def settings_gear():
-    canvas = Canvas(20, 20, WINDOW_BACKGROUND)
+def settings_gear(percent=100):
+    canvas = ScaledCanvas(20, 20, percent, WINDOW_BACKGROUND)
     cx = cy = 10
     teeth = [rotated_box(cx + 7.0 * math.cos(a), cy + 7.0 * math.sin(a), 1.9, 1.6, a, 0.5)
              for a in (i * math.pi / 4 + math.pi / 8 for i in range(8))]
@@ -138,8 +139,8 @@ def settings_gear():
     return canvas.rgb_rows()
 
 
-def _panel_button(fill, edge):
-    canvas = Canvas(49, 33, WINDOW_BACKGROUND)
+def _panel_button(fill, edge, percent):
+    canvas = ScaledCanvas(49, 33, percent, WINDOW_BACKGROUND)
     body = round_rect(1, 1, 48, 32, 7)
     canvas.paint(round_rect(1, 2, 48, 33, 7), (214, 224, 232))  # shadow
     canvas.paint(body, edge)
@@ -147,14 +148,14 @@ def _panel_button(fill, edge):
     return canvas
 
 
-def ok_button():
-    canvas = _panel_button(ACCENT_GREEN, mix(ACCENT_GREEN, BLACK, 0.2))
+def ok_button(percent=100):
+    canvas = _panel_button(ACCENT_GREEN, mix(ACCENT_GREEN, BLACK, 0.2), percent)
     canvas.paint(polyline([(15.5, 16.5), (21.5, 22.5), (33.5, 10.5)], 1.8), WHITE)
     return canvas.rgb_rows()
 
 
-def back_button():
-    canvas = _panel_button(WHITE, (196, 206, 214))
+def back_button(percent=100):
+    canvas = _panel_button(WHITE, (196, 206, 214), percent)
     grey = (84, 96, 108)
     canvas.paint(union(segment(16, 16.5, 33, 16.5, 1.6), polyline([(22.5, 10), (16, 16.5), (22.5, 23)], 1.6)),
                  grey)
@@ -163,9 +164,9 @@ def back_button():
 
 # --- countdown screen ---------------------------------------------------------------------------
 
-def close_round():
+def close_round(percent=100):
     """A white disc with a black cross on the black screen; outside the disc is no button."""
-    canvas = Canvas(60, 60, BLACK)
+    canvas = ScaledCanvas(60, 60, percent, BLACK)
     disc = circle(30, 30, 28.5)
     canvas.paint(disc, WHITE)
     canvas.paint(union(segment(21, 21, 39, 39, 2.6), segment(39, 21, 21, 39, 2.6)), BLACK)

@@ -7,6 +7,7 @@ half-planes used to cut shapes.
 """
 
 import math
+from fractions import Fraction
 
 WHITE = (255, 255, 255)
 BLACK = (0, 0, 0)
@@ -152,6 +153,30 @@ class Canvas:
 
     def _row(self, y):
         return self.pixels[y * self.width:(y + 1) * self.width]
+
+
+class ScaledCanvas(Canvas):
+    """A canvas for art designed in 100 % pixels, drawn at `percent` %: its size, the shapes and
+    the colour functions painted on it are all given in design units."""
+
+    def __init__(self, width, height, percent, background=None):
+        super().__init__(scaled_size(width, percent), scaled_size(height, percent), background)
+        self.factor = percent / 100
+
+    def design(self, shape):
+        """A shape in design units as the canvas draws it (for masks)."""
+        return scale(shape, self.factor)
+
+    def paint(self, shape, colour, opacity=1.0):
+        f = self.factor
+        scaled_colour = (lambda x, y: colour(x / f, y / f)) if callable(colour) else colour
+        super().paint(scale(shape, f), scaled_colour, opacity)
+
+
+def scaled_size(pixels, percent):
+    """A design size at another scale, to the nearest pixel with halves to even (as the program
+    computes the sizes it expects)."""
+    return round(Fraction(pixels * percent, 100))
 
 
 def _byte(v):

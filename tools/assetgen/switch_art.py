@@ -5,8 +5,8 @@ disabled. Each skin's on and off shapes are built once and used both for the art
 (pixels at least half covered are opaque), so the art always fills its mask exactly.
 """
 
-from raster import (BLACK, WHITE, Canvas, circle, half_plane, intersect, luma, mirror_x, mix,
-                    round_rect, segment, shape_mask, stroke, union)
+from raster import (BLACK, WHITE, Canvas, ScaledCanvas, circle, half_plane, intersect, luma, mirror_x, mix,
+                    round_rect, scale, scaled_size, segment, shape_mask, stroke, union)
 
 HOST_BACKGROUND = (243, 248, 251)  # what shows around the switch; soft edges are blended into it
 MASK_TRANSPARENT = (255, 0, 0)
@@ -177,23 +177,26 @@ class PillSkin(Skin):
 SKINS = (RectSkin(), TabSkin(), PillSkin())
 
 
-def strip(skin):
+def strip(skin, percent=100):
     """The eight cells stacked; pixels outside the mask carry the host background."""
-    canvas = Canvas(skin.width, skin.height * 8, HOST_BACKGROUND)
+    width, height = scaled_size(skin.width, percent), scaled_size(skin.height, percent)
+    canvas = Canvas(width, height * 8, HOST_BACKGROUND)
     for index, (on, look) in enumerate([(True, look) for look in LOOKS] + [(False, look) for look in LOOKS]):
-        cell = Canvas(skin.width, skin.height, HOST_BACKGROUND)
+        cell = ScaledCanvas(skin.width, skin.height, percent, HOST_BACKGROUND)
         skin.draw(cell, on, look)
-        opaque = shape_mask(skin.outline(on), skin.width, skin.height)
-        for y in range(skin.height):
-            for x in range(skin.width):
+        opaque = shape_mask(cell.design(skin.outline(on)), width, height)
+        for y in range(height):
+            for x in range(width):
                 if not opaque[y][x]:
                     cell.set_pixel(x, y, HOST_BACKGROUND)
-        canvas.blit(cell, 0, index * skin.height)
+        canvas.blit(cell, 0, index * height)
     return canvas.rgb_rows()
 
 
-def mask(skin, on):
-    opaque = shape_mask(skin.outline(on), skin.width, skin.height)
+def mask(skin, on, percent=100):
+    """Exactly two colours at every scale: red where the host shows through, black elsewhere."""
+    width, height = scaled_size(skin.width, percent), scaled_size(skin.height, percent)
+    opaque = shape_mask(scale(skin.outline(on), percent / 100), width, height)
     return [[MASK_OPAQUE if o else MASK_TRANSPARENT for o in row] for row in opaque]
 
 

@@ -63,6 +63,13 @@ void SafeSwitch::setSkin(int skin)
     applySkin();
 }
 
+void SafeSwitch::setScale(int percent)
+{
+    if (percent == m_scale) return;
+    m_scale = percent;
+    applySkin();
+}
+
 void SafeSwitch::mouseDown(MouseButton button)
 {
     if (button != MouseButton::Left || !m_enable) return;

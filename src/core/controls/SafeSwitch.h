@@ -63,7 +63,12 @@ public:
     std::int16_t cell() const { return m_cell; }
     bool hover() const { return m_hover; }
     bool pendingValue() const { return m_pendingValue; }
-    SafeSwitchSkin geometry() const { return safeSwitchSkin(m_skin); }
+    // The skin at the scale the switch is drawn at: the control's size, the strip's cells and the
+    // hover bounds all follow it.
+    SafeSwitchSkin geometry() const { return safeSwitchSkin(m_skin).scaled(m_scale); }
+    int scale() const { return m_scale; }
+    // The art scale in percent (100 at the usual density): resizes and repaints, raises nothing.
+    void setScale(int percent);
     // The shape mask that goes with the current skin and value.
     int mask() const { return geometry().mask(m_value); }
 
@@ -88,6 +93,7 @@ private:
     bool m_value = kDefaultValue;
     bool m_enable = kDefaultEnable;
     int m_skin = kDefaultSkin;
+    int m_scale = kMinArtScale;
     std::int16_t m_cell = kOnNormal;
     bool m_pendingValue = false;  // what a release commits after a press
     bool m_pressed = false;       // a left press on this switch that no release has answered yet

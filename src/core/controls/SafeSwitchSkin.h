@@ -1,4 +1,5 @@
 #pragma once
+#include "app/ArtScale.h"
 
 namespace vistrel {
 
@@ -22,6 +23,11 @@ struct SafeSwitchSkin {
     constexpr int mask(bool value) const { return value ? maskOn : maskOff; }
     // Top row of `cell` inside the strip.
     constexpr int cellTop(int cell) const { return cell * cellHeight; }
+    // The same skin drawn at another scale: its strip and masks come at that size.
+    constexpr SafeSwitchSkin scaled(int percent) const
+    {
+        return {strip, scaledPixels(cellWidth, percent), scaledPixels(cellHeight, percent), maskOn, maskOff};
+    }
 
     friend constexpr bool operator==(const SafeSwitchSkin&, const SafeSwitchSkin&) = default;
 };

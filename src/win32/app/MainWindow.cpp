@@ -1,7 +1,9 @@
 #include "app/MainWindow.h"
 
 #include "app/MainFormLayout.h"
+#include "app/ArtScale.h"
 #include "base/BufferedPaint.h"
+#include "base/Dpi.h"
 #include "base/Trace.h"
 #include "base/Text.h"
 #include "res/resource.h"
@@ -55,8 +57,7 @@ constexpr wchar_t kExitTip[] = L"\u9000\u51FA";                  // 退出
 }  // namespace
 
 MainWindow::MainWindow(MainForm& form, FontCatalog& fonts, HICON smallIcon, Shell shell)
-    : m_form(form), m_fonts(fonts), m_text(fonts), m_smallIcon(smallIcon), m_shell(std::move(shell)),
-      m_dpi(fonts.dpi())
+    : m_form(form), m_text(fonts, kDefaultDpi), m_smallIcon(smallIcon), m_shell(std::move(shell))
 {
 }
 
@@ -71,18 +72,19 @@ bool MainWindow::create()
 {
     registerClass(kClassName,
                   {.icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP)), .smallIcon = m_smallIcon});
-
-    const PixelRect size = toPixels(TwipsRect{0, 0, layout::kWindowWidth, layout::kWindowHeight}, m_dpi);
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - size.width) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - size.height) / 2;
+    // Sized and centred once the window knows the density of the monitor it is on.
     if (!Window::create(WS_EX_CONTROLPARENT, kClassName, L"Form1",
-                        WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU, x, y, size.width, size.height,
-                        nullptr, nullptr))
+                        WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU, 0, 0, 0, 0, nullptr, nullptr))
         return false;
+    m_dpi = dpiForWindow(hwnd());
+    m_text.setDpi(m_dpi);
+    const PixelRect size = windowSize();
+    SetWindowPos(hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - size.width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - size.height) / 2, size.width, size.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 
-    m_colourPicture = loadBitmapResource(IDB_TILE_COLOUR);
-    m_restPicture = loadBitmapResource(IDB_TILE_REST);
     createChildren();
+    placeChildren();
 
     m_form.changed = [this] { sync(); };
     m_form.load();
@@ -92,22 +94,23 @@ bool MainWindow::create()
     return true;
 }
 
+PixelRect MainWindow::windowSize() const
+{
+    return toPixels(TwipsRect{0, 0, layout::kWindowWidth, layout::kWindowHeight}, m_dpi);
+}
+
 void MainWindow::createChildren()
 {
-    auto button = [&](const TwipsRect& r, int bitmap, const wchar_t* tip, int id) {
-        return std::make_unique<ImageButton>(hwnd(), pixels(r), bitmap, tip, id);
+    auto button = [&](int bitmap, const wchar_t* tip, int id) {
+        return std::make_unique<ImageButton>(hwnd(), RECT{}, bitmap, tip, id);
     };
-    const auto inStrip = [](const TwipsRect& r) { return offset(r, layout::kStrip.left, layout::kStrip.top); };
-    m_about = button(inStrip(layout::kAboutImage), IDB_ABOUT, kAboutTip, kAboutId);
-    m_minimise = button(inStrip(layout::kMinimiseImage), IDB_MINIMISE, kMinimiseTip, kMinimiseId);
-    m_exit = button(inStrip(layout::kExitImage), IDB_EXIT, kExitTip, kExitId);
-    m_colourSettings = button(layout::kColourSettingsIcon, IDB_SETTINGS, L"", kColourSettingsId);
-    m_restSettings = button(layout::kRestSettingsIcon, IDB_SETTINGS, L"", kRestSettingsId);
+    m_about = button(IDB_ABOUT, kAboutTip, kAboutId);
+    m_minimise = button(IDB_MINIMISE, kMinimiseTip, kMinimiseId);
+    m_exit = button(IDB_EXIT, kExitTip, kExitId);
+    m_colourSettings = button(IDB_SETTINGS, L"", kColourSettingsId);
+    m_restSettings = button(IDB_SETTINGS, L"", kRestSettingsId);
     m_colourSettings->show(false);
     m_restSettings->show(false);
-    // The tips are Chinese: give them a face that has the glyphs.
-    const HFONT tipFont = m_fonts.cjkFont(FontSpec{L"Segoe UI", 9.0, false});
-    for (ImageButton* b : {m_about.get(), m_minimise.get(), m_exit.get()}) b->setTooltipFont(tipFont);
 
     m_about->onClick = [this] { m_form.aboutClick(); };
     m_minimise->onClick = [this] { minimise(); };
@@ -117,27 +120,49 @@ void MainWindow::createChildren()
     m_colourSettings->onClick = [this] { m_form.openPanel(MainForm::Feature::Colour); };
     m_restSettings->onClick = [this] { m_form.openPanel(MainForm::Feature::Rest); };
 
-    const RECT colourSwitch = pixels(layout::kColourSwitch);
-    const RECT restSwitch = pixels(layout::kRestSwitch);
-    m_colourSwitch = std::make_unique<SafeSwitchControl>(hwnd(), m_form.colourSwitch(), colourSwitch.left,
-                                                         colourSwitch.top, kColourSwitchId);
-    m_restSwitch = std::make_unique<SafeSwitchControl>(hwnd(), m_form.restSwitch(), restSwitch.left, restSwitch.top,
-                                                       kRestSwitchId);
+    m_colourSwitch = std::make_unique<SafeSwitchControl>(hwnd(), m_form.colourSwitch(), 0, 0, kColourSwitchId);
+    m_restSwitch = std::make_unique<SafeSwitchControl>(hwnd(), m_form.restSwitch(), 0, 0, kRestSwitchId);
 
     m_overlay = std::make_unique<Panel>(palette::kWindowBackground, Panel::Handlers{});
-    m_overlay->create(hwnd(), pixels(layout::kOverlay), kOverlayId);
+    m_overlay->create(hwnd(), RECT{}, kOverlayId);
     SetWindowPos(m_overlay->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-    m_colourPanel = std::make_unique<ColourPanelView>(m_form, m_text, m_dpi);
-    m_colourPanel->create(m_overlay->hwnd(), pixels(layout::kColourPanel));
-    m_restPanel = std::make_unique<RestPanelView>(m_form, m_text, m_dpi);
-    m_restPanel->create(m_overlay->hwnd(), pixels(layout::kRestPanel));
+    m_colourPanel = std::make_unique<ColourPanelView>(m_form, m_text);
+    m_colourPanel->create(m_overlay->hwnd());
+    m_restPanel = std::make_unique<RestPanelView>(m_form, m_text);
+    m_restPanel->create(m_overlay->hwnd());
     m_colourPanel->show(false);
     m_restPanel->show(false);
     m_overlay->show(false);
 
     m_restWindows = std::make_unique<RestReminderWindows>(m_form.rest(), m_text, m_dpi);
     m_restWindows->create();
+}
+
+void MainWindow::placeChildren()
+{
+    const int art = artScaleForDpi(m_dpi);
+    const auto inStrip = [](const TwipsRect& r) { return offset(r, layout::kStrip.left, layout::kStrip.top); };
+    m_about->place(pixels(inStrip(layout::kAboutImage)), art);
+    m_minimise->place(pixels(inStrip(layout::kMinimiseImage)), art);
+    m_exit->place(pixels(inStrip(layout::kExitImage)), art);
+    m_colourSettings->place(pixels(layout::kColourSettingsIcon), art);
+    m_restSettings->place(pixels(layout::kRestSettingsIcon), art);
+    // The tips are Chinese: give them a face that has the glyphs.
+    const HFONT tipFont = m_text.runFont(FontSpec{L"Segoe UI", 9.0, false}, true);
+    for (ImageButton* b : {m_about.get(), m_minimise.get(), m_exit.get()}) b->setTooltipFont(tipFont);
+
+    const RECT colourSwitch = pixels(layout::kColourSwitch);
+    const RECT restSwitch = pixels(layout::kRestSwitch);
+    m_colourSwitch->place(colourSwitch.left, colourSwitch.top, art);
+    m_restSwitch->place(restSwitch.left, restSwitch.top, art);
+
+    moveWindow(m_overlay->hwnd(), pixels(layout::kOverlay));
+    m_colourPanel->place(pixels(layout::kColourPanel));
+    m_restPanel->place(pixels(layout::kRestPanel));
+
+    m_colourPicture = loadBitmapResource(IDB_TILE_COLOUR, art);
+    m_restPicture = loadBitmapResource(IDB_TILE_REST, art);
 }
 
 void MainWindow::sync()
@@ -266,6 +291,18 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // Alt+F4 hides the window like the minimise image; only the exit image ends the run.
         minimise();
         return 0;
+    case WM_DPICHANGED: {
+        // Moved to a monitor of another density: the suggested place, the exact twips size.
+        m_dpi = LOWORD(wParam);
+        m_text.setDpi(m_dpi);
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        const PixelRect size = windowSize();
+        SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, size.width, size.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        placeChildren();
+        InvalidateRect(hwnd(), nullptr, FALSE);
+        return 0;
+    }
     case WM_DISPLAYCHANGE:
         // A mode change resets the display's gamma ramp.
         m_form.colour().reapplyLastRamp();

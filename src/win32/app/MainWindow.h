@@ -40,6 +40,9 @@ public:
 private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void createChildren();
+    // Places and sizes every child, and picks fonts and pictures, for the window's density.
+    void placeChildren();
+    PixelRect windowSize() const;
     void paint(HDC dc, const RECT& client);
     void sync();
     void minimise();
@@ -49,11 +52,10 @@ private:
     RECT pixels(const TwipsRect& r) const { return toRect(toPixels(r, m_dpi)); }
 
     MainForm& m_form;
-    FontCatalog& m_fonts;
     TextRenderer m_text;
     HICON m_smallIcon;
     Shell m_shell;
-    int m_dpi;
+    int m_dpi = kDefaultDpi;  // of the monitor the window is on
 
     UniqueBitmap m_colourPicture;  // Image3
     UniqueBitmap m_restPicture;    // Picture1's background

@@ -17,12 +17,6 @@
 
 namespace {
 
-int screenDpi()
-{
-    vistrel::win32::WindowDc screen(nullptr);
-    return screen ? GetDeviceCaps(screen.get(), LOGPIXELSX) : vistrel::kDefaultDpi;
-}
-
 int runMessageLoop(HWND dialogLike)
 {
     MSG msg;
@@ -58,7 +52,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     GdiGammaDevice gamma;
     Win32DesktopServices desktop(folder);
     MainForm form({profile, clock, gamma, desktop}, VISTREL_ABOUT_HOST);
-    FontCatalog fonts(screenDpi());
+    FontCatalog fonts;
 
     UniqueIcon icon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
                                                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));

@@ -34,7 +34,7 @@ constexpr std::initializer_list<const wchar_t*> kSansFaces = {L"Segoe UI", L"Tah
 
 }  // namespace
 
-FontCatalog::FontCatalog(int dpi) : m_dpi(dpi > 0 ? dpi : 96)
+FontCatalog::FontCatalog()
 {
     WindowDc screen(nullptr);
     LOGFONTW query{};
@@ -59,10 +59,10 @@ std::wstring FontCatalog::resolveFace(const std::wstring& face) const
     return face;  // let the font mapper choose
 }
 
-HFONT FontCatalog::create(const FontSpec& spec, const std::wstring& face)
+HFONT FontCatalog::create(const FontSpec& spec, const std::wstring& face, int dpi)
 {
     LOGFONTW lf{};
-    lf.lfHeight = -static_cast<LONG>(std::lround(spec.points * m_dpi / 72.0));
+    lf.lfHeight = -static_cast<LONG>(std::lround(spec.points * dpi / 72.0));
     lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
     lf.lfCharSet = spec.charset;
     lf.lfQuality = CLEARTYPE_QUALITY;
@@ -71,20 +71,20 @@ HFONT FontCatalog::create(const FontSpec& spec, const std::wstring& face)
     return CreateFontIndirectW(&lf);
 }
 
-HFONT FontCatalog::font(const FontSpec& spec)
+HFONT FontCatalog::font(const FontSpec& spec, int dpi)
 {
-    auto& slot = m_fonts[{spec, false}];
-    if (!slot) slot.reset(create(spec, resolveFace(spec.face)));
+    auto& slot = m_fonts[{spec, false, dpi}];
+    if (!slot) slot.reset(create(spec, resolveFace(spec.face), dpi));
     return slot.get();
 }
 
-HFONT FontCatalog::cjkFont(const FontSpec& spec)
+HFONT FontCatalog::cjkFont(const FontSpec& spec, int dpi)
 {
-    auto& slot = m_fonts[{spec, true}];
+    auto& slot = m_fonts[{spec, true, dpi}];
     if (!slot) {
         FontSpec cjk = spec;
         cjk.charset = GB2312_CHARSET;
-        slot.reset(create(cjk, m_cjkFace.empty() ? resolveFace(spec.face) : m_cjkFace));
+        slot.reset(create(cjk, m_cjkFace.empty() ? resolveFace(spec.face) : m_cjkFace, dpi));
     }
     return slot.get();
 }

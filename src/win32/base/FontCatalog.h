@@ -25,28 +25,27 @@ struct FontSpec {
 
 // Owns the program's fonts and knows which faces are installed, so that a run of text the named
 // face cannot show (Chinese in "Consolas", say) is drawn in a face that has the glyphs instead of
-// relying on the system's font linking, which not every system does.
+// relying on the system's font linking, which not every system does. Fonts are made for the
+// density of the window that draws them; windows on monitors of different densities share the
+// catalog.
 class FontCatalog {
 public:
-    explicit FontCatalog(int dpi);
+    FontCatalog();
 
-    int dpi() const { return m_dpi; }
-
-    // The font for spec, with its face replaced when that face is not installed.
-    HFONT font(const FontSpec& spec);
+    // The font for spec at dpi, with its face replaced when that face is not installed.
+    HFONT font(const FontSpec& spec, int dpi);
     // The same size and weight in the first installed face that shows Chinese.
-    HFONT cjkFont(const FontSpec& spec);
+    HFONT cjkFont(const FontSpec& spec, int dpi);
 
     bool isInstalled(const std::wstring& face) const;
 
 private:
     std::wstring resolveFace(const std::wstring& face) const;
-    HFONT create(const FontSpec& spec, const std::wstring& face);
+    static HFONT create(const FontSpec& spec, const std::wstring& face, int dpi);
 
-    int m_dpi;
     std::set<std::wstring> m_installed;  // lower-cased family names
     std::wstring m_cjkFace;
-    std::map<std::pair<FontSpec, bool>, UniqueFont> m_fonts;
+    std::map<std::tuple<FontSpec, bool, int>, UniqueFont> m_fonts;  // by spec, Chinese face, dpi
 };
 
 }  // namespace vistrel::win32

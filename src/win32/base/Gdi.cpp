@@ -1,5 +1,8 @@
 #include "base/Gdi.h"
 
+#include "app/ArtScale.h"
+#include "res/resource.h"
+
 namespace vistrel::win32 {
 
 RECT toRect(const PixelRect& p) { return RECT{p.left, p.top, p.right(), p.bottom()}; }
@@ -18,10 +21,14 @@ void drawFrame(HDC dc, const RECT& r, COLORREF colour)
     Rectangle(dc, r.left, r.top, r.right, r.bottom);
 }
 
-UniqueBitmap loadBitmapResource(int id)
+UniqueBitmap loadBitmapResource(int id, int artScale)
 {
-    return UniqueBitmap(static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    // The resource script numbers the scaled copies of every picture this way (res/resource.h).
+    constexpr int kIdsPerScaleStep = IDB_AT_125;
+    static_assert(IDB_AT_150 == 2 * kIdsPerScaleStep && IDB_AT_200 == 4 * kIdsPerScaleStep);
+    const int scaledId = id + (artScale - kMinArtScale) / kArtScaleStep * kIdsPerScaleStep;
+    return UniqueBitmap(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(scaledId),
+                                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
 SIZE bitmapSize(HBITMAP bitmap)

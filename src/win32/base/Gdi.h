@@ -20,9 +20,10 @@ void fillRect(HDC dc, const RECT& r, COLORREF colour);
 // A one-pixel outline along the inside of r, nothing filled.
 void drawFrame(HDC dc, const RECT& r, COLORREF colour);
 
-// One of the program's bitmap resources as a DIB section, pixels untouched. Null when the
-// resource is missing (for instance in a test program that links no resources).
-UniqueBitmap loadBitmapResource(int id);
+// One of the program's bitmap resources as a DIB section, pixels untouched, at an art scale in
+// percent (100, 125, 150, 175 or 200; see app/ArtScale.h). Null when the resource is missing (for
+// instance in a test program that links no resources).
+UniqueBitmap loadBitmapResource(int id, int artScale = 100);
 // Width and height of a bitmap; zero for a null or invalid one.
 SIZE bitmapSize(HBITMAP bitmap);
 // The whole bitmap, unscaled, with its top-left corner at (x, y).

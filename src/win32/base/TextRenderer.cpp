@@ -32,7 +32,7 @@ std::vector<TextRenderer::Piece> TextRenderer::split(HDC dc, const FontSpec& fon
 {
     std::vector<WORD> glyphs(text.size());
     {
-        SelectObjectScope select(dc, m_fonts.font(font));
+        SelectObjectScope select(dc, runFont(font, false));
         GetGlyphIndicesW(dc, text.data(), static_cast<int>(text.size()), glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
     }
     std::vector<Piece> pieces;
@@ -56,7 +56,7 @@ std::vector<TextRenderer::Piece> TextRenderer::split(HDC dc, const FontSpec& fon
             piece = {text.substr(i, j - i), false, false, isClosingPunctuation(c)};
             i = j;
         }
-        piece.width = textWidth(dc, piece.cjk ? m_fonts.cjkFont(font) : m_fonts.font(font), piece.text);
+        piece.width = textWidth(dc, runFont(font, piece.cjk), piece.text);
         pieces.push_back(piece);
     }
     return pieces;
@@ -99,8 +99,8 @@ int TextRenderer::lineHeight(HDC dc, const FontSpec& font, bool anyCjk)
         GetTextMetricsW(dc, &tm);
         return static_cast<int>(tm.tmHeight);
     };
-    const int primary = height(m_fonts.font(font));
-    return anyCjk ? std::max(primary, height(m_fonts.cjkFont(font))) : primary;
+    const int primary = height(runFont(font, false));
+    return anyCjk ? std::max(primary, height(runFont(font, true))) : primary;
 }
 
 SIZE TextRenderer::measure(HDC dc, const FontSpec& font, std::wstring_view text)
@@ -124,7 +124,7 @@ void TextRenderer::draw(HDC dc, const TextStyle& style, std::wstring_view text, 
     const auto lines = layout(pieces, box.right - box.left, style.wrap);
     // Wrapped lines step by the font's size plus a little, as the design's boxes assume; Chinese
     // fallback faces carry much more leading than that.
-    const int emPixels = static_cast<int>(style.font.points * m_fonts.dpi() / 72.0 + 0.5);
+    const int emPixels = static_cast<int>(style.font.points * m_dpi / 72.0 + 0.5);
     const int height = lines.size() > 1 ? emPixels + emPixels / 6 : lineHeight(dc, style.font, anyCjk);
 
     const int saved = SaveDC(dc);
@@ -140,8 +140,8 @@ void TextRenderer::draw(HDC dc, const TextStyle& style, std::wstring_view text, 
         GetTextMetricsW(dc, &tm);
         return static_cast<int>(tm.tmAscent);
     };
-    const int baseline = anyCjk ? std::max(ascent(m_fonts.font(style.font)), ascent(m_fonts.cjkFont(style.font)))
-                                : ascent(m_fonts.font(style.font));
+    const int baseline = anyCjk ? std::max(ascent(runFont(style.font, false)), ascent(runFont(style.font, true)))
+                                : ascent(runFont(style.font, false));
 
     const int total = height * static_cast<int>(lines.size());
     int y = box.top + (style.verticalCentre ? (box.bottom - box.top - total) / 2 : 0);
@@ -149,7 +149,7 @@ void TextRenderer::draw(HDC dc, const TextStyle& style, std::wstring_view text, 
         int x = box.left;
         if (style.align == TextStyle::Align::Centre) x += (box.right - box.left - line.width) / 2;
         for (const Piece& piece : line.pieces) {
-            SelectObjectScope select(dc, piece.cjk ? m_fonts.cjkFont(style.font) : m_fonts.font(style.font));
+            SelectObjectScope select(dc, runFont(style.font, piece.cjk));
             ExtTextOutW(dc, x, y + baseline, 0, nullptr, piece.text.data(), static_cast<UINT>(piece.text.size()),
                         nullptr);
             x += piece.width;

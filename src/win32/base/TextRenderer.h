@@ -19,12 +19,20 @@ struct TextStyle {
 };
 
 // Draws label texts the way the program's labels look: each run in the named face where that face
-// has the glyphs and in a Chinese face where it has not, wrapped at word or character bounds.
+// has the glyphs and in a Chinese face where it has not, wrapped at word or character bounds. A
+// renderer draws at one density, its window's.
 class TextRenderer {
 public:
-    explicit TextRenderer(FontCatalog& fonts) : m_fonts(fonts) {}
+    TextRenderer(FontCatalog& fonts, int dpi) : m_fonts(fonts), m_dpi(dpi) {}
 
-    FontCatalog& fonts() { return m_fonts; }
+    FontCatalog& fonts() const { return m_fonts; }
+    int dpi() const { return m_dpi; }
+    void setDpi(int dpi) { m_dpi = dpi; }
+    // The font a run is drawn in: the named face's, or the Chinese face's.
+    HFONT runFont(const FontSpec& spec, bool cjk) const
+    {
+        return cjk ? m_fonts.cjkFont(spec, m_dpi) : m_fonts.font(spec, m_dpi);
+    }
 
     // Size of the text on one line (no wrapping).
     SIZE measure(HDC dc, const FontSpec& font, std::wstring_view text);
@@ -49,6 +57,7 @@ private:
     int lineHeight(HDC dc, const FontSpec& font, bool anyCjk);
 
     FontCatalog& m_fonts;
+    int m_dpi;
 };
 
 }  // namespace vistrel::win32

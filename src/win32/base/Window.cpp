@@ -73,4 +73,10 @@ LRESULT CALLBACK Window::staticProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     return result;
 }
 
+void moveWindow(HWND window, const RECT& b)
+{
+    if (window)
+        SetWindowPos(window, nullptr, b.left, b.top, b.right - b.left, b.bottom - b.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace vistrel::win32

@@ -46,4 +46,7 @@ private:
     UniqueWindow m_window;
 };
 
+// Moves and sizes a window to a rectangle in its parent's client pixels, keeping its z-order.
+void moveWindow(HWND window, const RECT& bounds);
+
 }  // namespace vistrel::win32

@@ -12,15 +12,16 @@ constexpr wchar_t kClassName[] = L"VistrelImageButton";
 
 }  // namespace
 
-ImageButton::ImageButton(HWND parent, RECT boundsPx, int bitmapId, std::wstring tooltip, int controlId)
-    : m_tooltipText(std::move(tooltip))
+ImageButton::ImageButton(HWND parent, RECT boundsPx, int bitmapId, std::wstring tooltip, int controlId,
+                         int artScale)
+    : m_bitmapId(bitmapId), m_artScale(artScale), m_tooltipText(std::move(tooltip))
 {
     registerClass(kClassName, {.cursor = IDC_HAND});
 
     create(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, boundsPx.left, boundsPx.top,
            boundsPx.right - boundsPx.left, boundsPx.bottom - boundsPx.top, parent,
            reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)));
-    setBitmap(bitmapId);
+    loadPicture();
     if (!m_tooltipText.empty()) createTooltip();
 }
 
@@ -30,9 +31,17 @@ ImageButton::~ImageButton()
     destroyTooltip();
 }
 
-void ImageButton::setBitmap(int bitmapId)
+void ImageButton::place(RECT b, int artScale)
 {
-    m_bitmap = loadBitmapResource(bitmapId);
+    moveWindow(hwnd(), b);
+    if (artScale == m_artScale) return;
+    m_artScale = artScale;
+    loadPicture();
+}
+
+void ImageButton::loadPicture()
+{
+    m_bitmap = loadBitmapResource(m_bitmapId, m_artScale);
     m_shape = BitmapMask(m_bitmap.get(), kTransparent);
     if (!hwnd()) return;
     // Without a picture the whole rectangle stays a button, so it can still be found and clicked.

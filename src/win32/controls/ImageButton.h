@@ -10,8 +10,9 @@
 
 namespace vistrel::win32 {
 
-// A picture that acts as a button: one bitmap resource drawn unscaled at the top-left corner, a
-// hand cursor, an optional tooltip, and onClick after a left press and release both inside it.
+// A picture that acts as a button: one bitmap resource, at the art scale of the window's density,
+// drawn unscaled at the top-left corner, a hand cursor, an optional tooltip, and onClick after a
+// left press and release both inside it.
 // Pure magenta pixels (and everything beyond the bitmap) are not part of the button: the parent
 // shows through them and they take no clicks.
 class ImageButton final : public Window {
@@ -19,12 +20,13 @@ public:
     static constexpr COLORREF kTransparent = RGB(255, 0, 255);
 
     // boundsPx: in the parent's client pixels. An empty tooltip means none.
-    ImageButton(HWND parent, RECT boundsPx, int bitmapId, std::wstring tooltip, int controlId);
+    ImageButton(HWND parent, RECT boundsPx, int bitmapId, std::wstring tooltip, int controlId, int artScale = 100);
     ~ImageButton() override;
 
     std::function<void()> onClick;
 
-    void setBitmap(int bitmapId);
+    // A new place and picture scale, when the window's density changes.
+    void place(RECT boundsPx, int artScale);
     void show(bool visible);
     bool visible() const;
     // The tooltip's font, owned by the caller and kept alive as long as this button. The system's
@@ -35,10 +37,13 @@ protected:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void loadPicture();
     void createTooltip();
     void destroyTooltip();
     bool hits(POINT client) const;
 
+    int m_bitmapId;
+    int m_artScale;
     UniqueBitmap m_bitmap;
     BitmapMask m_shape;
     std::wstring m_tooltipText;

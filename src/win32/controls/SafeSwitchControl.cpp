@@ -45,6 +45,19 @@ SafeSwitchControl::~SafeSwitchControl()
     m_model.onResize = nullptr;
 }
 
+void SafeSwitchControl::place(int xPx, int yPx, int artScale)
+{
+    if (!hwnd()) return;
+    if (artScale != m_model.scale()) {
+        // Art of the old scale is of no use any more.
+        for (UniqueBitmap& strip : m_strips) strip.reset();
+        m_maskLoaded = {};
+        m_shapeMask = -1;
+    }
+    SetWindowPos(hwnd(), nullptr, xPx, yPx, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_model.setScale(artScale);  // resizes and repaints through the model's events
+}
+
 void SafeSwitchControl::wakePolling()
 {
     if (!hwnd()) return;
@@ -173,7 +186,7 @@ void SafeSwitchControl::pollCursor()
 HBITMAP SafeSwitchControl::strip(int index)
 {
     auto& bitmap = m_strips[static_cast<size_t>(index)];
-    if (!bitmap) bitmap = loadBitmapResource(kStripIds[index]);
+    if (!bitmap) bitmap = loadBitmapResource(kStripIds[index], m_model.scale());
     return bitmap.get();
 }
 
@@ -182,7 +195,7 @@ const BitmapMask& SafeSwitchControl::mask(int index)
     const auto slot = static_cast<size_t>(index);
     if (!m_maskLoaded[slot]) {
         m_maskLoaded[slot] = true;
-        const UniqueBitmap bitmap = loadBitmapResource(kMaskIds[index]);
+        const UniqueBitmap bitmap = loadBitmapResource(kMaskIds[index], m_model.scale());
         m_masks[slot] = BitmapMask(bitmap.get(), kMaskTransparent);
     }
     return m_masks[slot];

@@ -14,8 +14,9 @@ namespace vistrel::win32 {
 // its outline from the red-keyed mask as a window region, keeps itself at the skin's size, and
 // feeds the model with left-button presses and a 50 ms cursor poll.
 //
-// The strip is drawn unscaled, so the switch is the skin's cell size in pixels at any screen
-// density; only its position follows the host's layout.
+// The strip is drawn unscaled from the art made for the window's density (100 to 200 %), so at
+// 100 % the switch is the skin's cell size in pixels; model().geometry() is the size at the art
+// scale in force, and the hover bounds follow it.
 //
 // The host wires model().onClick / onMouseIn / onMouseOut; onPaint and onResize belong to this
 // control.
@@ -39,6 +40,9 @@ public:
     SafeSwitch& model() { return m_model; }
     const SafeSwitch& model() const { return m_model; }
 
+    // A new place (the parent's client pixels) and art scale, when the window's density changes.
+    void place(int xPx, int yPx, int artScale);
+
     // Polls at once and then every 50 ms until the cursor has left the host window.
     void wakePolling();
     void pausePolling();
@@ -61,8 +65,8 @@ private:
 
     SafeSwitch m_ownModel;
     SafeSwitch& m_model;  // m_ownModel or the host's
-    std::array<UniqueBitmap, kStripCount> m_strips;  // loaded on first use
-    std::array<BitmapMask, kMaskCount> m_masks;      // built on first use
+    std::array<UniqueBitmap, kStripCount> m_strips;  // loaded on first use, at the model's scale
+    std::array<BitmapMask, kMaskCount> m_masks;      // built on first use, at the model's scale
     std::array<bool, kMaskCount> m_maskLoaded{};
     int m_shapeMask = -1;  // the mask the window region was last built from
     bool m_polling = false;

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <string>
 
+#include "app/ArtScale.h"
 #include "app/MainForm.h"
 #include "app/MainFormLayout.h"
 #include "base/Gdi.h"
@@ -38,17 +39,16 @@ constexpr wchar_t kResetText[] = L"\u91CD\u7F6E";  // 重置 (Label8)
 
 }  // namespace
 
-ColourPanelView::ColourPanelView(MainForm& form, TextRenderer& text, int dpi)
+ColourPanelView::ColourPanelView(MainForm& form, TextRenderer& text)
     : m_form(form),
       m_text(text),
-      m_dpi(dpi),
       m_panel(palette::kWindowBackground, {[this](HDC dc, const RECT& r) { paint(dc, r); },
                             [this](UINT m, WPARAM w, LPARAM l) { return onChild(m, w, l); },
                             [this](POINT at) { click(at); }})
 {
 }
 
-RECT ColourPanelView::pixels(const TwipsRect& r) const { return toRect(toPixels(r, m_dpi)); }
+RECT ColourPanelView::pixels(const TwipsRect& r) const { return toRect(toPixels(r, m_text.dpi())); }
 
 Slider& ColourPanelView::slider(size_t index)
 {
@@ -60,26 +60,35 @@ Slider& ColourPanelView::slider(size_t index)
     }
 }
 
-bool ColourPanelView::create(HWND overlay, RECT b)
+bool ColourPanelView::create(HWND overlay)
 {
-    if (!m_panel.create(overlay, b, 0)) return false;
+    if (!m_panel.create(overlay, RECT{}, 0)) return false;
     m_background.reset(CreateSolidBrush(palette::kWindowBackground));
     for (size_t i = 0; i < kSliders; ++i) {
-        const RECT r = pixels(layout::colour::kSliders[i]);
         m_trackbars[i] = CreateWindowExW(0, TRACKBAR_CLASSW, L"",
-                                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_HORZ | TBS_NOTICKS | TBS_BOTH,
-                                         r.left, r.top, r.right - r.left, r.bottom - r.top, m_panel.hwnd(),
+                                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_HORZ | TBS_NOTICKS | TBS_BOTH, 0, 0,
+                                         0, 0, m_panel.hwnd(),
                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstTrackbar + i)),
                                          GetModuleHandleW(nullptr), nullptr);
         SendMessageW(m_trackbars[i], TBM_SETLINESIZE, 0, Slider::kSmallChange);
         SendMessageW(m_trackbars[i], TBM_SETPAGESIZE, 0, Slider::kLargeChange);
     }
-    m_back = std::make_unique<ImageButton>(m_panel.hwnd(), pixels(layout::kPanelBack), IDB_BACK, L"Back", kBack);
-    m_ok = std::make_unique<ImageButton>(m_panel.hwnd(), pixels(layout::kPanelOk), IDB_OK, L"OK", kOk);
+    m_back = std::make_unique<ImageButton>(m_panel.hwnd(), RECT{}, IDB_BACK, L"Back", kBack);
+    m_ok = std::make_unique<ImageButton>(m_panel.hwnd(), RECT{}, IDB_OK, L"OK", kOk);
     m_back->onClick = [this] { m_form.closeOverlay(); };
     m_ok->onClick = [this] { m_form.colourPanelOk(); };
     sync();
     return true;
+}
+
+void ColourPanelView::place(RECT b)
+{
+    moveWindow(m_panel.hwnd(), b);
+    for (size_t i = 0; i < kSliders; ++i) moveWindow(m_trackbars[i], pixels(layout::colour::kSliders[i]));
+    const int art = artScaleForDpi(m_text.dpi());
+    m_back->place(pixels(layout::kPanelBack), art);
+    m_ok->place(pixels(layout::kPanelOk), art);
+    m_panel.redraw();
 }
 
 void ColourPanelView::show(bool visible) { m_panel.show(visible); }

@@ -20,9 +20,12 @@ namespace vistrel::win32 {
 // five trackbars that are views of the form's sliders, the reset label and OK and Back images.
 class ColourPanelView {
 public:
-    ColourPanelView(MainForm& form, TextRenderer& text, int dpi);
+    // Drawn at the density of `text`, the main window's.
+    ColourPanelView(MainForm& form, TextRenderer& text);
 
-    bool create(HWND overlay, RECT boundsPx);
+    bool create(HWND overlay);
+    // Places the panel inside the overlay and its controls inside it, at the text's density.
+    void place(RECT boundsPx);
     void show(bool visible);
     // Moves the trackbars to the sliders' values and redraws the value labels. Call it after the
     // overlay's visibility has changed too, so a hidden panel gives up the keyboard focus.
@@ -41,7 +44,6 @@ private:
 
     MainForm& m_form;
     TextRenderer& m_text;
-    int m_dpi;
     Panel m_panel;
     std::array<HWND, kSliders> m_trackbars{};  // owned by the panel window
     UniqueBrush m_background;

@@ -4,9 +4,15 @@
 
 namespace vistrel::win32 {
 
-ReminderWindow::ReminderWindow(RestReminder& rest, TextRenderer& text, int dpi)
-    : m_rest(rest), m_text(text), m_dpi(dpi > 0 ? dpi : kDefaultDpi)
+ReminderWindow::ReminderWindow(RestReminder& rest, const TextRenderer& text, int dpi)
+    : m_rest(rest), m_text(text.fonts(), dpi > 0 ? dpi : kDefaultDpi), m_dpi(m_text.dpi())
 {
+}
+
+void ReminderWindow::setDpi(int dpi)
+{
+    m_dpi = dpi > 0 ? dpi : kDefaultDpi;
+    m_text.setDpi(m_dpi);
 }
 
 ReminderWindow::~ReminderWindow()

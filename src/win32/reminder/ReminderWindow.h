@@ -15,7 +15,8 @@ namespace vistrel::win32 {
 // out at the screen's density.
 class ReminderWindow : public Window {
 public:
-    ReminderWindow(RestReminder& rest, TextRenderer& text, int dpi);
+    // `text` gives the program's fonts; `dpi` is the density to start at.
+    ReminderWindow(RestReminder& rest, const TextRenderer& text, int dpi);
     // Destroys the window; a derived window drops its child controls first.
     ~ReminderWindow() override;
 
@@ -29,9 +30,11 @@ protected:
     // Both windows paint every pixel themselves, and only the reminder closes them: Alt+F4 and the
     // system's close do nothing.
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The density the window is laid out and its texts drawn at.
+    void setDpi(int dpi);
 
     RestReminder& m_rest;
-    TextRenderer& m_text;
+    TextRenderer m_text;  // the program's fonts, at this window's density
     int m_dpi;
 };
 

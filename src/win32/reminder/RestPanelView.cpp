@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/ArtScale.h"
 #include "app/MainForm.h"
 #include "app/MainFormLayout.h"
 #include "base/Gdi.h"
@@ -32,10 +33,9 @@ std::wstring windowText(HWND window)
 
 }  // namespace
 
-RestPanelView::RestPanelView(MainForm& form, TextRenderer& text, int dpi)
+RestPanelView::RestPanelView(MainForm& form, TextRenderer& text)
     : m_form(form),
       m_text(text),
-      m_dpi(dpi),
       m_panel(palette::kWindowBackground, {[this](HDC dc, const RECT& r) { paint(dc, r); },
                             [this](UINT m, WPARAM w, LPARAM l) { return onChild(m, w, l); }, nullptr})
 {
@@ -45,30 +45,37 @@ HWND RestPanelView::createBox(int id, int maxDigits)
 {
     // The design shows "1" in both boxes until the settings are loaded.
     HWND box = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"1",
-                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER | ES_CENTER | ES_AUTOHSCROLL, 0, 0,
-                               px(layout::rest::kBoxWidth), px(layout::rest::kBoxHeight), m_panel.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER | ES_CENTER | ES_AUTOHSCROLL, 0, 0, 0,
+                               0, m_panel.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                GetModuleHandleW(nullptr), nullptr);
     SendMessageW(box, EM_SETLIMITTEXT, static_cast<WPARAM>(maxDigits), 0);
-    SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(m_text.fonts().font(kBoxFont)), FALSE);
     return box;
 }
 
-bool RestPanelView::create(HWND overlay, RECT b)
+bool RestPanelView::create(HWND overlay)
 {
-    if (!m_panel.create(overlay, b, 0)) return false;
+    if (!m_panel.create(overlay, RECT{}, 0)) return false;
     m_boxBrush.reset(CreateSolidBrush(palette::kWhite));
     m_work = createBox(kWorkBox, 4);
     m_rest = createBox(kRestBox, 3);
-    placeBoxes();
-
-    m_back = std::make_unique<ImageButton>(m_panel.hwnd(), toRect(toPixels(layout::kPanelBack, m_dpi)), IDB_BACK,
-                                           L"Back", kBack);
-    m_ok = std::make_unique<ImageButton>(m_panel.hwnd(), toRect(toPixels(layout::kPanelOk, m_dpi)), IDB_OK, L"OK",
-                                         kOk);
+    m_back = std::make_unique<ImageButton>(m_panel.hwnd(), RECT{}, IDB_BACK, L"Back", kBack);
+    m_ok = std::make_unique<ImageButton>(m_panel.hwnd(), RECT{}, IDB_OK, L"OK", kOk);
     m_back->onClick = [this] { m_form.closeOverlay(); };
     m_ok->onClick = [this] { m_form.restPanelOk(); };
     sync();
     return true;
+}
+
+void RestPanelView::place(RECT b)
+{
+    moveWindow(m_panel.hwnd(), b);
+    const HFONT boxFont = m_text.runFont(kBoxFont, false);
+    for (HWND box : {m_work, m_rest}) SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(boxFont), FALSE);
+    placeBoxes();
+    const int art = artScaleForDpi(m_text.dpi());
+    m_back->place(toRect(toPixels(layout::kPanelBack, m_text.dpi())), art);
+    m_ok->place(toRect(toPixels(layout::kPanelOk, m_text.dpi())), art);
+    m_panel.redraw();
 }
 
 void RestPanelView::placeBoxes()
@@ -91,8 +98,8 @@ void RestPanelView::placeBoxes()
     }
     const int boxTop = m_sentenceTop - px(layout::rest::kBoxRaise);
     const int boxHeight = px(layout::rest::kBoxHeight);
-    SetWindowPos(m_work, nullptr, m_pieceX[1], boxTop, box, boxHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowPos(m_rest, nullptr, m_pieceX[3], boxTop, box, boxHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    moveWindow(m_work, RECT{m_pieceX[1], boxTop, m_pieceX[1] + box, boxTop + boxHeight});
+    moveWindow(m_rest, RECT{m_pieceX[3], boxTop, m_pieceX[3] + box, boxTop + boxHeight});
 }
 
 void RestPanelView::show(bool visible) { m_panel.show(visible); }

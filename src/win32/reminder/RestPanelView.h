@@ -19,9 +19,12 @@ namespace vistrel::win32 {
 // its gaps, and its OK and Back images.
 class RestPanelView {
 public:
-    RestPanelView(MainForm& form, TextRenderer& text, int dpi);
+    // Drawn at the density of `text`, the main window's.
+    RestPanelView(MainForm& form, TextRenderer& text);
 
-    bool create(HWND overlay, RECT boundsPx);
+    bool create(HWND overlay);
+    // Places the panel inside the overlay and its boxes and images inside it, at the text's density.
+    void place(RECT boundsPx);
     void show(bool visible);
     // Puts the boxes in step with the form (after load or after OK tidied them).
     void sync();
@@ -32,11 +35,10 @@ private:
     void paint(HDC dc, const RECT& client);
     void placeBoxes();
     HWND createBox(int id, int maxDigits);
-    int px(int twips) const { return toPixels(twips, m_dpi); }
+    int px(int twips) const { return toPixels(twips, m_text.dpi()); }
 
     MainForm& m_form;
     TextRenderer& m_text;
-    int m_dpi;
     Panel m_panel;
     HWND m_work = nullptr;  // Text2, owned by the panel window
     HWND m_rest = nullptr;  // Text3

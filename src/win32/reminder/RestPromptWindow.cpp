@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "base/BufferedPaint.h"
+#include "base/Dpi.h"
 #include "base/Text.h"
 #include "base/Trace.h"
 #include "reminder/RestPromptLayout.h"
@@ -62,25 +63,15 @@ RestPromptWindow::~RestPromptWindow() { m_tippro.reset(); }
 bool RestPromptWindow::open()
 {
     registerClass(kClassName, {});
-
-    const PixelRect client = toPixels(layout::prompt::kClient, m_dpi);
-    RECT workArea{};
-    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0)) {
-        traceLastError(L"SystemParametersInfoW(SPI_GETWORKAREA)");
-        workArea.bottom = GetSystemMetrics(SM_CYSCREEN);
-    }
-    const PixelRect place = RestPromptPlacement::place({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                                        static_cast<int>(workArea.bottom), client.width,
-                                                        client.height});
     // A tool window has no taskbar button; a no-activate window leaves the keyboard with whatever
     // the user is working in, even when one of its labels is clicked.
-    if (!create(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, L"", WS_POPUP | WS_CLIPCHILDREN, place.left,
-                place.top, place.width, place.height, nullptr, nullptr))
+    if (!create(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, L"", WS_POPUP | WS_CLIPCHILDREN, 0, 0, 0, 0, nullptr,
+                nullptr))
         return false;
-
-    m_tippro = std::make_unique<ProgButtonControl>(hwnd(), pixels(layout::prompt::kTippro), kTipproId);
+    m_tippro = std::make_unique<ProgButtonControl>(hwnd(), RECT{}, kTipproId);
     m_tippro->model().setStyle(0);  // progress bar
     m_tippro->model().setColor(1);
+    placeAt(dpiForWindow(hwnd()));
 
     makeTranslucent(hwnd(), kAlpha);
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -108,6 +99,22 @@ void RestPromptWindow::sync()
         if (bar.max() != prompt.tipproMax()) bar.setMax(prompt.tipproMax());
         if (bar.value() != prompt.tipproValue()) bar.setValue(prompt.tipproValue());
     }
+}
+
+void RestPromptWindow::placeAt(int dpi)
+{
+    setDpi(dpi);
+    const PixelRect client = toPixels(layout::prompt::kClient, m_dpi);
+    RECT workArea{};
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0)) {
+        traceLastError(L"SystemParametersInfoW(SPI_GETWORKAREA)");
+        workArea.bottom = GetSystemMetrics(SM_CYSCREEN);
+    }
+    const PixelRect place = RestPromptPlacement::place({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                                        static_cast<int>(workArea.bottom), client.width,
+                                                        client.height});
+    moveWindow(hwnd(), toRect(place));
+    moveWindow(m_tippro->hwnd(), pixels(layout::prompt::kTippro));
 }
 
 std::optional<RestPromptWindow::Choice> RestPromptWindow::choiceAt(POINT client) const
@@ -161,6 +168,11 @@ LRESULT RestPromptWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_PAINT:
         paintBuffered(hwnd(), [this](HDC dc, const RECT& client) { paint(dc, client); });
+        return 0;
+    case WM_DPICHANGED:
+        // The primary monitor's density changed: the same corner, at the new size.
+        placeAt(LOWORD(wParam));
+        InvalidateRect(hwnd(), nullptr, FALSE);
         return 0;
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;

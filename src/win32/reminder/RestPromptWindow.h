@@ -40,6 +40,8 @@ private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void paint(HDC dc, const RECT& client);
     void choose(Choice choice);
+    // Sizes the window and places it at the primary work area's bottom right, at a density.
+    void placeAt(int dpi);
     RECT pixels(const TwipsRect& r) const { return toRect(toPixels(r, m_dpi)); }
 
     std::wstring m_message;  // `Label1`, as last drawn

@@ -4,6 +4,13 @@
 
 #define IDI_APP 1
 
+// Every picture comes at 100, 125, 150, 175 and 200 %: the id below is the 100 % one, and the
+// others are that id plus one of these.
+#define IDB_AT_125 1000
+#define IDB_AT_150 2000
+#define IDB_AT_175 3000
+#define IDB_AT_200 4000
+
 // Toggle switch: one strip of eight cells per skin, and the on/off shape masks of each skin
 // (mask 2n is skin n's on shape, 2n + 1 its off shape).
 #define IDB_SWITCH_STRIP0 101

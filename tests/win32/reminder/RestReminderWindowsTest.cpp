@@ -122,8 +122,8 @@ protected:
     RestReminder m_rest{m_clock, m_desktop, {nullptr, [this] {
                                                  if (m_windows) m_windows->sync();
                                              }}};
-    FontCatalog m_fonts{96};
-    TextRenderer m_text{m_fonts};
+    FontCatalog m_fonts;
+    TextRenderer m_text{m_fonts, 96};
     std::unique_ptr<RestReminderWindows> m_windows;
 };
 
