@@ -24,15 +24,17 @@ struct CountdownScreenLayout {
     PixelRect panel;       // `Picture1`, holds the countdown text
     PixelRect label;       // `Label1`, inside the panel at 0, 0 with the panel's size
     std::optional<PixelRect> copyPanel;  // `Picture2`, on the primary monitor only
-    PixelRect closeImage;  // `imgclose`, always its picture's 60 x 60 pixels
+    PixelRect closeImage;  // `imgclose`, its picture's 60 x 60 pixels at the density's art scale
     int dpi = kDefaultDpi;
 
-    static constexpr int kCloseImageSize = 60;
+    static constexpr int kCloseImageSize = 60;  // at 100 %
 
     static CountdownScreenLayout forScreen(int screenWidth, int screenHeight, int dpi = kDefaultDpi);
-    // One window per monitor, the primary's first: the primary keeps the whole design, every other
-    // monitor shows the heading, the panel and the close image centred on it (no copy panel).
-    // Monitors without an area are left out; when none is marked primary, the first one is taken.
+    // The window on one monitor: the whole design on the primary, the same without the copy panel
+    // on any other.
+    static CountdownScreenLayout forMonitor(const MonitorArea& monitor);
+    // One window per monitor, the primary's first. Monitors without an area are left out; when
+    // none is marked primary, the first one is taken.
     static std::vector<CountdownScreenLayout> forMonitors(const std::vector<MonitorArea>& monitors);
 };
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/ArtScale.h"
 #include "base/BufferedPaint.h"
 #include "base/Gdi.h"
 #include "base/Text.h"
@@ -30,14 +31,10 @@ bool overlaps(const RECT& a, const RECT& b)
 
 }  // namespace
 
-CountdownScreenWindow::CountdownScreenWindow(RestReminder& rest, TextRenderer& text,
+CountdownScreenWindow::CountdownScreenWindow(RestReminder& rest, const TextRenderer& text,
                                              const CountdownScreenLayout& layout, HWND owner)
     : ReminderWindow(rest, text, layout.dpi), m_layout(layout), m_owner(owner)
 {
-    if (m_dpi != text.fonts().dpi()) {
-        m_ownFonts = std::make_unique<FontCatalog>(m_dpi);
-        m_ownText = std::make_unique<TextRenderer>(*m_ownFonts);
-    }
 }
 
 CountdownScreenWindow::~CountdownScreenWindow() { m_close.reset(); }
@@ -55,7 +52,8 @@ bool CountdownScreenWindow::open()
                 m_owner, nullptr))
         return false;
 
-    m_close = std::make_unique<ImageButton>(hwnd(), toRect(m_layout.closeImage), IDB_CLOSE_ROUND, L"", kCloseId);
+    m_close = std::make_unique<ImageButton>(hwnd(), toRect(m_layout.closeImage), IDB_CLOSE_ROUND, L"", kCloseId,
+                                            artScaleForDpi(m_dpi));
     // The reminder closes this window, which may retire it: nothing of it is used after.
     m_close->onClick = [this] { m_rest.countdownCloseClick(); };
 
@@ -92,8 +90,8 @@ void CountdownScreenWindow::paintPanel(HDC dc, const std::wstring& text)
     fillRect(dc, panel, kBlack);
     // `Label1` fills the panel; its text is centred both ways so that every length stays inside.
     const PixelRect& l = m_layout.label;
-    renderer().draw(dc, {kLabelFont, kWhite, TextStyle::Align::Centre, false, true}, text,
-                    RECT{l.left, l.top, l.right(), l.bottom()});
+    m_text.draw(dc, {kLabelFont, kWhite, TextStyle::Align::Centre, false, true}, text,
+                RECT{l.left, l.top, l.right(), l.bottom()});
 }
 
 void CountdownScreenWindow::paint(HDC dc, const RECT& area)
@@ -103,7 +101,7 @@ void CountdownScreenWindow::paint(HDC dc, const RECT& area)
     RECT heading = toRect(m_layout.heading);
     if (overlaps(area, heading)) {
         heading.left += kTextBoxInset;
-        renderer().draw(dc, {kHeadingFont, kWhite, TextStyle::Align::Left, false, false}, kHeading, heading);
+        m_text.draw(dc, {kHeadingFont, kWhite, TextStyle::Align::Left, false, false}, kHeading, heading);
     }
 
     const PixelRect& panel = m_layout.panel;
@@ -126,14 +124,30 @@ void CountdownScreenWindow::paint(HDC dc, const RECT& area)
     }
 }
 
+void CountdownScreenWindow::relayAt(int dpi)
+{
+    setDpi(dpi);
+    m_layout = CountdownScreenLayout::forMonitor({m_layout.window, m_dpi, m_layout.copyPanel.has_value()});
+    if (m_close) m_close->place(toRect(m_layout.closeImage), artScaleForDpi(m_dpi));
+    InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
 LRESULT CountdownScreenWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_PAINT) {
+    switch (message) {
+    case WM_PAINT: {
         BufferedPaint painting(hwnd());
         if (painting.dc()) paint(painting.dc(), painting.area());
         return 0;
     }
-    return ReminderWindow::onMessage(message, wParam, lParam);
+    case WM_DPICHANGED:
+        // The monitor's density changed under the window: it keeps covering that monitor, with
+        // its contents at the new density rather than where the system suggests.
+        relayAt(LOWORD(wParam));
+        return 0;
+    default:
+        return ReminderWindow::onMessage(message, wParam, lParam);
+    }
 }
 
 }  // namespace vistrel::win32

@@ -20,8 +20,8 @@ public:
 
     // owner: null for the primary monitor's window, which has the taskbar button; the windows on
     // the other monitors belong to it.
-    CountdownScreenWindow(RestReminder& rest, TextRenderer& text, const CountdownScreenLayout& layout,
-                          HWND owner = nullptr);
+    CountdownScreenWindow(RestReminder& rest, const TextRenderer& text, const CountdownScreenLayout& layout,
+                          HWND owner);
     ~CountdownScreenWindow() override;
 
     // Covers the layout's monitor.
@@ -37,13 +37,11 @@ private:
     void paint(HDC dc, const RECT& area);
     // `Picture1` with a text on it, drawn with its top-left corner at the DC's origin.
     void paintPanel(HDC dc, const std::wstring& text);
-    TextRenderer& renderer() { return m_ownText ? *m_ownText : m_text; }
+    // Lays the window's contents out again at another density, on the same monitor.
+    void relayAt(int dpi);
 
     CountdownScreenLayout m_layout;
     HWND m_owner;
-    // Fonts at this monitor's density, when it is not the one the shared fonts were made for.
-    std::unique_ptr<FontCatalog> m_ownFonts;
-    std::unique_ptr<TextRenderer> m_ownText;
     std::wstring m_label;  // `Label1`, as last drawn
     std::wstring m_copy;   // `Picture2`'s content, as last drawn
     std::unique_ptr<ImageButton> m_close;  // imgclose

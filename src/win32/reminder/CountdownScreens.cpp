@@ -4,7 +4,7 @@
 
 namespace vistrel::win32 {
 
-CountdownScreens::CountdownScreens(RestReminder& rest, TextRenderer& text, int dpi)
+CountdownScreens::CountdownScreens(RestReminder& rest, const TextRenderer& text, int dpi)
     : m_rest(rest), m_text(text), m_dpi(dpi)
 {
 }

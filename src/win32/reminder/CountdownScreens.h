@@ -18,7 +18,7 @@ namespace vistrel::win32 {
 class CountdownScreens {
 public:
     // dpi: the density for monitors whose own the system does not tell.
-    CountdownScreens(RestReminder& rest, TextRenderer& text, int dpi);
+    CountdownScreens(RestReminder& rest, const TextRenderer& text, int dpi);
     // The windows on the other monitors go before the one they belong to.
     ~CountdownScreens();
     CountdownScreens(const CountdownScreens&) = delete;
@@ -34,7 +34,7 @@ public:
 
 private:
     RestReminder& m_rest;
-    TextRenderer& m_text;
+    const TextRenderer& m_text;
     int m_dpi;
     std::vector<std::unique_ptr<CountdownScreenWindow>> m_windows;
 };

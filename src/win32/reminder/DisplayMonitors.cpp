@@ -10,8 +10,8 @@
 namespace vistrel::win32 {
 namespace {
 
-// shcore's GetDpiForMonitor, looked up at run time: Windows 7 has no shcore, and the program
-// still starts there.
+// shcore's GetDpiForMonitor, loaded from System32 only while the monitors are listed, once a rest:
+// the program has no other use for shcore. Where it cannot be had, the fallback density serves.
 class MonitorDpi {
 public:
     explicit MonitorDpi(int fallback)

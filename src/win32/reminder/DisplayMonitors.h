@@ -6,8 +6,8 @@
 namespace vistrel::win32 {
 
 // Every display monitor of the desktop, whole (taskbar included), each with the density a window
-// on it lays itself out at: shcore's effective DPI where the system has it (Windows 8.1 on), else
-// fallbackDpi. Never empty: when the monitors cannot be listed, the primary screen stands alone.
+// on it lays itself out at: shcore's effective DPI where the system tells it, else fallbackDpi.
+// Never empty: when the monitors cannot be listed, the primary screen stands alone.
 std::vector<MonitorArea> displayMonitors(int fallbackDpi);
 
 }  // namespace vistrel::win32

@@ -278,7 +278,7 @@ TEST_F(RestWindowsTest, TheCloseImageEndsTheRestEarly)
     EXPECT_FALSE(IsWindow(window));
 }
 
-TEST_F(RestWindowsTest, ADisplayChangeOpensTheCountdownScreenAfreshWithItsTexts)
+TEST_F(RestWindowsTest, DisplayAndDensityChangesLayTheCountdownScreenOutAfresh)
 {
     ASSERT_NE(promptDue(), nullptr);
     choose(Choice::TakeRest);
@@ -296,6 +296,18 @@ TEST_F(RestWindowsTest, ADisplayChangeOpensTheCountdownScreenAfreshWithItsTexts)
     EXPECT_EQ(windowText(screen->hwnd()), L"0:0:58");
     pumpMessages();
     EXPECT_FALSE(IsWindow(before));
+
+    // The monitor's density changes: the same window, its contents at the new density.
+    RECT suggested{0, 0, 10, 10};
+    const RECT covered = windowRect(screen->hwnd());
+    SendMessageW(screen->hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(m_windows->countdownScreen(), screen);
+    const RECT still = windowRect(screen->hwnd());
+    EXPECT_TRUE(EqualRect(&still, &covered)) << "it keeps covering its monitor";
+    EXPECT_EQ(screen->layout().dpi, 144);
+    EXPECT_TRUE(screen->layout().copyPanel.has_value());
+    const RECT image = windowRect(screen->closeImage()->hwnd());
+    EXPECT_EQ(image.right - image.left, 90) << "the close picture at 150 %";
 
     tickSeconds(58);
     EXPECT_EQ(m_windows->countdownScreen(), nullptr) << "the rest still ends on time";
