@@ -2,6 +2,8 @@
 
 One session per test run: one X server (Xorg with the dummy driver, so the gamma ramp is real;
 Xvfb when not root) and one Wine prefix copied from a template built once per Wine version.
+Tests that need several monitors (E2ETestCase.OUTPUTS) get a session of their own, with an Xorg
+server whose dummy outputs show them, so every other test keeps its one 1280 x 800 screen.
 Every program start gets a fresh application folder (a temporary copy of the executable, with
 config.ini and monitor.txt beside it). After each test the processes the test started are
 killed by PID and the prefix's wineserver is stopped, so the next test starts with an empty
@@ -38,7 +40,7 @@ import inifile
 import screen
 import wineprefix
 import xgamma
-from xserver import XServer
+from xserver import HEIGHT, WIDTH, XServer, uses_xorg
 
 REPO = Path(__file__).resolve().parents[2]
 PROGRAM_NAME = "vistrel.exe"
@@ -132,22 +134,34 @@ def descendants(windows, ancestor):
 
 
 class Session:
-    """The X server and Wine prefix shared by all tests of one run."""
+    """The X server and Wine prefix shared by all tests of one run (or by all of them that want
+    the same monitors: outputs, as XServer takes them)."""
 
-    def __init__(self, artifacts, work_dir):
+    def __init__(self, artifacts, work_dir, outputs=None):
         self.artifacts = Path(artifacts)
         self.work_dir = Path(work_dir)
+        self.outputs = outputs
         self.xserver = None
         self.prefix = None
         self._processes = []
 
+    @property
+    def screen_size(self):
+        """The whole X screen: all monitors side by side."""
+        if not self.outputs:
+            return WIDTH, HEIGHT
+        return sum(w for w, _ in self.outputs), max(h for _, h in self.outputs)
+
+    @property
+    def name(self):
+        return "x".join("%dx%d" % size for size in self.outputs) if self.outputs else None
+
     def start(self):
-        log_dir = self.artifacts / "_session"
+        log_dir = self.artifacts / ("_session-" + self.name if self.name else "_session")
         log_dir.mkdir(parents=True, exist_ok=True)
         try:
-            prefer_xorg = os.environ.get("VISTREL_E2E_XSERVER", "xorg").lower() != "xvfb"
-            self.xserver = XServer(log_dir=str(log_dir), prefer_xorg=prefer_xorg).start()
-            self.prefix = wineprefix.WinePrefix(self.work_dir, self.xserver.display).create()
+            self.xserver = XServer(log_dir=str(log_dir), prefer_xorg=prefer_xorg(), outputs=self.outputs).start()
+            self.prefix = wineprefix.WinePrefix(self.work_dir, self.xserver.display, self.name).create()
         except BaseException:
             self.close()
             raise
@@ -235,32 +249,37 @@ class Session:
                 self.xserver = None
 
 
-_session = None
+_sessions = {}  # by their outputs; None for the one plain screen
+
+
+def prefer_xorg():
+    return os.environ.get("VISTREL_E2E_XSERVER", "xorg").lower() != "xvfb"
 
 
 def _exit_on_signal(signum, _frame):
     raise SystemExit(128 + signum)
 
 
-def get_session():
-    """The run's session, started on first use and closed when the interpreter exits."""
-    global _session
-    if _session is None:
+def get_session(outputs=None):
+    """The run's session for these monitors, started on first use and closed when the
+    interpreter exits."""
+    key = tuple(outputs) if outputs else None
+    if key not in _sessions:
         artifacts = _path_from_env("VISTREL_E2E_ARTIFACTS", REPO / "build" / "e2e-artifacts")
         work = _path_from_env("VISTREL_E2E_WORK", REPO / "build" / "e2e-wine")
-        _session = Session(artifacts, work).start()
-        atexit.register(close_session)
-        # A terminated run still stops its X server and wineserver.
-        if signal.getsignal(signal.SIGTERM) == signal.SIG_DFL:
-            signal.signal(signal.SIGTERM, _exit_on_signal)
-    return _session
+        if not _sessions:
+            atexit.register(close_session)
+            # A terminated run still stops its X servers and wineservers.
+            if signal.getsignal(signal.SIGTERM) == signal.SIG_DFL:
+                signal.signal(signal.SIGTERM, _exit_on_signal)
+        _sessions[key] = Session(artifacts, work, key).start()
+    return _sessions[key]
 
 
 def close_session():
-    global _session
-    if _session is not None:
-        session, _session = _session, None
-        session.close()
+    """Closes every session of the run."""
+    while _sessions:
+        _sessions.popitem()[1].close()
 
 
 class Program:
@@ -301,9 +320,13 @@ class E2ETestCase(unittest.TestCase):
     maxDiff = None
     POLL_INTERVAL = 0.25
     TIMEOUT = 30
+    # The monitors the test needs, as XServer takes them; None for the one plain screen.
+    OUTPUTS = None
 
     def setUp(self):
-        self.session = get_session()
+        if self.OUTPUTS and not uses_xorg(prefer_xorg()):
+            self.skipTest("several monitors need Xorg's dummy driver (run as root, without VISTREL_E2E_XSERVER=xvfb)")
+        self.session = get_session(self.OUTPUTS)
         name = self.id().split(".", 1)[-1] if "." in self.id() else self.id()
         self.artifacts = self.session.artifacts / name
         shutil.rmtree(self.artifacts, ignore_errors=True)
@@ -420,7 +443,8 @@ class E2ETestCase(unittest.TestCase):
 
     def park_mouse(self):
         """Moves the pointer to the bottom-right corner, away from anything that reacts to hover."""
-        self.move(1279, 799)
+        width, height = self.session.screen_size
+        self.move(width - 1, height - 1)
 
     def click_tray_icon(self, button=1, index=0):
         icons = self.wait_for(self.tray_icons, message="a tray icon")

@@ -6,7 +6,7 @@ import unittest
 from pathlib import Path
 
 import xgamma
-from harness import E2ETestCase, centre, descendants, find_window, find_windows
+from harness import E2ETestCase, centre, descendants, find_window, find_windows, rect_tuple
 
 
 class InspectorOnNotepadTest(E2ETestCase):
@@ -75,9 +75,11 @@ class WineSetupTest(E2ETestCase):
         self.assertEqual(green, xgamma.identity_ramp())
         self.assertEqual(blue, [65535] * 256)
 
-    def test_the_screen_is_1280_by_800(self):
+    def test_the_screen_is_one_1280_by_800_monitor(self):
         shot = self.grab()
         self.assertEqual((shot.width, shot.height), (1280, 800))
+        monitors = self.session.inspect("--monitors")
+        self.assertEqual([(rect_tuple(m["monitor"]), m["primary"]) for m in monitors], [((0, 0, 1280, 800), True)])
 
 
 if __name__ == "__main__":

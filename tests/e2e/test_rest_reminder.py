@@ -117,7 +117,9 @@ def settings(work="1", rest="1"):
     return inifile.build({"dsxx": {"mei": work, "xiuxi": rest, "pdrun": "1"}})
 
 
-class RestReminderTest(E2ETestCase):
+class RestReminderCase(E2ETestCase):
+    """Starts the program on a stepped clock and finds and works the reminder's windows."""
+
     # Long enough for a due minute on the real clock.
     MINUTE_TIMEOUT = 80
 
@@ -229,8 +231,32 @@ class RestReminderTest(E2ETestCase):
         self.wait_no_window(cls=PROMPT_CLASS, visible=True, timeout=10)
         return screen
 
-    # --- tests -------------------------------------------------------------------------------
+    def assert_countdown_style(self, screen):
+        """Borderless, translucent and not topmost."""
+        self.assertEqual(screen["style"] & (WS_CAPTION | WS_THICKFRAME), 0)
+        self.assertFalse(screen["topmost"])
+        self.assertTrue(screen["exstyle"] & WS_EX_LAYERED)
+        self.assertEqual(screen["alpha"], 200)
 
+    def assert_countdown_drawn(self, shot, left=0, width=SCREEN_SIZE[0]):
+        """White figures in the black panel, the heading above and the close image below, all
+        centred on the monitor that starts at left and is width wide."""
+        middle = left + width // 2
+        panel_left = left + (width - PANEL_SIZE[0]) // 2
+        panel = (panel_left, PANEL_TOP, panel_left + PANEL_SIZE[0], PANEL_TOP + PANEL_SIZE[1])
+        white = shot.count(panel, (255, 255, 255), 40)
+        self.assertGreater(white, 500, "the remaining time is drawn")
+        left_half = shot.count((panel[0], panel[1], middle, panel[3]), (255, 255, 255), 40)
+        self.assertLess(abs(2 * left_half - white), white // 3, "and centred")
+        heading_left = left + (width - HEADING_SIZE[0]) // 2
+        heading = (heading_left, HEADING_TOP, heading_left + HEADING_SIZE[0], HEADING_TOP + HEADING_SIZE[1])
+        self.assertGreater(shot.count(heading, (255, 255, 255), 40), 20, "the heading is drawn")
+        close = (middle - CLOSE_IMAGE_SIZE // 2, CLOSE_IMAGE_TOP)
+        self.assertGreater(shot.count(close + (close[0] + CLOSE_IMAGE_SIZE, close[1] + CLOSE_IMAGE_SIZE),
+                                      (255, 255, 255), 40), 500, "the round close image")
+
+
+class RestReminderTest(RestReminderCase):
     def test_prompt_opens_in_the_due_minute_bottom_right_translucent_and_topmost(self):
         self.start(settings())
         self.assertIsNone(self.prompt(), "no prompt before the due minute")
@@ -333,10 +359,7 @@ class RestReminderTest(E2ETestCase):
         self.save_state("countdown")
 
         self.assertEqual(rect_tuple(screen["rect"]), (0, 0) + SCREEN_SIZE)
-        self.assertEqual(screen["style"] & (WS_CAPTION | WS_THICKFRAME), 0)
-        self.assertFalse(screen["topmost"])
-        self.assertTrue(screen["exstyle"] & WS_EX_LAYERED)
-        self.assertEqual(screen["alpha"], 200)
+        self.assert_countdown_style(screen)
 
         first = self.remaining_seconds(self.wait_for(self.counting_screen, 5, "the first remaining time"))
         self.assertLess(first, 60)
@@ -344,21 +367,7 @@ class RestReminderTest(E2ETestCase):
         now = self.remaining_seconds(self.countdown_screen())
         self.assertLess(now, first, "the remaining time counts down")
 
-        # White figures in the black panel, centred on the screen, and the close image below.
-        shot = self.grab()
-        screen_width = SCREEN_SIZE[0]
-        panel_left = (screen_width - PANEL_SIZE[0]) // 2
-        panel = (panel_left, PANEL_TOP, panel_left + PANEL_SIZE[0], PANEL_TOP + PANEL_SIZE[1])
-        white = shot.count(panel, (255, 255, 255), 40)
-        self.assertGreater(white, 500, "the remaining time is drawn")
-        left_half = shot.count((panel[0], panel[1], screen_width // 2, panel[3]), (255, 255, 255), 40)
-        self.assertLess(abs(2 * left_half - white), white // 3, "and centred")
-        heading_left = (screen_width - HEADING_SIZE[0]) // 2
-        heading = (heading_left, HEADING_TOP, heading_left + HEADING_SIZE[0], HEADING_TOP + HEADING_SIZE[1])
-        self.assertGreater(shot.count(heading, (255, 255, 255), 40), 20, "the heading is drawn")
-        close = ((screen_width - CLOSE_IMAGE_SIZE) // 2, CLOSE_IMAGE_TOP)
-        self.assertGreater(shot.count(close + (close[0] + CLOSE_IMAGE_SIZE, close[1] + CLOSE_IMAGE_SIZE),
-                                      (255, 255, 255), 40), 500, "the round close image")
+        self.assert_countdown_drawn(self.grab())
 
         # The rest counts one tick a second: a one-minute rest ends about a minute after it began.
         self.wait_no_window(cls=SCREEN_CLASS, visible=True, timeout=now + 20)

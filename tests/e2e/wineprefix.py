@@ -59,11 +59,13 @@ def _pid_alive(pid):
 
 
 class WinePrefix:
-    """A throwaway prefix under work_dir; remove() stops its wineserver and deletes it."""
+    """A throwaway prefix under work_dir; remove() stops its wineserver and deletes it. A name
+    tells apart the prefixes of one test run."""
 
-    def __init__(self, work_dir, display=None):
+    def __init__(self, work_dir, display=None, name=None):
         self.work_dir = os.path.abspath(work_dir)
         self.display = display
+        self.name = name
         self.path = None
 
     def env(self, **extra):
@@ -75,7 +77,7 @@ class WinePrefix:
         os.makedirs(self.work_dir, exist_ok=True)
         self._remove_stale_runs()
         template = self._template()
-        self.path = os.path.join(self.work_dir, "run-%d" % os.getpid())
+        self.path = os.path.join(self.work_dir, "run-%d" % os.getpid() + ("-" + self.name if self.name else ""))
         shutil.rmtree(self.path, ignore_errors=True)
         subprocess.run(["cp", "-a", template, self.path], check=True)
         return self
@@ -114,7 +116,8 @@ class WinePrefix:
 
     def _remove_stale_runs(self):
         for name in os.listdir(self.work_dir):
-            if name.startswith("run-") and name[4:].isdigit() and not _pid_alive(int(name[4:])):
+            pid = name[4:].split("-", 1)[0]
+            if name.startswith("run-") and pid.isdigit() and not _pid_alive(int(pid)):
                 shutil.rmtree(os.path.join(self.work_dir, name), ignore_errors=True)
 
     def kill_session(self):

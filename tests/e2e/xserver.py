@@ -4,6 +4,9 @@ Xorg's dummy driver supports gamma ramps (XF86VidMode), so tests can read back w
 program wrote to the display; Xvfb has no gamma ramp. Xorg takes an absolute -config path
 only from root, so other users get Xvfb and a message saying gamma checks are skipped.
 
+The dummy driver also has outputs DUMMY0..DUMMY15 that RandR can light: a server started with
+several output sizes shows that many monitors side by side (Wine reads them through RandR).
+
 Run as a script it wraps a command: python3 xserver.py [--log-dir DIR] -- COMMAND...
 """
 
@@ -54,15 +57,25 @@ class XServerError(RuntimeError):
     pass
 
 
+def uses_xorg(prefer_xorg=True):
+    """Whether a server started with this preference is Xorg (root only) rather than Xvfb."""
+    return prefer_xorg and os.geteuid() == 0
+
+
 class XServer:
     """Starts on a display number the server picks itself (-displayfd), so parallel runs never
     collide; stop() ends only the server process this object started."""
 
     START_TIMEOUT = 30.0
 
-    def __init__(self, log_dir=None, prefer_xorg=True):
+    def __init__(self, log_dir=None, prefer_xorg=True, outputs=None):
+        """outputs: (width, height) of each monitor, left to right, the primary first; None for
+        the one WIDTH x HEIGHT screen. Monitors need Xorg."""
         self.log_dir = log_dir
         self.prefer_xorg = prefer_xorg
+        self.outputs = list(outputs) if outputs else None
+        self._modes = set()  # (output, mode) pairs added
+        self._lit = 1
         self.display = None
         self.kind = None
         self.gamma_skip_reason = None
@@ -76,9 +89,18 @@ class XServer:
     def start(self):
         self._workdir = tempfile.mkdtemp(prefix="vistrel-x-")
         is_root = os.geteuid() == 0
-        if self.prefer_xorg and is_root:
+        if uses_xorg(self.prefer_xorg):
             # As root the real driver must work; falling back silently would hide lost coverage.
             self._start_xorg()
+            if self.outputs:
+                try:
+                    self.light_outputs(self.outputs)
+                except BaseException:
+                    self.stop()
+                    raise
+        elif self.outputs:
+            self.stop()
+            raise XServerError("several monitors need Xorg's dummy driver, which only root can start")
         else:
             reason = ("not running as root, so Xorg cannot take a generated config"
                       if not is_root else "Xorg not requested")
@@ -104,6 +126,40 @@ class XServer:
         self._launch(["Xorg", "-config", config, "-configdir", config_dir, "-logfile", log,
                       "-noreset", "-nolisten", "tcp", "-novtswitch", "-sharevts"], "Xorg", log)
         self.kind = "Xorg"
+
+    def light_outputs(self, outputs):
+        """Shows DUMMY0, DUMMY1, ... at these (width, height) sizes side by side, DUMMY0 (the
+        primary) leftmost, on a framebuffer that just holds them; outputs lit before and left out
+        now go dark. Xorg only. Modes are made up: the dummy driver shows any timing."""
+        if self.kind != "Xorg":
+            raise XServerError("monitors need Xorg's dummy driver")
+        command = ["--fb", "%dx%d" % (sum(w for w, _ in outputs), max(h for _, h in outputs))]
+        x = 0
+        for index, (width, height) in enumerate(outputs):
+            output, mode = "DUMMY%d" % index, "vistrel-%dx%d" % (width, height)
+            if (output, mode) not in self._modes:
+                # Blanking and a 60 Hz refresh rate; the numbers only have to be plausible.
+                htotal, vtotal = width + 160, height + 30
+                if not any(m == mode for _, m in self._modes):
+                    self._xrandr("--newmode", mode, "%.2f" % (htotal * vtotal * 60 / 1e6), width, width + 48,
+                                 width + 80, htotal, height, height + 3, height + 6, vtotal)
+                self._xrandr("--addmode", output, mode)
+                self._modes.add((output, mode))
+            command += ["--output", output, "--mode", mode, "--pos", "%dx0" % x]
+            x += width
+        for index in range(len(outputs), self._lit):
+            command += ["--output", "DUMMY%d" % index, "--off"]
+        self._xrandr(*command)
+        self._lit = len(outputs)
+        # Only a full query probes the outputs: without one, clients that read the current state
+        # (Wine does) still see an output that was given modes as disconnected.
+        self._xrandr("--query")
+
+    def _xrandr(self, *args):
+        result = subprocess.run(["xrandr", "-display", self.display] + [str(a) for a in args],
+                                stdin=subprocess.DEVNULL, capture_output=True, text=True, timeout=60)
+        if result.returncode != 0:
+            raise XServerError("xrandr %s failed: %s" % (" ".join(str(a) for a in args), result.stderr.strip()))
 
     def _start_xvfb(self):
         if not shutil.which("Xvfb"):

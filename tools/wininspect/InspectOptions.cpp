@@ -3,11 +3,13 @@
 namespace vistrel::wininspect {
 
 const char* const kUsage =
-    "usage: wininspect [--process NAME.exe] [--tray] | --fonts\n"
+    "usage: wininspect [--process NAME.exe] [--tray] | --fonts | --monitors\n"
     "Lists top-level windows and all their descendants, one JSON object per line.\n"
     "  --process NAME  only windows of processes whose image file name is NAME (any case)\n"
     "  --tray          only the notification area: the taskbar or system tray window and its icons\n"
-    "  --fonts         list the font families GDI offers instead: one {\"font\": NAME} per line\n";
+    "  --fonts         list the font families GDI offers instead: one {\"font\": NAME} per line\n"
+    "  --monitors      list the display monitors instead, as the program lists them:\n"
+    "                  one {\"monitor\": RECT, \"primary\": BOOL} per line\n";
 
 std::optional<InspectOptions> parseOptions(const std::vector<std::wstring>& arguments)
 {
@@ -20,6 +22,8 @@ std::optional<InspectOptions> parseOptions(const std::vector<std::wstring>& argu
             options.trayOnly = true;
         } else if (argument == L"--fonts") {
             options.fonts = true;
+        } else if (argument == L"--monitors") {
+            options.monitors = true;
         } else if (argument == L"--help" || argument == L"-h" || argument == L"/?") {
             options.help = true;
         } else {

@@ -9,6 +9,7 @@ struct InspectOptions {
     std::wstring process;  // only windows of processes with this image file name; empty for all
     bool trayOnly = false;  // only the notification area's windows
     bool fonts = false;  // list font families instead of windows
+    bool monitors = false;  // list display monitors instead of windows
     bool help = false;
 };
 

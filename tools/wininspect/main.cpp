@@ -16,6 +16,7 @@
 #include "WindowRecord.h"
 #include "WindowTree.h"
 #include "base/Text.h"
+#include "reminder/DisplayMonitors.h"
 
 namespace {
 
@@ -71,6 +72,16 @@ int wmain(int argc, wchar_t** argv)
 
     if (options->fonts) {
         for (const std::wstring& family : fontFamilies()) write(JsonLine().add("font", vistrel::win32::narrow(family)).line());
+        return 0;
+    }
+
+    if (options->monitors) {
+        // The program's own enumeration. Densities are left out: this tool is not DPI aware, so the
+        // system would tell it 96 for every monitor whatever the program is told.
+        for (const vistrel::MonitorArea& m : vistrel::win32::displayMonitors(vistrel::kDefaultDpi)) {
+            const ScreenRect area{m.area.left, m.area.top, m.area.right(), m.area.bottom()};
+            write(JsonLine().add("monitor", area).add("primary", m.primary).line());
+        }
         return 0;
     }
 

@@ -1,6 +1,10 @@
 #include "reminder/CountdownScreenLayout.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
+
+#include "app/ArtScale.h"
 
 namespace vistrel {
 
@@ -32,10 +36,37 @@ CountdownScreenLayout CountdownScreenLayout::forScreen(int screenWidth, int scre
     layout.panel = centred(screenWidth, kPanel, dpi);
     layout.label = {0, 0, layout.panel.width, layout.panel.height};
     layout.copyPanel = toPixels(kCopyPanel, dpi);
-    // The close picture keeps its pixel size; its place follows the density.
-    const int closeLeft = static_cast<int>(std::nearbyint(screenWidth / 2.0 - kCloseImageSize / 2.0));
-    layout.closeImage = {closeLeft, toPixels(kCloseImageTop, dpi), kCloseImageSize, kCloseImageSize};
+    // The close picture comes at the density's art scale; its place follows the density.
+    const int closeSize = scaledPixels(kCloseImageSize, artScaleForDpi(dpi));
+    const int closeLeft = static_cast<int>(std::nearbyint(screenWidth / 2.0 - closeSize / 2.0));
+    layout.closeImage = {closeLeft, toPixels(kCloseImageTop, dpi), closeSize, closeSize};
+    layout.dpi = dpi;
     return layout;
+}
+
+CountdownScreenLayout CountdownScreenLayout::forMonitor(const MonitorArea& monitor)
+{
+    CountdownScreenLayout layout = forScreen(monitor.area.width, monitor.area.height, monitor.dpi);
+    layout.window = monitor.area;
+    if (!monitor.primary) layout.copyPanel.reset();
+    return layout;
+}
+
+std::vector<CountdownScreenLayout> CountdownScreenLayout::forMonitors(const std::vector<MonitorArea>& monitors)
+{
+    std::vector<MonitorArea> usable;
+    std::copy_if(monitors.begin(), monitors.end(), std::back_inserter(usable),
+                 [](const MonitorArea& m) { return m.area.width > 0 && m.area.height > 0; });
+    auto primary = std::find_if(usable.begin(), usable.end(), [](const MonitorArea& m) { return m.primary; });
+    if (primary == usable.end()) primary = usable.begin();
+    if (primary != usable.end()) std::rotate(usable.begin(), primary, primary + 1);
+
+    std::vector<CountdownScreenLayout> layouts;
+    for (MonitorArea monitor : usable) {
+        monitor.primary = layouts.empty();
+        layouts.push_back(forMonitor(monitor));
+    }
+    return layouts;
 }
 
 }  // namespace vistrel

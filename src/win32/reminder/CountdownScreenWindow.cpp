@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/ArtScale.h"
 #include "base/BufferedPaint.h"
 #include "base/Gdi.h"
 #include "base/Text.h"
@@ -30,29 +31,35 @@ bool overlaps(const RECT& a, const RECT& b)
 
 }  // namespace
 
+CountdownScreenWindow::CountdownScreenWindow(RestReminder& rest, const TextRenderer& text,
+                                             const CountdownScreenLayout& layout, HWND owner)
+    : ReminderWindow(rest, text, layout.dpi), m_layout(layout), m_owner(owner)
+{
+}
+
 CountdownScreenWindow::~CountdownScreenWindow() { m_close.reset(); }
 
 bool CountdownScreenWindow::open()
 {
     registerClass(kClassName, {.icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP))});
 
-    // The primary screen, taskbar included: a taskbar that is topmost stays above it.
-    m_layout = CountdownScreenLayout::forScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                                m_dpi);
     m_label = widen(m_rest.countdownScreen().label());
     m_copy = widen(m_rest.countdownScreen().copy());
+    // The whole monitor, taskbar included: a taskbar that is topmost stays above it.
     const PixelRect& w = m_layout.window;
-    // The caption is the remaining time, which is what its taskbar button shows.
+    // The caption is the remaining time, which is what the primary window's taskbar button shows.
     if (!create(0, kClassName, m_label.c_str(), WS_POPUP | WS_CLIPCHILDREN, w.left, w.top, w.width, w.height,
-                nullptr, nullptr))
+                m_owner, nullptr))
         return false;
 
-    m_close = std::make_unique<ImageButton>(hwnd(), toRect(m_layout.closeImage), IDB_CLOSE_ROUND, L"", kCloseId);
+    m_close = std::make_unique<ImageButton>(hwnd(), toRect(m_layout.closeImage), IDB_CLOSE_ROUND, L"", kCloseId,
+                                            artScaleForDpi(m_dpi));
     // The reminder closes this window, which may retire it: nothing of it is used after.
     m_close->onClick = [this] { m_rest.countdownCloseClick(); };
 
     makeTranslucent(hwnd(), kAlpha);
-    ShowWindow(hwnd(), SW_SHOW);
+    // The primary window takes the activation, as the one countdown screen always has.
+    ShowWindow(hwnd(), m_owner ? SW_SHOWNOACTIVATE : SW_SHOW);
     return true;
 }
 
@@ -63,8 +70,10 @@ void CountdownScreenWindow::sync()
     std::wstring copy = widen(screen.copy());
     if (copy != m_copy) {
         m_copy = std::move(copy);
-        const RECT r = toRect(m_layout.copyPanel);
-        InvalidateRect(hwnd(), &r, FALSE);
+        if (m_layout.copyPanel) {
+            const RECT r = toRect(*m_layout.copyPanel);
+            InvalidateRect(hwnd(), &r, FALSE);
+        }
     }
     std::wstring label = widen(screen.label());
     if (label != m_label) {
@@ -105,24 +114,40 @@ void CountdownScreenWindow::paint(HDC dc, const RECT& area)
 
     // The copy panel shows the panel as it was a second ago, unscaled from its top-left corner:
     // as much of it as fits.
-    const PixelRect& copy = m_layout.copyPanel;
-    if (overlaps(area, toRect(copy)) && !m_copy.empty()) {
+    const std::optional<PixelRect>& copy = m_layout.copyPanel;
+    if (copy && !m_copy.empty() && overlaps(area, toRect(*copy))) {
         const int saved = SaveDC(dc);
-        IntersectClipRect(dc, copy.left, copy.top, copy.right(), copy.bottom());
-        OffsetViewportOrgEx(dc, copy.left, copy.top, nullptr);
+        IntersectClipRect(dc, copy->left, copy->top, copy->right(), copy->bottom());
+        OffsetViewportOrgEx(dc, copy->left, copy->top, nullptr);
         paintPanel(dc, m_copy);
         RestoreDC(dc, saved);
     }
 }
 
+void CountdownScreenWindow::relayAt(int dpi)
+{
+    setDpi(dpi);
+    m_layout = CountdownScreenLayout::forMonitor({m_layout.window, m_dpi, m_layout.copyPanel.has_value()});
+    if (m_close) m_close->place(toRect(m_layout.closeImage), artScaleForDpi(m_dpi));
+    InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
 LRESULT CountdownScreenWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_PAINT) {
+    switch (message) {
+    case WM_PAINT: {
         BufferedPaint painting(hwnd());
         if (painting.dc()) paint(painting.dc(), painting.area());
         return 0;
     }
-    return ReminderWindow::onMessage(message, wParam, lParam);
+    case WM_DPICHANGED:
+        // The monitor's density changed under the window: it keeps covering that monitor, with
+        // its contents at the new density rather than where the system suggests.
+        relayAt(LOWORD(wParam));
+        return 0;
+    default:
+        return ReminderWindow::onMessage(message, wParam, lParam);
+    }
 }
 
 }  // namespace vistrel::win32

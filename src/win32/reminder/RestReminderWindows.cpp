@@ -28,7 +28,8 @@ RestReminderWindows::~RestReminderWindows()
 bool RestReminderWindows::create()
 {
     registerClass(kClassName, {.cursor = nullptr});
-    return Window::create(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr) != nullptr;
+    // Never shown; a tool window so that not even a stray show gives it a taskbar button.
+    return Window::create(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr) != nullptr;
 }
 
 void RestReminderWindows::sync()
@@ -69,9 +70,9 @@ void RestReminderWindows::syncDisplayOffTimer()
     }
 }
 
-void RestReminderWindows::retire(std::unique_ptr<Window> window)
+void RestReminderWindows::retire(std::shared_ptr<void> windows)
 {
-    m_retired.push_back(std::move(window));
+    m_retired.push_back(std::move(windows));
     if (hwnd()) PostMessageW(hwnd(), kReapMessage, 0, 0);
 }
 
@@ -87,6 +88,15 @@ LRESULT RestReminderWindows::onMessage(UINT message, WPARAM wParam, LPARAM lPara
     case kReapMessage:
         m_retired.clear();
         return 0;
+    case WM_DISPLAYCHANGE:
+        // Monitors came, went or changed their mode: the open screen's windows may now cover
+        // nothing or be moved on top of another monitor's. Open it afresh where the monitors are.
+        if (m_screen) {
+            m_screen->hide();
+            retire(std::move(m_screen));
+            sync();
+        }
+        break;
     case WM_DESTROY:
         if (m_displayOffTimer) KillTimer(hwnd(), kDisplayOffTimer);
         m_displayOffTimer = false;

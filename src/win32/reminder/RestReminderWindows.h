@@ -6,7 +6,7 @@
 
 #include "base/TextRenderer.h"
 #include "base/Window.h"
-#include "reminder/CountdownScreenWindow.h"
+#include "reminder/CountdownScreens.h"
 #include "reminder/RestPromptWindow.h"
 
 namespace vistrel {
@@ -15,10 +15,11 @@ class RestReminder;
 
 namespace vistrel::win32 {
 
-// Keeps the rest prompt and the countdown screen in step with the reminder: each window exists
-// exactly while the reminder says it is open. A hidden message window of its own runs the
-// prompt's display-off timer, which outlives the prompt it was armed on, and destroys closed
-// windows once the click that closed them has been handled.
+// Keeps the rest prompt and the countdown screen in step with the reminder: each exists exactly
+// while the reminder says it is open. A hidden window of its own runs the prompt's display-off
+// timer, which outlives the prompt it was armed on, destroys closed windows once the click that
+// closed them has been handled, and hears the displays change (a broadcast, so it is a top-level
+// window), which lays an open countdown screen out afresh over the monitors there are now.
 class RestReminderWindows final : public Window {
 public:
     static constexpr UINT kDisplayOffTimerMilliseconds = 1000;
@@ -32,25 +33,27 @@ public:
     void sync();
 
     RestPromptWindow* prompt() const { return m_prompt.get(); }
-    CountdownScreenWindow* countdownScreen() const { return m_screen.get(); }
+    // The countdown screen's window on the primary monitor.
+    CountdownScreenWindow* countdownScreen() const { return m_screen ? m_screen->primary() : nullptr; }
+    CountdownScreens* countdownScreens() const { return m_screen.get(); }
     bool displayOffTimerRunning() const { return m_displayOffTimer; }
 
 private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // Opens, updates or closes one of the two windows.
+    // Opens, updates or closes the prompt or the countdown screen.
     template <typename W>
     void syncWindow(std::unique_ptr<W>& window, bool open);
     void syncDisplayOffTimer();
-    // Destroys a hidden window from the message loop, since the click that closed it may still be
-    // running inside it.
-    void retire(std::unique_ptr<Window> window);
+    // Destroys hidden windows from the message loop, since the click that closed them may still be
+    // running inside one of them.
+    void retire(std::shared_ptr<void> windows);
 
     RestReminder& m_rest;
     TextRenderer& m_text;
     int m_dpi;
-    std::unique_ptr<RestPromptWindow> m_prompt;       // Form2
-    std::unique_ptr<CountdownScreenWindow> m_screen;  // Form3
-    std::vector<std::unique_ptr<Window>> m_retired;
+    std::unique_ptr<RestPromptWindow> m_prompt;  // Form2
+    std::unique_ptr<CountdownScreens> m_screen;  // Form3
+    std::vector<std::shared_ptr<void>> m_retired;  // closed prompts and countdown screens
     bool m_displayOffTimer = false;  // the prompt's `Timer1`
 };
 

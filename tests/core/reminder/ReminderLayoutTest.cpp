@@ -24,11 +24,39 @@ TEST(CountdownScreenLayout, CoversTheScreenAndCentresAtDesignTops)
     EXPECT_EQ(l.label, (PixelRect{0, 0, 881, 137}));
     EXPECT_EQ(l.copyPanel, (PixelRect{392, 512, 185, 41}));
 
-    // At 120 dpi the tops in pixels change; the close picture keeps its pixel size.
+    // At 120 dpi the tops in pixels change and the close picture comes at 125 %.
     const auto big = CountdownScreenLayout::forScreen(2560, 1440, 120);
-    EXPECT_EQ(big.closeImage, (PixelRect{1250, 440, 60, 60}));
+    EXPECT_EQ(big.closeImage, (PixelRect{1242, 440, 75, 75}));  // 1242.5 rounds to even
     EXPECT_EQ(big.heading.top, 130);
     EXPECT_EQ(big.heading.left, 824);  // 1280 - 10935 twips / 2 at 120 DPI: 824.4
+}
+
+TEST(CountdownScreenLayout, OneWindowPerMonitorWithTheCopyPanelOnlyOnThePrimary)
+{
+    // A denser monitor left of the primary, listed first, and one without an area.
+    const auto layouts = CountdownScreenLayout::forMonitors({{{-2560, -360, 2560, 1440}, 120, false},
+                                                            {{0, 0, 0, 0}, 96, false},
+                                                            {{0, 0, 1920, 1080}, 96, true}});
+    ASSERT_EQ(layouts.size(), 2u);
+    const auto primary = CountdownScreenLayout::forScreen(1920, 1080);
+    EXPECT_EQ(layouts[0].window, primary.window) << "the primary first, as on one screen";
+    EXPECT_EQ(layouts[0].copyPanel, primary.copyPanel);
+    EXPECT_EQ(layouts[0].panel, primary.panel);
+
+    const auto& other = layouts[1];
+    EXPECT_EQ(other.window, (PixelRect{-2560, -360, 2560, 1440}));
+    EXPECT_EQ(other.dpi, 120);
+    EXPECT_EQ(other.closeImage, (PixelRect{1242, 440, 75, 75})) << "centred in its own client area";
+    EXPECT_EQ(other.heading.top, 130);
+    EXPECT_FALSE(other.copyPanel.has_value());
+
+    // Without a primary mark the first monitor takes the copy panel; no monitor, no window.
+    const auto unmarked = CountdownScreenLayout::forMonitors({{{0, 0, 800, 600}}, {{800, 0, 800, 600}}});
+    ASSERT_EQ(unmarked.size(), 2u);
+    EXPECT_EQ(unmarked[0].window.left, 0);
+    EXPECT_TRUE(unmarked[0].copyPanel.has_value());
+    EXPECT_FALSE(unmarked[1].copyPanel.has_value());
+    EXPECT_TRUE(CountdownScreenLayout::forMonitors({}).empty());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/FontCatalog.h"
+#include "base/Gdi.h"
 #include "base/TextRenderer.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeDesktopServices.h"
@@ -202,7 +203,7 @@ TEST_F(RestWindowsTest, ContinueWorkClosesThePromptAndItsWindowGoes)
     EXPECT_FALSE(m_windows->displayOffTimerRunning());
 }
 
-TEST_F(RestWindowsTest, TakingTheRestOpensTheCountdownScreenOverTheWholeScreen)
+TEST_F(RestWindowsTest, TakingTheRestOpensTheCountdownScreenOverEveryWholeMonitor)
 {
     ASSERT_NE(promptDue(), nullptr);
     choose(Choice::TakeRest);
@@ -216,10 +217,20 @@ TEST_F(RestWindowsTest, TakingTheRestOpensTheCountdownScreenOverTheWholeScreen)
     EXPECT_EQ(r.top, 0);
     EXPECT_EQ(r.right, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(r.bottom, GetSystemMetrics(SM_CYSCREEN));
-    EXPECT_TRUE(IsWindowVisible(window));
-    EXPECT_FALSE(exStyle(window) & WS_EX_TOPMOST);
-    EXPECT_EQ(alphaOf(window), CountdownScreenWindow::kAlpha);
-    EXPECT_EQ(windowText(window), L"Start");
+    const auto& all = m_windows->countdownScreens()->windows();
+    EXPECT_EQ(static_cast<int>(all.size()), GetSystemMetrics(SM_CMONITORS));
+    for (const auto& each : all) {
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(each->hwnd(), MONITOR_DEFAULTTONULL), &monitor);
+        const RECT placed = windowRect(each->hwnd());
+        EXPECT_TRUE(EqualRect(&placed, &monitor.rcMonitor)) << "the whole monitor, taskbar included";
+        EXPECT_TRUE(IsWindowVisible(each->hwnd()));
+        EXPECT_FALSE(exStyle(each->hwnd()) & WS_EX_TOPMOST);
+        EXPECT_EQ(alphaOf(each->hwnd()), CountdownScreenWindow::kAlpha);
+        EXPECT_EQ(windowText(each->hwnd()), L"Start");
+        EXPECT_EQ(each->layout().copyPanel.has_value(), each.get() == screen) << "the copy panel on the primary";
+    }
 
     // Each tick repaints the countdown panel and the copy panel, never the whole screen.
     UpdateWindow(window);
@@ -229,8 +240,9 @@ TEST_F(RestWindowsTest, TakingTheRestOpensTheCountdownScreenOverTheWholeScreen)
     ASSERT_TRUE(GetUpdateRect(window, &dirty, FALSE));
     const auto& layout = screen->layout();
     RECT allowed{};
-    const RECT panel{layout.panel.left, layout.panel.top, layout.panel.right(), layout.panel.bottom()};
-    const RECT copy{layout.copyPanel.left, layout.copyPanel.top, layout.copyPanel.right(), layout.copyPanel.bottom()};
+    const RECT panel = toRect(layout.panel);
+    ASSERT_TRUE(layout.copyPanel.has_value());
+    const RECT copy = toRect(*layout.copyPanel);
     UnionRect(&allowed, &panel, &copy);
     RECT outside{};
     UnionRect(&outside, &allowed, &dirty);
@@ -264,6 +276,41 @@ TEST_F(RestWindowsTest, TheCloseImageEndsTheRestEarly)
     EXPECT_EQ(m_rest.pdtipshow(), 0);
     pumpMessages();
     EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(RestWindowsTest, DisplayAndDensityChangesLayTheCountdownScreenOutAfresh)
+{
+    ASSERT_NE(promptDue(), nullptr);
+    choose(Choice::TakeRest);
+    tickSeconds(2);
+    ASSERT_NE(m_windows->countdownScreen(), nullptr);
+    const HWND before = m_windows->countdownScreen()->hwnd();
+
+    SendMessageW(m_windows->hwnd(), WM_DISPLAYCHANGE, 32,
+                 MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
+    CountdownScreenWindow* screen = m_windows->countdownScreen();
+    ASSERT_NE(screen, nullptr);
+    EXPECT_NE(screen->hwnd(), before);
+    EXPECT_FALSE(IsWindowVisible(before));
+    EXPECT_TRUE(IsWindowVisible(screen->hwnd()));
+    EXPECT_EQ(windowText(screen->hwnd()), L"0:0:58");
+    pumpMessages();
+    EXPECT_FALSE(IsWindow(before));
+
+    // The monitor's density changes: the same window, its contents at the new density.
+    RECT suggested{0, 0, 10, 10};
+    const RECT covered = windowRect(screen->hwnd());
+    SendMessageW(screen->hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(m_windows->countdownScreen(), screen);
+    const RECT still = windowRect(screen->hwnd());
+    EXPECT_TRUE(EqualRect(&still, &covered)) << "it keeps covering its monitor";
+    EXPECT_EQ(screen->layout().dpi, 144);
+    EXPECT_TRUE(screen->layout().copyPanel.has_value());
+    const RECT image = windowRect(screen->closeImage()->hwnd());
+    EXPECT_EQ(image.right - image.left, 90) << "the close picture at 150 %";
+
+    tickSeconds(58);
+    EXPECT_EQ(m_windows->countdownScreen(), nullptr) << "the rest still ends on time";
 }
 
 TEST_F(RestWindowsTest, APromptOpenedDuringAnUnseenRestShowsItsProgress)
