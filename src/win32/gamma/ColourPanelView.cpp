@@ -5,9 +5,7 @@
 #include <iterator>
 #include <string>
 
-#include "app/ArtScale.h"
 #include "app/MainForm.h"
-#include "app/MainFormLayout.h"
 #include "base/Gdi.h"
 #include "base/Text.h"
 #include "gamma/ColourPanelLayout.h"
@@ -16,7 +14,7 @@
 namespace vistrel::win32 {
 namespace {
 
-enum ControlId { kFirstTrackbar = 301, kOk = 311, kBack };
+enum ControlId { kFirstTrackbar = 301 };
 
 constexpr COLORREF kBand = RGB(106, 189, 217);
 constexpr COLORREF kResetColour = RGB(0, 102, 204);
@@ -73,10 +71,7 @@ bool ColourPanelView::create(HWND overlay)
         SendMessageW(m_trackbars[i], TBM_SETLINESIZE, 0, Slider::kSmallChange);
         SendMessageW(m_trackbars[i], TBM_SETPAGESIZE, 0, Slider::kLargeChange);
     }
-    m_back = std::make_unique<ImageButton>(m_panel.hwnd(), RECT{}, IDB_BACK, L"Back", kBack);
-    m_ok = std::make_unique<ImageButton>(m_panel.hwnd(), RECT{}, IDB_OK, L"OK", kOk);
-    m_back->onClick = [this] { m_form.closeOverlay(); };
-    m_ok->onClick = [this] { m_form.colourPanelOk(); };
+    m_buttons.create(m_panel.hwnd(), [this] { m_form.closeOverlay(); }, [this] { m_form.colourPanelOk(); });
     sync();
     return true;
 }
@@ -85,9 +80,7 @@ void ColourPanelView::place(RECT b)
 {
     moveWindow(m_panel.hwnd(), b);
     for (size_t i = 0; i < kSliders; ++i) moveWindow(m_trackbars[i], pixels(layout::colour::kSliders[i]));
-    const int art = artScaleForDpi(m_text.dpi());
-    m_back->place(pixels(layout::kPanelBack), art);
-    m_ok->place(pixels(layout::kPanelOk), art);
+    m_buttons.place(m_text.dpi());
     m_panel.redraw();
 }
 

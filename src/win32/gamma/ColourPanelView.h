@@ -7,7 +7,7 @@
 #include "app/Twips.h"
 #include "base/Panel.h"
 #include "base/TextRenderer.h"
-#include "controls/ImageButton.h"
+#include "app/PanelButtons.h"
 
 namespace vistrel {
 class MainForm;
@@ -47,8 +47,7 @@ private:
     Panel m_panel;
     std::array<HWND, kSliders> m_trackbars{};  // owned by the panel window
     UniqueBrush m_background;
-    std::unique_ptr<ImageButton> m_ok;    // Image7
-    std::unique_ptr<ImageButton> m_back;  // Image8
+    PanelButtons m_buttons;
 };
 
 }  // namespace vistrel::win32

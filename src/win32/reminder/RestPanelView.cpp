@@ -2,9 +2,7 @@
 
 #include <string>
 
-#include "app/ArtScale.h"
 #include "app/MainForm.h"
-#include "app/MainFormLayout.h"
 #include "base/Gdi.h"
 #include "base/Text.h"
 #include "reminder/RestPanelLayout.h"
@@ -13,7 +11,7 @@
 namespace vistrel::win32 {
 namespace {
 
-enum ControlId { kWorkBox = 201, kRestBox, kOk, kBack };
+enum ControlId { kWorkBox = 201, kRestBox };
 
 constexpr COLORREF kBoxTextColour = RGB(34, 34, 34);
 constexpr COLORREF kHintColour = RGB(128, 128, 128);
@@ -58,10 +56,7 @@ bool RestPanelView::create(HWND overlay)
     m_boxBrush.reset(CreateSolidBrush(palette::kWhite));
     m_work = createBox(kWorkBox, 4);
     m_rest = createBox(kRestBox, 3);
-    m_back = std::make_unique<ImageButton>(m_panel.hwnd(), RECT{}, IDB_BACK, L"Back", kBack);
-    m_ok = std::make_unique<ImageButton>(m_panel.hwnd(), RECT{}, IDB_OK, L"OK", kOk);
-    m_back->onClick = [this] { m_form.closeOverlay(); };
-    m_ok->onClick = [this] { m_form.restPanelOk(); };
+    m_buttons.create(m_panel.hwnd(), [this] { m_form.closeOverlay(); }, [this] { m_form.restPanelOk(); });
     sync();
     return true;
 }
@@ -72,9 +67,7 @@ void RestPanelView::place(RECT b)
     const HFONT boxFont = m_text.runFont(kBoxFont, false);
     for (HWND box : {m_work, m_rest}) SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(boxFont), FALSE);
     placeBoxes();
-    const int art = artScaleForDpi(m_text.dpi());
-    m_back->place(toRect(toPixels(layout::kPanelBack, m_text.dpi())), art);
-    m_ok->place(toRect(toPixels(layout::kPanelOk, m_text.dpi())), art);
+    m_buttons.place(m_text.dpi());
     m_panel.redraw();
 }
 

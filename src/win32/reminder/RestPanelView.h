@@ -7,7 +7,7 @@
 #include "app/Twips.h"
 #include "base/Panel.h"
 #include "base/TextRenderer.h"
-#include "controls/ImageButton.h"
+#include "app/PanelButtons.h"
 
 namespace vistrel {
 class MainForm;
@@ -43,8 +43,7 @@ private:
     HWND m_work = nullptr;  // Text2, owned by the panel window
     HWND m_rest = nullptr;  // Text3
     UniqueBrush m_boxBrush;
-    std::unique_ptr<ImageButton> m_ok;    // setok(1)
-    std::unique_ptr<ImageButton> m_back;  // setno(1)
+    PanelButtons m_buttons;
     int m_sentenceTop = 0;
     int m_pieceX[5] = {};  // left of "每工作", box, "分钟，去休息", box, "分钟"
     bool m_syncing = false;

@@ -1,0 +1,30 @@
+#include "app/PanelButtons.h"
+
+#include "app/ArtScale.h"
+#include "app/MainFormLayout.h"
+#include "base/Gdi.h"
+#include "res/resource.h"
+
+namespace vistrel::win32 {
+namespace {
+
+enum ControlId { kBackId = 401, kOkId };
+
+}  // namespace
+
+void PanelButtons::create(HWND panel, std::function<void()> back, std::function<void()> ok)
+{
+    m_back = std::make_unique<ImageButton>(panel, RECT{}, IDB_BACK, L"Back", kBackId);
+    m_ok = std::make_unique<ImageButton>(panel, RECT{}, IDB_OK, L"OK", kOkId);
+    m_back->onClick = std::move(back);
+    m_ok->onClick = std::move(ok);
+}
+
+void PanelButtons::place(int dpi)
+{
+    const int art = artScaleForDpi(dpi);
+    m_back->place(toRect(toPixels(layout::kPanelBack, dpi)), art);
+    m_ok->place(toRect(toPixels(layout::kPanelOk, dpi)), art);
+}
+
+}  // namespace vistrel::win32
