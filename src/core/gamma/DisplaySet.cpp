@@ -42,9 +42,10 @@ std::vector<WriteReport> DisplaySet::hold()
 std::vector<WriteReport> DisplaySet::follow(const std::optional<RampAdjustment>& adjustment)
 {
     std::vector<std::string> names = m_device.displays();
-    std::erase_if(m_displays, [&](const DisplayRamps& d) {
-        return std::find(names.begin(), names.end(), d.name) == names.end();
-    });
+    const auto gone = [&](const DisplayRamps& d) { return std::find(names.begin(), names.end(), d.name) == names.end(); };
+    for (const DisplayRamps& d : m_displays)
+        if (gone(d)) m_departed.push_back(d);
+    std::erase_if(m_displays, gone);
 
     std::vector<WriteReport> reports;
     for (std::string& name : names) {
@@ -52,9 +53,21 @@ std::vector<WriteReport> DisplaySet::follow(const std::optional<RampAdjustment>&
                                        [&](const DisplayRamps& d) { return d.name == name; });
         if (known) continue;
         DisplayRamps& added = m_displays.emplace_back(captured(std::move(name)));
+        returning(added);
         if (adjustment) reports.push_back(writeRamp(added, adjustment->appliedTo(added.saved)));
     }
     return reports;
+}
+
+void DisplaySet::returning(DisplayRamps& added)
+{
+    // A display plugged in again may still hold the ramp written to it before it went: captured
+    // as its saved ramp, the adjustment would then be applied on top of itself.
+    const auto before = std::find_if(m_departed.begin(), m_departed.end(),
+                                     [&](const DisplayRamps& d) { return d.name == added.name; });
+    if (before == m_departed.end()) return;
+    if (before->lastWritten && readsBackAs(added.saved, *before->lastWritten)) added.saved = before->saved;
+    m_departed.erase(before);
 }
 
 DisplayRamps DisplaySet::captured(std::string name)

@@ -56,10 +56,12 @@ public:
 
 private:
     DisplayRamps captured(std::string name);
+    void returning(DisplayRamps& added);
     WriteReport writeRamp(DisplayRamps& display, const GammaRamp& ramp);
 
     GammaDevice& m_device;
     std::vector<DisplayRamps> m_displays;
+    std::vector<DisplayRamps> m_departed;  // displays removed in this run, by name
 };
 
 }  // namespace vistrel

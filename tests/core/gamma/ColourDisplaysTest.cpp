@@ -221,6 +221,15 @@ TEST_F(ColourDisplaysTest, ADisplayConnectedLaterGetsTheCurrentAdjustmentAndARem
     colour.holdRamps();
     EXPECT_EQ(device.writes.size(), 1u);
 
+    // Plugged in again still holding the adjusted ramp: adjusted from its own saved ramp, not twice.
+    const GammaRamp adjusted = device.display(third).ramp;
+    device.remove(third);
+    colour.displaysChanged();
+    device.add(third, adjusted);
+    colour.displaysChanged();
+    EXPECT_EQ(display(1).saved, calibrated(2));
+    EXPECT_EQ(device.display(third).ramp, adjusted);
+
     // With the feature off a new display is only captured, for when the user turns it on.
     colour.safeSwitch1Click(false);
     device.writes.clear();
