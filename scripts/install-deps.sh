@@ -4,7 +4,9 @@
 # googletest is in it because configuring the windows preset builds the tests too)
 set -euo pipefail
 
-build_packages=(cmake g++ make googletest libbenchmark-dev g++-mingw-w64-x86-64-posix)
+build_packages=(cmake g++ make googletest libbenchmark-dev g++-mingw-w64-x86-64-posix
+                # The per-user installer.
+                nsis)
 run_packages=(cmake make googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-noto-cjk
               # Wine's X11 driver loads these at run time; without them windows, input or gamma fail.
               libxxf86vm1 libxrandr2 libxrender1 libxi6 libxcursor1 libxinerama1 libxcomposite1 libxfixes3)
