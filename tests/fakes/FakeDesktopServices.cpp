@@ -9,7 +9,7 @@ void FakeDesktopServices::messageBox(std::string_view text, std::optional<std::s
     if (onMessage) onMessage(m);
 }
 
-DesktopServices::TextFile FakeDesktopServices::readFileBesideProgram(std::string_view fileName)
+DesktopServices::TextFile FakeDesktopServices::readSettingsFile(std::string_view fileName)
 {
     fileReads.emplace_back(fileName);
     const auto it = files.find(fileName);

@@ -23,7 +23,14 @@ public:
     void openUrl(std::string_view url) override { urls.emplace_back(url); }
     void lockWorkStation() override { actions.emplace_back("lock"); }
     void switchDisplayOff() override { actions.emplace_back("display off"); }
-    TextFile readFileBesideProgram(std::string_view fileName) override;
+    TextFile readSettingsFile(std::string_view fileName) override;
+    bool startsWithWindows() override { return startWithWindows; }
+    bool setStartsWithWindows(bool on) override
+    {
+        if (autostartRefused) return false;
+        startWithWindows = on;
+        return true;
+    }
     void trace(std::string_view line) override { traces.emplace_back(line); }
 
     std::vector<Message> messages;
@@ -32,6 +39,8 @@ public:
     std::map<std::string, TextFile, std::less<>> files;
     std::vector<std::string> fileReads;
     std::vector<std::string> traces;
+    bool startWithWindows = false;
+    bool autostartRefused = false;  // the registry refuses every change
     // Runs while a message box is "open", to check what the caller did before and after it.
     std::function<void(const Message&)> onMessage;
 };

@@ -26,6 +26,7 @@ public:
     std::string text() const { return m_document.bytes(); }
     void setText(std::string text) { m_document = IniDocument(std::move(text)); }
 
+    bool readOnly = false;  // every write fails and leaves the text as it is
     mutable std::vector<std::string> calls;  // reads are logged too, through the const interface
 
 private:

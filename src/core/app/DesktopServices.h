@@ -24,9 +24,13 @@ public:
     virtual void openUrl(std::string_view url) = 0;
     virtual void lockWorkStation() = 0;
     virtual void switchDisplayOff() = 0;
-    // A regular file of that name in the program's folder; folders and hidden or system files
-    // count as missing.
-    virtual TextFile readFileBesideProgram(std::string_view fileName) = 0;
+    // A regular file of that name in the settings folder, else beside the program; folders and
+    // hidden or system files count as missing.
+    virtual TextFile readSettingsFile(std::string_view fileName) = 0;
+    // Start with Windows: whether the user's Run entry starts this program (and Task Manager has
+    // not disabled it), and turning it on or off; false when the change could not be made.
+    virtual bool startsWithWindows() = 0;
+    virtual bool setStartsWithWindows(bool on) = 0;
     // A line for the maintainer about a failure the program goes on after; the user sees nothing.
     virtual void trace(std::string_view line) = 0;
 };

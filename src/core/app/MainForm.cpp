@@ -10,7 +10,7 @@ MainForm::MainForm(MainFormPorts ports, std::string aboutHost)
       m_desktop(ports.desktop),
       m_aboutHost(std::move(aboutHost)),
       m_rest(ports.clock, ports.desktop, {[this] { hideOverlay(); }, [this] { notifyChanged(); }}, ports.presence),
-      m_trayOptions(ports.profile, ports.clock, m_rest),
+      m_trayOptions(ports.profile, ports.clock, m_rest, ports.desktop),
       m_colour(ports.profile, ports.gamma, ports.desktop, {[this] { hideOverlay(); }, [this] { notifyChanged(); }})
 {
     // The switches' designed positions (colour off, rest on) are set before any handler is

@@ -15,6 +15,7 @@ enum class TrayCommand {
     ResumeReminders,
     HoldWhenBusy,
     AwayCountsAsRest,
+    StartWithWindows,
     Display,
     About,
     Exit,

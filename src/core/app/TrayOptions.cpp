@@ -19,8 +19,8 @@ bool readFlag(const Profile& profile, std::string_view key, bool fallback)
 
 }  // namespace
 
-TrayOptions::TrayOptions(Profile& profile, const Clock& clock, RestReminder& rest)
-    : m_profile(profile), m_clock(clock), m_rest(rest)
+TrayOptions::TrayOptions(Profile& profile, const Clock& clock, RestReminder& rest, DesktopServices& desktop)
+    : m_profile(profile), m_clock(clock), m_rest(rest), m_desktop(desktop)
 {
 }
 
@@ -55,6 +55,7 @@ std::vector<TrayMenuItem> TrayOptions::menu() const
         pause,
         TrayMenuItem::check(TrayCommand::HoldWhenBusy, "全屏时推迟提醒", options.holdWhenBusy),
         TrayMenuItem::check(TrayCommand::AwayCountsAsRest, "离开算作休息", options.awayCountsAsRest),
+        TrayMenuItem::check(TrayCommand::StartWithWindows, "开机启动", m_desktop.startsWithWindows()),
         TrayMenuItem::separator(),
         TrayMenuItem::action(TrayCommand::Display, "Display"),
         TrayMenuItem::action(TrayCommand::About, "About"),
@@ -83,6 +84,12 @@ bool TrayOptions::command(TrayCommand command)
         m_rest.setAwayCountsAsRest(!m_rest.options().awayCountsAsRest);
         writeini(m_profile, kExtra, kAwayCountsAsRest, flag(m_rest.options().awayCountsAsRest));
         return true;
+    case TrayCommand::StartWithWindows: {
+        const bool on = !m_desktop.startsWithWindows();
+        if (!m_desktop.setStartsWithWindows(on))
+            m_desktop.messageBox(on ? "无法设置开机启动。" : "无法取消开机启动。", "Vistrel", MessageIcon::Warning);
+        return true;
+    }
     default: return false;
     }
 }

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "app/Clock.h"
+#include "app/DesktopServices.h"
 #include "app/Profile.h"
 #include "app/TrayMenu.h"
 #include "reminder/RestReminder.h"
@@ -9,7 +10,8 @@
 namespace vistrel {
 
 // The reminder's options beyond the designed ones, as the tray menu offers them and section
-// `[extra]` keeps them: hold while Windows is busy, time away counts as a rest, a timed pause. A
+// `[extra]` keeps them: hold while Windows is busy, time away counts as a rest, a timed pause; and
+// start with Windows, which the user's Run entry in the registry keeps. A
 // change is written at once; the exit sequence never writes them. A missing or unreadable value
 // is its default, a pause that has ended or is no valid time is no pause.
 class TrayOptions {
@@ -17,7 +19,7 @@ public:
     static constexpr int kHalfHourMinutes = 30;
     static constexpr int kHourMinutes = 60;
 
-    TrayOptions(Profile& profile, const Clock& clock, RestReminder& rest);
+    TrayOptions(Profile& profile, const Clock& clock, RestReminder& rest, DesktopServices& desktop);
 
     // Reads `[extra]` into the reminder; runs after the main window's load sequence.
     void load();
@@ -34,6 +36,7 @@ private:
     Profile& m_profile;
     const Clock& m_clock;
     RestReminder& m_rest;
+    DesktopServices& m_desktop;  // start with Windows lives in the registry, not in the settings file
 };
 
 }  // namespace vistrel

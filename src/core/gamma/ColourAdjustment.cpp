@@ -246,7 +246,7 @@ void ColourAdjustment::assignNeutralValues()
 
 ColourAdjustment::BackupOutcome ColourAdjustment::readBackup()
 {
-    const DesktopServices::TextFile file = m_desktop.readFileBesideProgram(GammaBackupFile::kFileName);
+    const DesktopServices::TextFile file = m_desktop.readSettingsFile(GammaBackupFile::kFileName);
     if (file.status == DesktopServices::TextFile::Status::Missing) return BackupOutcome::Missing;
     if (file.status != DesktopServices::TextFile::Status::Read) return BackupOutcome::Unusable;
     const GammaBackupFile::Result parsed = GammaBackupFile::parse(file.text);

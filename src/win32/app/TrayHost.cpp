@@ -141,6 +141,12 @@ LRESULT TrayHost::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         addIcon();
         return 0;
     }
+    // An installer or uninstaller asks a running copy to end this way: as "Exit" does, so the
+    // settings are written, and never by destroying the window under the program.
+    if (message == WM_CLOSE) {
+        if (m_actions.exit) m_actions.exit();
+        return 0;
+    }
     return defaultProc(message, wParam, lParam);
 }
 

@@ -17,7 +17,7 @@ public:
     struct Actions {
         std::function<void()> showMainWindow;  // "Display" and a left click on the icon
         std::function<void()> about;
-        std::function<void()> exit;
+        std::function<void()> exit;  // "Exit", and WM_CLOSE sent to this window
         std::function<std::vector<TrayMenuItem>()> menu;  // the menu as it is now
         std::function<void(TrayCommand)> option;          // any other command of the menu
     };

@@ -50,9 +50,16 @@ void Win32DesktopServices::switchDisplayOff()
     if (m_owner) SendMessageW(m_owner, WM_SYSCOMMAND, SC_MONITORPOWER, 2);
 }
 
-DesktopServices::TextFile Win32DesktopServices::readFileBesideProgram(std::string_view fileName)
+DesktopServices::TextFile Win32DesktopServices::readSettingsFile(std::string_view fileName)
 {
-    const std::wstring path = m_folder + L"\\" + widen(fileName);
+    TextFile file = readFile(m_folders[0] + L"\\" + widen(fileName));
+    if (file.status == TextFile::Status::Missing && m_folders[1] != m_folders[0])
+        file = readFile(m_folders[1] + L"\\" + widen(fileName));
+    return file;
+}
+
+DesktopServices::TextFile Win32DesktopServices::readFile(const std::wstring& path)
+{
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES ||
         (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))

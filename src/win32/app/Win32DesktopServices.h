@@ -4,12 +4,17 @@
 #include <string>
 
 #include "app/DesktopServices.h"
+#include "app/StartupRegistration.h"
 
 namespace vistrel::win32 {
 
 class Win32DesktopServices final : public DesktopServices {
 public:
-    explicit Win32DesktopServices(std::wstring programFolder) : m_folder(std::move(programFolder)) {}
+    // Files are looked for in the settings folder, then in the program's; autostart starts exePath.
+    Win32DesktopServices(std::wstring settingsFolder, std::wstring programFolder, std::wstring exePath)
+        : m_folders{std::move(settingsFolder), std::move(programFolder)}, m_startup(std::move(exePath))
+    {
+    }
 
     // Message boxes and the about page belong to this window once it exists.
     void setOwner(HWND owner) { m_owner = owner; }
@@ -18,11 +23,16 @@ public:
     void openUrl(std::string_view url) override;
     void lockWorkStation() override;
     void switchDisplayOff() override;
-    TextFile readFileBesideProgram(std::string_view fileName) override;
+    TextFile readSettingsFile(std::string_view fileName) override;
+    bool startsWithWindows() override { return m_startup.isOn(); }
+    bool setStartsWithWindows(bool on) override { return m_startup.setOn(on); }
     void trace(std::string_view line) override;
 
 private:
-    std::wstring m_folder;
+    TextFile readFile(const std::wstring& path);
+
+    std::wstring m_folders[2];
+    StartupRegistration m_startup;
     HWND m_owner = nullptr;
 };
 

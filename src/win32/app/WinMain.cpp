@@ -3,15 +3,22 @@
 
 #include <commctrl.h>
 
+#include <shellapi.h>
+
+#include "app/Autostart.h"
 #include "app/MainForm.h"
 #include "app/MainWindow.h"
 #include "app/ProgramFolder.h"
+#include "app/SettingsFolderProbe.h"
 #include "app/SingleInstance.h"
 #include "app/SystemClock.h"
 #include "app/TrayHost.h"
 #include "app/Win32DesktopServices.h"
 #include "app/Win32Presence.h"
 #include "app/Win32Profile.h"
+#include "app/WatchedProfile.h"
+#include "base/Text.h"
+#include "base/Trace.h"
 #include "base/FontCatalog.h"
 #include "gamma/GdiGammaDevice.h"
 #include "res/resource.h"
@@ -28,6 +35,21 @@ int runMessageLoop(HWND dialogLike)
         DispatchMessageW(&msg);
     }
     return static_cast<int>(msg.wParam);
+}
+
+// The command line's arguments after the program's name, as UTF-8.
+std::vector<std::string> commandArguments()
+{
+    int count = 0;
+    LPWSTR* const arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!arguments) {
+        vistrel::win32::traceLastError(L"CommandLineToArgvW");
+        return {};
+    }
+    std::vector<std::string> result;
+    for (int i = 1; i < count; ++i) result.push_back(vistrel::win32::narrow(arguments[i]));
+    LocalFree(arguments);
+    return result;
 }
 
 }  // namespace
@@ -47,11 +69,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
+    // Started by the user's Run entry at logon: the tray icon and the schedule, no window.
+    const bool inTray = autostart::startsInTray(commandArguments());
     const std::wstring folder = programFolder();
-    Win32Profile profile(folder + L"\\config.ini");
+    const SettingsFolder settingsFolder = probeSettingsFolder(folder);
+    const std::wstring settingsPath = widen(settingsFolder.folder());
+    Win32Profile file(settingsPath + L"\\config.ini");
     SystemClock clock;
     GdiGammaDevice gamma;
-    Win32DesktopServices desktop(folder);
+    Win32DesktopServices desktop(settingsPath, folder, programPath());
+    WatchedProfile profile(file, desktop, unsavedSettingsMessage(settingsFolder.tried));
     Win32Presence presence;
     MainForm form({profile, clock, gamma, desktop, &presence}, VISTREL_ABOUT_HOST);
     FontCatalog fonts;
@@ -73,8 +100,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     tray.addIcon();
     if (!window.create()) return 1;
     desktop.setOwner(window.hwnd());
-    ShowWindow(window.hwnd(), SW_SHOW);
-    SetForegroundWindow(window.hwnd());
+    if (!inTray) {
+        ShowWindow(window.hwnd(), SW_SHOW);
+        SetForegroundWindow(window.hwnd());
+    }
+    if (!settingsFolder.saves()) profile.warn();
 
     const int code = runMessageLoop(window.hwnd());
     // The exit sequence: settings, then the tray icon; the windows go with the process.

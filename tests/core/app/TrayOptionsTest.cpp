@@ -29,7 +29,7 @@ protected:
     FakeDesktopServices desktop;
     InMemoryProfile profile;
     RestReminder rest{clock, desktop};
-    TrayOptions options{profile, clock, rest};
+    TrayOptions options{profile, clock, rest, desktop};
 };
 
 TEST_F(TrayOptionsTest, UnreadableValuesAreTheDefaultsAndAChangeIsWrittenAtOnce)
@@ -52,6 +52,26 @@ TEST_F(TrayOptionsTest, UnreadableValuesAreTheDefaultsAndAChangeIsWrittenAtOnce)
     EXPECT_EQ(menu[1].submenu.back().text, "继续提醒");
     EXPECT_FALSE(menu[2].checked);
     EXPECT_TRUE(menu[3].checked);
+}
+
+TEST_F(TrayOptionsTest, StartWithWindowsShowsTheRegistryAndNeverTouchesTheSettingsFile)
+{
+    start("");
+    const auto item = [&] { return options.menu()[4]; };
+    EXPECT_EQ(item().text, "开机启动");
+    EXPECT_FALSE(item().checked);
+    options.command(TrayCommand::StartWithWindows);
+    EXPECT_TRUE(desktop.startWithWindows);
+    EXPECT_TRUE(item().checked);
+    options.command(TrayCommand::StartWithWindows);
+    EXPECT_FALSE(item().checked);
+    for (const std::string& call : profile.calls) EXPECT_FALSE(call.starts_with("write")) << call;
+
+    desktop.autostartRefused = true;  // the user is told, and the item keeps showing the truth
+    options.command(TrayCommand::StartWithWindows);
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].text, "无法设置开机启动。");
+    EXPECT_FALSE(item().checked);
 }
 
 TEST_F(TrayOptionsTest, APauseSurvivesARestartUntilItEnds)

@@ -1,0 +1,31 @@
+#include "app/WatchedProfile.h"
+
+namespace vistrel {
+
+WatchedProfile::WatchedProfile(Profile& file, DesktopServices& desktop, std::string warning)
+    : m_file(file), m_desktop(desktop), m_warning(std::move(warning))
+{
+}
+
+std::string WatchedProfile::read(std::string_view section, std::string_view key, std::string_view fallback) const
+{
+    return m_file.read(section, key, fallback);
+}
+
+bool WatchedProfile::write(std::string_view section, std::string_view key, const std::optional<std::string>& value)
+{
+    if (m_file.write(section, key, value)) return true;
+    m_desktop.trace("settings write failed: [" + std::string(section) + "] " + std::string(key));
+    warn();
+    return false;
+}
+
+void WatchedProfile::warn()
+{
+    if (m_warned) return;
+    // Set first: the box is modal, and a write made while it is open must not open another.
+    m_warned = true;
+    m_desktop.messageBox(m_warning, "Vistrel", MessageIcon::Warning);
+}
+
+}  // namespace vistrel

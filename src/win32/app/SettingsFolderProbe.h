@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+
+#include "app/SettingsFolder.h"
+
+namespace vistrel::win32 {
+
+// Decides, once at start, where the settings file lives: beside the program when that folder
+// takes a real write, otherwise %APPDATA%\Vistrel (created here). When the per-user folder is
+// chosen and has no settings file yet, one beside the program is copied in as the starting values.
+SettingsFolder probeSettingsFolder(const std::wstring& programFolder);
+
+}  // namespace vistrel::win32
