@@ -27,6 +27,7 @@ Paths come from the environment (run.py sets them):
 import atexit
 import json
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -232,6 +233,21 @@ class Session:
         """`wine reg ...` in this session's prefix."""
         subprocess.run(["wine", "reg"] + [str(a) for a in args], env=self.env(), check=True,
                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
+
+    def reg_values(self, key):
+        """The values of a registry key as {name: text or int (REG_DWORD)}, or None when the key
+        is missing (`wine reg query`)."""
+        result = subprocess.run(["wine", "reg", "query", key], env=self.env(), stdin=subprocess.DEVNULL,
+                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=120)
+        if result.returncode != 0:
+            return None
+        values = {}
+        for line in result.stdout.decode("utf-8", errors="replace").splitlines():
+            match = re.match(r"^ {4}(.+?) {4}(REG_\w+)(?: {4}(.*))?$", line.rstrip("\r"))
+            if match:
+                name, kind, text = match.group(1), match.group(2), match.group(3) or ""
+                values[name] = int(text, 16) if kind == "REG_DWORD" else text
+        return values
 
     def xdotool(self, *args):
         subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env(), check=True,

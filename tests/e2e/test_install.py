@@ -1,0 +1,230 @@
+"""The installer and the portable zip as a user meets them.
+
+The installer runs silently (/S, as a deployment tool runs it) in the session's prefix: the
+program lands in the user's %LOCALAPPDATA%\\Programs\\Vistrel with a Start-menu shortcut, an
+entry among the installed apps and a Run entry. The installed copy then starts as Windows starts
+it at logon, in the tray, and keeps its rest schedule; a second silent install upgrades it while
+it runs, and the uninstaller takes away everything but the settings.
+"""
+
+import codecs
+import os
+import re
+import subprocess
+import unittest
+import zipfile
+from pathlib import Path
+
+import inifile
+from harness import PROGRAM_NAME, Program, find_windows, program_path, windows_build
+from test_rest_reminder import (CONTINUE_WORK, PROMPT_CLASS, RestReminderCase, SteppedClock, find_libfaketime,
+                                settings)
+
+CURRENT_VERSION = r"HKCU\Software\Microsoft\Windows\CurrentVersion"
+UNINSTALL_KEY = CURRENT_VERSION + r"\Uninstall\Vistrel"
+RUN_KEY = CURRENT_VERSION + r"\Run"
+APPROVED_KEY = CURRENT_VERSION + r"\Explorer\StartupApproved\Run"
+# The tray menu's items after its status line, down to "开机启动".
+MENU_ITEMS = ["暂停提醒", "全屏时推迟提醒", "离开算作休息", "开机启动"]
+# Task Manager marks a Run entry it disabled with an odd first byte.
+DISABLED_MARK = "030000000000000000000000"
+
+
+def project_version():
+    cache = windows_build() / "CMakeCache.txt"
+    match = re.search(r"^CMAKE_PROJECT_VERSION:\w+=(.+)$", cache.read_text(errors="replace"), re.M)
+    return match.group(1).strip() if match else None
+
+
+def package_path(kind):
+    """A built package: kind "setup.exe" or "portable.zip"."""
+    return windows_build() / "packaging" / ("Vistrel-%s-%s" % (project_version(), kind))
+
+
+class PortableZipTest(unittest.TestCase):
+    def test_holds_the_program_and_a_note_on_where_settings_go(self):
+        if not package_path("portable.zip").exists():
+            self.skipTest("the portable zip is not built: %s" % package_path("portable.zip"))
+        with zipfile.ZipFile(package_path("portable.zip")) as archive:
+            self.assertEqual(sorted(archive.namelist()), ["portable.txt", PROGRAM_NAME])
+            self.assertEqual(archive.read(PROGRAM_NAME), program_path().read_bytes())
+            note = archive.read("portable.txt")
+        # Notepad on any Windows reads it as UTF-8 with its line ends.
+        self.assertTrue(note.startswith(codecs.BOM_UTF8))
+        self.assertNotIn(b"\n", note.replace(b"\r\n", b""))
+        text = note.decode("utf-8-sig")
+        for needed in (project_version(), "%APPDATA%\\Vistrel", "开机启动"):
+            self.assertIn(needed, text)
+
+
+class InstallTest(RestReminderCase):
+    def setUp(self):
+        super().setUp()
+        if not package_path("setup.exe").exists():
+            self.skipTest("the installer is not built: %s" % package_path("setup.exe"))
+        users = [p for p in (Path(self.session.prefix.path) / "drive_c" / "users").iterdir() if p.name != "Public"]
+        self.assertEqual(len(users), 1, users)
+        profile, user = users[0], users[0].name
+        self.install_dir = profile / "AppData" / "Local" / "Programs" / "Vistrel"
+        self.windows_dir = "C:\\users\\%s\\AppData\\Local\\Programs\\Vistrel" % user
+        self.windows_exe = self.windows_dir + "\\" + PROGRAM_NAME
+        self.shortcut = profile / "AppData" / "Roaming" / "Microsoft" / "Windows" / "Start Menu" / "Programs" / "Vistrel.lnk"
+        self.roaming_settings = profile / "AppData" / "Roaming" / "Vistrel"
+        # The prefix serves the whole run: leave it as found, whatever happens here.
+        self.addCleanup(self._remove_installation)
+
+    def _remove_installation(self):
+        self.session.end_processes()
+        for args in (("delete", UNINSTALL_KEY, "/f"), ("delete", RUN_KEY, "/v", "Vistrel", "/f"),
+                     ("delete", APPROVED_KEY, "/v", "Vistrel", "/f")):
+            try:
+                self.session.wine_reg(*args)
+            except subprocess.CalledProcessError:
+                pass  # not there
+        for path in (self.install_dir, self.roaming_settings):
+            if path.exists():
+                for child in path.iterdir():
+                    child.unlink()
+                path.rmdir()
+        if self.shortcut.exists():
+            self.shortcut.unlink()
+
+    # --- helpers -------------------------------------------------------------------------------
+
+    def program_log(self):
+        return self.artifacts / "program.log"
+
+    def run_wine(self, *args):
+        """Runs `wine args...` to its end and returns its exit code."""
+        with open(self.artifacts / "installer.log", "ab") as log:
+            return subprocess.run(["wine"] + [str(a) for a in args], env=self.session.env(), stdin=subprocess.DEVNULL,
+                                  stdout=log, stderr=subprocess.STDOUT, timeout=180).returncode
+
+    def run_value(self):
+        return (self.session.reg_values(RUN_KEY) or {}).get("Vistrel")
+
+    def approved_values(self):
+        return self.session.reg_values(APPROVED_KEY) or {}
+
+    def start_installed(self):
+        """Starts the installed copy as its Run entry does, on the stepped clock, tracing its menus."""
+        env = self.session.env()
+        env.update(self.clock.env(), WINEDEBUG="+menu")
+        with open(self.program_log(), "ab") as log:
+            process = subprocess.Popen(["wine", self.windows_exe, "--tray"], cwd=self.install_dir, env=env,
+                                       stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
+                                       start_new_session=True)
+        self.addCleanup(self._end, process)
+        self.program = Program(self.install_dir, process)
+        self.wait_for(self.tray_icons, message="the installed program's tray icon")
+
+    def uninstaller_copies(self):
+        """Processes of this prefix running the uninstaller's temporary copy: uninstall.exe copies
+        itself to %TEMP%\\~nsu*.tmp, starts that copy and returns at once."""
+        wanted = ("WINEPREFIX=%s" % self.session.prefix.path).encode()
+        found = []
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                environment = Path("/proc", pid, "environ").read_bytes().split(b"\0")
+                command = Path("/proc", pid, "cmdline").read_bytes()
+            except OSError:
+                continue  # gone, or not ours to read
+            if wanted in environment and b"\\~nsu" in command:
+                found.append(int(pid))
+        return found
+
+    def tray_menu_items(self):
+        """(text, checked) of each menu item the program drew, in the order drawn (the program
+        runs with WINEDEBUG=+menu)."""
+        log = self.program_log().read_text(errors="replace")
+        items = re.findall(r'draw_menu_item \{ ID=\S+,(.*?)Text=L"((?:[^"\\]|\\.)*)"', log)
+        return [(re.sub(r"\\([0-9a-f]{4})", lambda m: chr(int(m.group(1), 16)), text), "State=check" in flags)
+                for flags, text in items]
+
+    def toggle_autostart(self, screenshot=None):
+        """Opens the tray menu and chooses "开机启动" with the keyboard; returns the items down to
+        it as the menu showed them."""
+        drawn = len(self.tray_menu_items())
+        self.click_tray_icon(button=3)
+        self.wait_for(lambda: len(self.tray_menu_items()) >= drawn + 5, 10, "the tray menu")
+        if screenshot:
+            self.screenshot(screenshot)
+        items = self.tray_menu_items()[drawn:drawn + 5]
+        self.key(*(["Down"] * 5), "Return")
+        return items
+
+    # --- the test ------------------------------------------------------------------------------
+
+    def test_silent_install_runs_in_the_tray_upgrades_in_place_and_uninstalls_keeping_the_settings(self):
+        # The server keeps the real clock; only the program runs on the stepped one.
+        subprocess.run(["wineserver", "-p"], env=self.session.env(), stdin=subprocess.DEVNULL,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=60)
+        setup = package_path("setup.exe")
+        run_command = '"%s" --tray' % self.windows_exe
+        uninstaller = '"%s\\uninstall.exe"' % self.windows_dir
+
+        # A silent install: the files, the shortcut, the apps entry and "start with Windows".
+        self.assertEqual(self.run_wine(setup, "/S"), 0)
+        self.assertEqual((self.install_dir / PROGRAM_NAME).read_bytes(), program_path().read_bytes())
+        self.assertEqual(sorted(p.name for p in self.install_dir.iterdir()), ["uninstall.exe", PROGRAM_NAME])
+        self.assertTrue(self.shortcut.is_file(), "the Start-menu shortcut")
+        entry = self.session.reg_values(UNINSTALL_KEY)
+        size = entry.pop("EstimatedSize", None)
+        self.assertEqual(entry, {"DisplayName": "Vistrel", "DisplayVersion": project_version(), "Publisher": "Vistrel",
+                                 "DisplayIcon": self.windows_exe + ",0", "UninstallString": uninstaller,
+                                 "QuietUninstallString": uninstaller + " /S", "InstallLocation": self.windows_dir,
+                                 "NoModify": 1, "NoRepair": 1})
+        program_kb = program_path().stat().st_size // 1024
+        self.assertTrue(program_kb < size < program_kb + 1024, "the program and the uninstaller in KB: %r" % size)
+        self.assertEqual(self.run_value(), run_command)
+
+        # Started as the Run entry starts it: the tray icon, no window, and the rest on time.
+        (self.install_dir / "config.ini").write_bytes(settings())
+        self.clock = SteppedClock(find_libfaketime(), self.artifacts / "clock.rc", start_second=5)
+        self.start_installed()
+        self.assertEqual(find_windows(self.windows(), visible=True), [], "no window of the program shows")
+        prompt = self.wait_for_due_prompt()
+        self.assertEqual(prompt["text"], "你有 1 分钟休息时间")
+        self.click_label(prompt, CONTINUE_WORK)
+        self.wait_no_window(cls=PROMPT_CLASS, visible=True, timeout=10)
+
+        # "开机启动" in the tray menu turns the installer's Run entry off and writes it back alike.
+        items = self.toggle_autostart(screenshot="tray-menu")
+        self.assertEqual([text for text, _ in items[1:]], MENU_ITEMS)
+        self.assertTrue(items[-1][1], "checked: the installer's entry is the program's own")
+        self.wait_for(lambda: self.run_value() is None, 10, "the Run entry removed")
+        self.assertEqual(self.toggle_autostart()[-1], ("开机启动", False))
+        self.wait_for(lambda: self.run_value() == run_command, 10, "the Run entry written again")
+
+        # A second silent install while the program runs: it ends the program the way its "Exit"
+        # does, replaces it, keeps its settings and clears Task Manager's "disabled" mark.
+        self.session.wine_reg("add", APPROVED_KEY, "/v", "Vistrel", "/t", "REG_BINARY", "/d", DISABLED_MARK, "/f")
+        self.assertEqual(self.run_wine(setup, "/S"), 0)
+        self.assertIsNotNone(self.program.wait_exit(10), "the running copy was closed")
+        self.assertEqual(inifile.value(self.program.config(), "dsxx", "mei"), "1", "the settings kept")
+        self.assertGreater(len(self.program.config_entries()), len(inifile.entries(settings())),
+                           "and completed by the program's own exit")
+        self.assertEqual(sorted(p.name for p in self.install_dir.iterdir()),
+                         ["config.ini", "uninstall.exe", PROGRAM_NAME])
+        self.assertEqual(self.run_value(), run_command)
+        self.assertNotIn("Vistrel", self.approved_values())
+
+        # The silent uninstall ends the running copy and leaves only the settings.
+        self.start_installed()
+        self.session.wine_reg("add", APPROVED_KEY, "/v", "Vistrel", "/t", "REG_BINARY", "/d", DISABLED_MARK, "/f")
+        self.roaming_settings.mkdir(parents=True, exist_ok=True)
+        (self.roaming_settings / "config.ini").write_bytes(settings(work="45"))
+        self.assertEqual(self.run_wine(self.windows_dir + "\\uninstall.exe", "/S"), 0)
+        self.wait_for(lambda: not self.uninstaller_copies(), 60, "the uninstaller's copy to end")
+        self.assertIsNotNone(self.program.wait_exit(10), "the running copy was closed")
+        self.assertEqual(sorted(p.name for p in self.install_dir.iterdir()), ["config.ini"])
+        self.assertEqual(inifile.value(self.program.config(), "dsxx", "mei"), "1")
+        self.assertFalse(self.shortcut.exists(), "the shortcut removed")
+        self.assertIsNone(self.run_value())
+        self.assertNotIn("Vistrel", self.approved_values())
+        self.assertIsNone(self.session.reg_values(UNINSTALL_KEY))
+        self.assertEqual((self.roaming_settings / "config.ini").read_bytes(), settings(work="45"))
+
+
+if __name__ == "__main__":
+    unittest.main()
