@@ -134,6 +134,19 @@ def descendants(windows, ancestor):
     return result
 
 
+def parse_inspection(output):
+    """The inspector's JSON lines (bytes) as dicts."""
+    windows = []
+    for line in output.decode("utf-8", errors="replace").splitlines():
+        line = line.strip()
+        if line.startswith("{"):
+            try:
+                windows.append(json.loads(line))
+            except ValueError:
+                pass  # a line cut short by a dying process tells us nothing
+    return windows
+
+
 class Session:
     """The X server and Wine prefix shared by all tests of one run (or by all of them that want
     the same monitors: outputs, as XServer takes them)."""
@@ -219,15 +232,7 @@ class Session:
             raise RuntimeError("the window inspector is not built: %s" % tool)
         result = subprocess.run(["wine", str(tool)] + list(args), env=self.env(), stdin=subprocess.DEVNULL,
                                 stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=timeout)
-        windows = []
-        for line in result.stdout.decode("utf-8", errors="replace").splitlines():
-            line = line.strip()
-            if line.startswith("{"):
-                try:
-                    windows.append(json.loads(line))
-                except ValueError:
-                    pass  # a line cut short by a dying process tells us nothing
-        return windows
+        return parse_inspection(result.stdout)
 
     def wine_reg(self, *args):
         """`wine reg ...` in this session's prefix."""
@@ -292,8 +297,17 @@ def get_session(outputs=None):
     return _sessions[key]
 
 
+_closers = []  # what else the run started on a session, closed before the sessions
+
+
+def on_close(closer):
+    _closers.append(closer)
+
+
 def close_session():
     """Closes every session of the run."""
+    while _closers:
+        _closers.pop()()
     while _sessions:
         _sessions.popitem()[1].close()
 

@@ -77,9 +77,17 @@ SettingsFolder probeSettingsFolder(const std::wstring& programFolder)
 
     const std::wstring target = widen(chosen.folder()) + kSettingsFile;
     const std::wstring beside = programFolder + kSettingsFile;
-    if (chosen.saves() && target != beside && !fileExists(target) && fileExists(beside) &&
-        !CopyFileW(beside.c_str(), target.c_str(), TRUE))
-        traceLastError(L"CopyFileW " + beside);
+    if (chosen.saves() && target != beside && !fileExists(target) && fileExists(beside)) {
+        if (!CopyFileW(beside.c_str(), target.c_str(), TRUE)) {
+            traceLastError(L"CopyFileW " + beside);
+        } else {
+            // The copy takes the original's attributes; a read-only one would refuse every write.
+            const DWORD attributes = GetFileAttributesW(target.c_str());
+            if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+                !SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY))
+                traceLastError(L"SetFileAttributesW " + target);
+        }
+    }
     return chosen;
 }
 
