@@ -134,6 +134,31 @@ def descendants(windows, ancestor):
     return result
 
 
+def start_logged(command, env, cwd=None, log_path=None):
+    """Starts command in a session of its own, its output appended to log_path (or dropped)."""
+    log = open(log_path, "ab") if log_path else subprocess.DEVNULL
+    try:
+        return subprocess.Popen(command, cwd=cwd, env=env, stdin=subprocess.DEVNULL, stdout=log,
+                                stderr=subprocess.STDOUT, start_new_session=True)
+    finally:
+        if log_path:
+            log.close()
+
+
+def kill_started(processes, kill):
+    """Ends the processes we started that still run, with kill(pid, signal), and reaps them."""
+    for process in processes:
+        if process.poll() is None:
+            try:
+                kill(process.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+            try:
+                process.wait(20)
+            except subprocess.TimeoutExpired:
+                pass
+
+
 def parse_inspection(output):
     """The inspector's JSON lines (bytes) as dicts."""
     windows = []
@@ -198,29 +223,13 @@ class Session:
 
     def start_wine(self, args, cwd=None, log_path=None):
         """Starts `wine args...`; the Linux PID is the Windows process itself, so it is what we kill."""
-        log = open(log_path, "ab") if log_path else subprocess.DEVNULL
-        try:
-            process = subprocess.Popen(["wine"] + [str(a) for a in args], cwd=cwd, env=self.env(),
-                                       stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
-                                       start_new_session=True)
-        finally:
-            if log_path:
-                log.close()
+        process = start_logged(["wine"] + [str(a) for a in args], self.env(), cwd, log_path)
         self._processes.append(process)
         return process
 
     def end_processes(self):
         """Kills what this session started (by PID), then everything left in its own prefix."""
-        for process in self._processes:
-            if process.poll() is None:
-                try:
-                    os.kill(process.pid, signal.SIGKILL)
-                except ProcessLookupError:
-                    pass
-                try:
-                    process.wait(20)
-                except subprocess.TimeoutExpired:
-                    pass
+        kill_started(self._processes, os.kill)
         self._processes = []
         if self.prefix:
             self.prefix.kill_session()

@@ -12,7 +12,6 @@ as the user, everything else (xdotool, screenshots, gamma) as the shared session
 
 import os
 import shutil
-import signal
 import subprocess
 import tempfile
 from pathlib import Path
@@ -96,29 +95,13 @@ class UserSession:
         return result
 
     def start_wine(self, args, cwd=None, log_path=None):
-        """Starts `wine args...` as the user in a process group of its own, killed as a whole."""
-        log = open(log_path, "ab") if log_path else subprocess.DEVNULL
-        try:
-            process = subprocess.Popen(self._command(["wine"] + [str(a) for a in args]), cwd=cwd,
-                                       stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
-                                       start_new_session=True)
-        finally:
-            if log_path:
-                log.close()
+        """Starts `wine args...` as the user; runuser stays its parent, so the group is killed."""
+        process = harness.start_logged(self._command(["wine"] + [str(a) for a in args]), None, cwd, log_path)
         self._processes.append(process)
         return process
 
     def end_processes(self):
-        for process in self._processes:
-            if process.poll() is None:
-                try:
-                    os.killpg(process.pid, signal.SIGKILL)
-                except ProcessLookupError:
-                    pass
-                try:
-                    process.wait(20)
-                except subprocess.TimeoutExpired:
-                    pass
+        harness.kill_started(self._processes, os.killpg)
         self._processes = []
         for command in (["wineserver", "-k"], ["wineserver", "-w"]):
             subprocess.run(self._command(command), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=60)
