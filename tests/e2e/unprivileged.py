@@ -11,6 +11,7 @@ as the user, everything else (xdotool, screenshots, gamma) as the shared session
 """
 
 import os
+import pwd
 import shutil
 import subprocess
 import tempfile
@@ -33,12 +34,14 @@ def skip_reason():
 
 
 def _ensure_user():
-    if subprocess.run(["id", "-u", USER], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode != 0:
+    """USER's uid and gid, creating the user on first use."""
+    try:
+        entry = pwd.getpwnam(USER)
+    except KeyError:
         subprocess.run(["useradd", "--system", "--no-create-home", "--shell", "/usr/sbin/nologin", USER],
                        check=True, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-    ids = subprocess.run(["id", "-u", USER], check=True, capture_output=True, text=True).stdout.strip()
-    groups = subprocess.run(["id", "-g", USER], check=True, capture_output=True, text=True).stdout.strip()
-    return int(ids), int(groups)
+        entry = pwd.getpwnam(USER)
+    return entry.pw_uid, entry.pw_gid
 
 
 class UserSession:
@@ -54,12 +57,7 @@ class UserSession:
         subprocess.run(["xhost", "+SI:localuser:" + USER], env=shared.env(), check=True,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
         try:
-            self._as_user(["wineboot", "-i"], timeout=300)
-            reg = self.home / "tests.reg"
-            reg.write_text(wineprefix.REGISTRY_SETTINGS)
-            os.chmod(reg, 0o644)
-            self._as_user(["wine", "regedit", "/S", "Z:" + str(reg).replace("/", "\\")], timeout=120)
-            self._as_user(["wineserver", "-w"], timeout=120)
+            wineprefix.initialise(lambda command, what: self._as_user(command, timeout=300), str(self.home))
         except BaseException:
             self.close()
             raise
@@ -77,10 +75,9 @@ class UserSession:
         return self.user_folder / "AppData" / "Roaming"
 
     def env(self):
-        env = wineprefix.wine_env(str(self.prefix), self.shared.display, base={
+        return wineprefix.wine_env(str(self.prefix), self.shared.display, base={
             "PATH": os.environ.get("PATH", "/usr/bin:/bin"), "HOME": str(self.home), "USER": USER,
             "LOGNAME": USER, "LC_ALL": "C.UTF-8"})
-        return env
 
     def _command(self, args):
         # runuser resets the environment; pass ours through env.

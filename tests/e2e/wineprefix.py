@@ -58,6 +58,21 @@ def _pid_alive(pid):
     return True
 
 
+def initialise(run, scratch):
+    """Makes a new prefix ready for tests: wineboot, the test settings, and a settled wineserver.
+    run(command, what) runs a command in the prefix; scratch is a folder Wine may read."""
+    run(["wineboot", "-i"], "wineboot -i")
+    reg = os.path.join(scratch, "tests.reg")
+    with open(reg, "w") as f:
+        f.write(REGISTRY_SETTINGS)
+    os.chmod(reg, 0o644)  # the prefix's user may be someone else
+    try:
+        run(["wine", "regedit", "/S", "Z:" + reg.replace("/", "\\")], "regedit")
+    finally:
+        os.remove(reg)
+    run(["wineserver", "-w"], "wineserver -w")
+
+
 class WinePrefix:
     """A throwaway prefix under work_dir; remove() stops its wineserver and deletes it. A name
     tells apart the prefixes of one test run."""
@@ -91,13 +106,7 @@ class WinePrefix:
         staging = tempfile.mkdtemp(prefix="staging-", dir=self.work_dir)
         try:
             env = wine_env(staging, self.display)
-            self._run(["wineboot", "-i"], env, "wineboot -i")
-            reg = os.path.join(staging, "tests.reg")
-            with open(reg, "w") as f:
-                f.write(REGISTRY_SETTINGS)
-            self._run(["wine", "regedit", "/S", "Z:" + reg.replace("/", "\\")], env, "regedit")
-            os.remove(reg)
-            self._run(["wineserver", "-w"], env, "wineserver -w")
+            initialise(lambda command, what: self._run(command, env, what), staging)
             try:
                 os.rename(staging, template)
             except OSError:
