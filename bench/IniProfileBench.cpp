@@ -8,8 +8,8 @@
 #include <random>
 #include <string>
 
-#include "app/IniDocument.h"
-#include "app/IniProfile.h"
+#include "settings/IniDocument.h"
+#include "settings/IniProfile.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/Clock.h"
+#include "base/Clock.h"
 
 namespace vistrel::testing {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/DesktopServices.h"
+#include "base/DesktopServices.h"
 
 namespace vistrel::testing {
 

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/IniDocument.h"
-#include "app/Profile.h"
+#include "settings/IniDocument.h"
+#include "settings/Profile.h"
 
 namespace vistrel::testing {
 

@@ -16,7 +16,7 @@
 #include "WindowRecord.h"
 #include "WindowTree.h"
 #include "base/Text.h"
-#include "reminder/DisplayMonitors.h"
+#include "base/DisplayMonitors.h"
 
 namespace {
 

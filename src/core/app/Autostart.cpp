@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/TextParsing.h"
+#include "base/TextParsing.h"
 
 namespace vistrel::autostart {
 namespace {

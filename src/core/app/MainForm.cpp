@@ -1,7 +1,7 @@
 #include "app/MainForm.h"
 
-#include "app/Ini.h"
-#include "app/SettingsKeys.h"
+#include "settings/Ini.h"
+#include "settings/SettingsKeys.h"
 
 namespace vistrel {
 

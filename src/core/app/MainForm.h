@@ -2,9 +2,9 @@
 #include <functional>
 #include <string>
 
-#include "app/Clock.h"
-#include "app/DesktopServices.h"
-#include "app/Profile.h"
+#include "base/Clock.h"
+#include "base/DesktopServices.h"
+#include "settings/Profile.h"
 #include "app/TrayOptions.h"
 #include "controls/SafeSwitch.h"
 #include "gamma/ColourAdjustment.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/Twips.h"
+#include "base/Twips.h"
 
 // Where the main window's controls sit, in twips, relative to their container.
 namespace vistrel::layout {

@@ -1,8 +1,8 @@
 #include "app/TrayOptions.h"
 
-#include "app/Ini.h"
-#include "app/LocalDateTime.h"
-#include "app/SettingsKeys.h"
+#include "settings/Ini.h"
+#include "base/LocalDateTime.h"
+#include "settings/SettingsKeys.h"
 #include "reminder/TimeOfDay.h"
 
 namespace vistrel {

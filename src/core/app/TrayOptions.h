@@ -1,9 +1,9 @@
 #pragma once
 #include <vector>
 
-#include "app/Clock.h"
-#include "app/DesktopServices.h"
-#include "app/Profile.h"
+#include "base/Clock.h"
+#include "base/DesktopServices.h"
+#include "settings/Profile.h"
 #include "app/TrayMenu.h"
 #include "reminder/RestReminder.h"
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <utility>
 
-#include "app/TextParsing.h"
+#include "base/TextParsing.h"
 
 namespace vistrel {
 namespace {

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <utility>
 
-#include "app/TextParsing.h"
+#include "base/TextParsing.h"
 
 namespace vistrel {
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/ArtScale.h"
+#include "base/ArtScale.h"
 
 namespace vistrel {
 

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "app/Ini.h"
-#include "app/SettingsKeys.h"
+#include "settings/Ini.h"
+#include "settings/SettingsKeys.h"
 #include "gamma/GammaBackupFile.h"
 #include "gamma/GammaMath.h"
 #include "gamma/SliderSetting.h"

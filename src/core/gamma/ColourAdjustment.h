@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/DesktopServices.h"
-#include "app/Profile.h"
+#include "base/DesktopServices.h"
+#include "settings/Profile.h"
 #include "controls/Slider.h"
 #include "gamma/DisplaySet.h"
 #include "gamma/GammaDevice.h"

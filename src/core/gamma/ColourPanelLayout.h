@@ -1,7 +1,7 @@
 #pragma once
 #include <array>
 
-#include "app/Twips.h"
+#include "base/Twips.h"
 
 // Where the colour panel's (`eyeset`) controls sit, in twips inside the panel. Back and OK are
 // the panels' shared places in MainFormLayout.h.

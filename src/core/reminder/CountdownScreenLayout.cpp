@@ -4,7 +4,7 @@
 #include <cmath>
 #include <iterator>
 
-#include "app/ArtScale.h"
+#include "base/ArtScale.h"
 
 namespace vistrel {
 

@@ -2,7 +2,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/Twips.h"
+#include "base/Twips.h"
 
 namespace vistrel {
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/TextParsing.h"
+#include "base/TextParsing.h"
 
 namespace vistrel {
 

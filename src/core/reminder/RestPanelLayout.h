@@ -1,5 +1,5 @@
 #pragma once
-#include "app/Twips.h"
+#include "base/Twips.h"
 
 // The rest panel (`xxset`) in twips inside the panel: the sentence "每工作 … 分钟，去休息 … 分钟" is
 // centred as a whole, with the two minute boxes (`Text2`, `Text3`) in its gaps and the hint line

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/Twips.h"
+#include "base/Twips.h"
 
 // The rest prompt (`Form2`) in twips of its client area.
 namespace vistrel::layout::prompt {

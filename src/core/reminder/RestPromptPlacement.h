@@ -1,5 +1,5 @@
 #pragma once
-#include "app/Twips.h"
+#include "base/Twips.h"
 #include "reminder/RestPromptLayout.h"
 
 namespace vistrel {

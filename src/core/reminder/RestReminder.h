@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/Clock.h"
-#include "app/DesktopServices.h"
+#include "base/Clock.h"
+#include "base/DesktopServices.h"
 #include "reminder/Countdown.h"
 #include "reminder/CountdownScreenLogic.h"
 #include "reminder/MinuteSettings.h"

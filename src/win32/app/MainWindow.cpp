@@ -3,7 +3,7 @@
 #include <dbt.h>
 
 #include "app/MainFormLayout.h"
-#include "app/ArtScale.h"
+#include "base/ArtScale.h"
 #include "base/BufferedPaint.h"
 #include "base/Dpi.h"
 #include "base/Trace.h"

@@ -6,7 +6,7 @@
 
 #include "app/MainForm.h"
 #include "app/SessionNotifications.h"
-#include "app/Twips.h"
+#include "base/Twips.h"
 #include "base/FontCatalog.h"
 #include "base/Gdi.h"
 #include "base/Panel.h"

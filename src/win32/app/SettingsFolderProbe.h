@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "app/SettingsFolder.h"
+#include "settings/SettingsFolder.h"
 
 namespace vistrel::win32 {
 

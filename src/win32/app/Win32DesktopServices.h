@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/DesktopServices.h"
+#include "base/DesktopServices.h"
 #include "app/StartupRegistration.h"
 
 namespace vistrel::win32 {

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <utility>
 
-#include "app/IniDocument.h"
+#include "settings/IniDocument.h"
 #include "base/Text.h"
 #include "base/Trace.h"
 

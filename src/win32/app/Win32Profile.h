@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Profile.h"
+#include "settings/Profile.h"
 
 namespace vistrel::win32 {
 

@@ -16,7 +16,7 @@
 #include "app/Win32DesktopServices.h"
 #include "app/Win32Presence.h"
 #include "app/Win32Profile.h"
-#include "app/WatchedProfile.h"
+#include "settings/WatchedProfile.h"
 #include "base/Text.h"
 #include "base/Trace.h"
 #include "base/FontCatalog.h"

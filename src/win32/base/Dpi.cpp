@@ -1,6 +1,6 @@
 #include "base/Dpi.h"
 
-#include "app/Twips.h"
+#include "base/Twips.h"
 #include "base/UniqueHandle.h"
 
 namespace vistrel::win32 {

@@ -1,6 +1,6 @@
 #include "base/Gdi.h"
 
-#include "app/ArtScale.h"
+#include "base/ArtScale.h"
 #include "res/resource.h"
 
 namespace vistrel::win32 {

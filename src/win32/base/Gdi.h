@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/Twips.h"
+#include "base/Twips.h"
 #include "base/UniqueHandle.h"
 
 namespace vistrel::win32 {

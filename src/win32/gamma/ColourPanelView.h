@@ -4,10 +4,10 @@
 #include <array>
 #include <memory>
 
-#include "app/Twips.h"
+#include "base/Twips.h"
 #include "base/Panel.h"
 #include "base/TextRenderer.h"
-#include "app/PanelButtons.h"
+#include "controls/PanelButtons.h"
 
 namespace vistrel {
 class MainForm;

@@ -2,12 +2,12 @@
 
 #include <utility>
 
-#include "app/ArtScale.h"
+#include "base/ArtScale.h"
 #include "base/BufferedPaint.h"
 #include "base/Gdi.h"
 #include "base/Text.h"
 #include "reminder/RestReminder.h"
-#include "reminder/Translucency.h"
+#include "base/Translucency.h"
 #include "res/resource.h"
 
 namespace vistrel::win32 {

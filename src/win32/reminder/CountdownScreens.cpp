@@ -1,6 +1,6 @@
 #include "reminder/CountdownScreens.h"
 
-#include "reminder/DisplayMonitors.h"
+#include "base/DisplayMonitors.h"
 
 namespace vistrel::win32 {
 

@@ -1,6 +1,6 @@
 #include "reminder/ReminderWindow.h"
 
-#include "app/Twips.h"
+#include "base/Twips.h"
 
 namespace vistrel::win32 {
 

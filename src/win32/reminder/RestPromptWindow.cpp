@@ -12,7 +12,7 @@
 #include "reminder/RestPromptLayout.h"
 #include "reminder/RestPromptPlacement.h"
 #include "reminder/RestReminder.h"
-#include "reminder/Translucency.h"
+#include "base/Translucency.h"
 
 namespace vistrel::win32 {
 namespace {

@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/LocalDateTime.h"
+#include "base/LocalDateTime.h"
 #include "app/TrayOptions.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeDesktopServices.h"

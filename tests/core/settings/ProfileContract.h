@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Profile.h"
+#include "settings/Profile.h"
 
 namespace vistrel::testing {
 

@@ -1,10 +1,10 @@
-#include "app/IniProfile.h"
+#include "settings/IniProfile.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "core/ProfileContract.h"
+#include "core/settings/ProfileContract.h"
 
 namespace vistrel::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/TextParsing.h"
+#include "base/TextParsing.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/WatchedProfile.h"
+#include "settings/WatchedProfile.h"
 
 namespace vistrel {
 

@@ -1,4 +1,4 @@
-#include "reminder/DisplayMonitors.h"
+#include "base/DisplayMonitors.h"
 
 #include <windows.h>
 

@@ -1,12 +1,12 @@
-#include "app/IniDocument.h"
+#include "settings/IniDocument.h"
 
 
 #include <algorithm>
 
-#include "app/IniLine.h"
-#include "app/IniLookup.h"
-#include "app/LineSplitter.h"
-#include "app/TextParsing.h"
+#include "settings/IniLine.h"
+#include "settings/IniLookup.h"
+#include "settings/LineSplitter.h"
+#include "base/TextParsing.h"
 
 namespace vistrel {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-#include "app/DesktopServices.h"
-#include "app/Profile.h"
+#include "base/DesktopServices.h"
+#include "settings/Profile.h"
 
 namespace vistrel {
 

@@ -1,4 +1,4 @@
-#include "app/LocalDateTime.h"
+#include "base/LocalDateTime.h"
 
 #include <chrono>
 #include <cstdio>

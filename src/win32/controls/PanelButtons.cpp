@@ -1,6 +1,6 @@
-#include "app/PanelButtons.h"
+#include "controls/PanelButtons.h"
 
-#include "app/ArtScale.h"
+#include "base/ArtScale.h"
 #include "app/MainFormLayout.h"
 #include "base/Gdi.h"
 #include "res/resource.h"

@@ -1,4 +1,4 @@
-#include "app/LineSplitter.h"
+#include "settings/LineSplitter.h"
 
 #include <gtest/gtest.h>
 

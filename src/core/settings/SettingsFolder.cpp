@@ -1,4 +1,4 @@
-#include "app/SettingsFolder.h"
+#include "settings/SettingsFolder.h"
 
 namespace vistrel {
 

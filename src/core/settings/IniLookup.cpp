@@ -1,8 +1,8 @@
-#include "app/IniLookup.h"
+#include "settings/IniLookup.h"
 
-#include "app/IniDocument.h"
-#include "app/IniLine.h"
-#include "app/TextParsing.h"
+#include "settings/IniDocument.h"
+#include "settings/IniLine.h"
+#include "base/TextParsing.h"
 
 namespace vistrel {
 namespace {

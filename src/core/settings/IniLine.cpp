@@ -1,8 +1,8 @@
-#include "app/IniLine.h"
+#include "settings/IniLine.h"
 
 #include <algorithm>
 
-#include "app/TextParsing.h"
+#include "base/TextParsing.h"
 
 namespace vistrel {
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/ProfileContract.h"
+#include "core/settings/ProfileContract.h"
 
 namespace vistrel::testing {
 namespace {

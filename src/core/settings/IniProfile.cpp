@@ -1,4 +1,4 @@
-#include "app/IniProfile.h"
+#include "settings/IniProfile.h"
 
 #include <fstream>
 #include <random>
@@ -6,9 +6,9 @@
 #include <system_error>
 #include <utility>
 
-#include "app/IniDocument.h"
-#include "app/IniLookup.h"
-#include "app/LineSplitter.h"
+#include "settings/IniDocument.h"
+#include "settings/IniLookup.h"
+#include "settings/LineSplitter.h"
 
 namespace vistrel {
 namespace {

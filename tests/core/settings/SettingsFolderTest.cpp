@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "app/Autostart.h"
-#include "app/SettingsFolder.h"
-#include "app/WatchedProfile.h"
+#include "settings/SettingsFolder.h"
+#include "settings/WatchedProfile.h"
 #include "fakes/FakeDesktopServices.h"
 #include "fakes/InMemoryProfile.h"
 
