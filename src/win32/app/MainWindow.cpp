@@ -75,8 +75,8 @@ bool MainWindow::create()
     registerClass(kClassName,
                   {.icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP)), .smallIcon = m_smallIcon});
     // Sized and centred once the window knows the density of the monitor it is on.
-    if (!Window::create(WS_EX_CONTROLPARENT, kClassName, L"Form1",
-                        WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU, 0, 0, 0, 0, nullptr, nullptr))
+    if (!Window::create({.className = kClassName, .style = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU,
+                         .exStyle = WS_EX_CONTROLPARENT, .title = L"Form1"}))
         return false;
     m_dpi = dpiForWindow(hwnd());
     m_text.setDpi(m_dpi);

@@ -47,7 +47,7 @@ bool TrayHost::create()
     registerClass(kClassName, {.cursor = nullptr, .icon = m_icon});
     // A hidden top-level window rather than a message-only one: only top-level windows hear the
     // shell's TaskbarCreated broadcast.
-    if (!Window::create(WS_EX_TOOLWINDOW, kClassName, L"cd", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr)) return false;
+    if (!Window::create({.className = kClassName, .exStyle = WS_EX_TOOLWINDOW, .title = L"cd"})) return false;
     m_taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
     // Let the broadcast through when the program runs elevated and the shell does not.
     ChangeWindowMessageFilterEx(hwnd(), m_taskbarCreated, MSGFLT_ALLOW, nullptr);

@@ -15,9 +15,9 @@ Panel::Panel(COLORREF background, Handlers handlers) : m_background(background),
 bool Panel::create(HWND parent, RECT b, int controlId)
 {
     registerClass(kClassName, {});
-    return Window::create(WS_EX_CONTROLPARENT, kClassName, L"", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                          b.left, b.top, b.right - b.left, b.bottom - b.top, parent,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId))) != nullptr;
+    return Window::create({.className = kClassName, .style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                           .exStyle = WS_EX_CONTROLPARENT, .bounds = b, .parent = parent,
+                           .controlId = controlId}) != nullptr;
 }
 
 void Panel::show(bool visible) { ShowWindow(hwnd(), visible ? SW_SHOWNA : SW_HIDE); }

@@ -24,12 +24,13 @@ void Window::registerClass(const wchar_t* className, const ClassOptions& options
     if (!RegisterClassExW(&wc)) traceLastError(std::wstring(L"RegisterClassExW ") + className);
 }
 
-HWND Window::create(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x, int y,
-                    int width, int height, HWND parent, HMENU menuOrId)
+HWND Window::create(const CreateOptions& o)
 {
-    HWND hwnd = CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menuOrId,
-                                GetModuleHandleW(nullptr), this);
-    if (!hwnd) traceLastError(std::wstring(L"CreateWindowExW ") + className);
+    const RECT& b = o.bounds;
+    const auto menuOrId = (o.style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(o.controlId)) : nullptr;
+    HWND hwnd = CreateWindowExW(o.exStyle, o.className, o.title, o.style, b.left, b.top, b.right - b.left,
+                                b.bottom - b.top, o.parent, menuOrId, GetModuleHandleW(nullptr), this);
+    if (!hwnd) traceLastError(std::wstring(L"CreateWindowExW ") + o.className);
     return hwnd;
 }
 

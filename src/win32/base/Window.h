@@ -32,10 +32,20 @@ protected:
     // Registers a class routed to onMessage, once per process (later calls are no-ops).
     static void registerClass(const wchar_t* className, const ClassOptions& options);
 
+    // What CreateWindowEx needs, with the defaults most of our windows take.
+    struct CreateOptions {
+        const wchar_t* className = nullptr;
+        DWORD style = WS_POPUP;
+        DWORD exStyle = 0;
+        const wchar_t* title = L"";
+        RECT bounds{};        // screen pixels for a top-level window, the parent's client pixels for a child
+        HWND parent = nullptr;  // the parent of a child, the owner of a top-level window
+        int controlId = 0;      // children only
+    };
+
     // Creates the window with this object as its owner of messages. Returns the handle or null
     // (traced).
-    HWND create(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x, int y,
-                int width, int height, HWND parent, HMENU menuOrId);
+    HWND create(const CreateOptions& options);
 
     virtual LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT defaultProc(UINT message, WPARAM wParam, LPARAM lParam);

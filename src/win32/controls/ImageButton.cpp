@@ -18,9 +18,8 @@ ImageButton::ImageButton(HWND parent, RECT boundsPx, int bitmapId, std::wstring 
 {
     registerClass(kClassName, {.cursor = IDC_HAND});
 
-    create(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, boundsPx.left, boundsPx.top,
-           boundsPx.right - boundsPx.left, boundsPx.bottom - boundsPx.top, parent,
-           reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)));
+    create({.className = kClassName, .style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, .bounds = boundsPx,
+            .parent = parent, .controlId = controlId});
     loadPicture();
     if (!m_tooltipText.empty()) createTooltip();
 }

@@ -102,9 +102,8 @@ void ProgButtonControl::createWindow(HWND parent, const RECT& bounds, int contro
     if (parent) m_hostFont = reinterpret_cast<HFONT>(SendMessageW(parent, WM_GETFONT, 0, 0));
     if (!m_hostFont) m_messageFont = createMessageFont();
 
-    create(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, bounds.left, bounds.top,
-           bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-           reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)));
+    create({.className = kClassName, .style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS,
+            .bounds = bounds, .parent = parent, .controlId = controlId});
     if (!hwnd()) return;
     RECT client{};
     GetClientRect(hwnd(), &client);

@@ -30,8 +30,9 @@ SafeSwitchControl::SafeSwitchControl(HWND parent, SafeSwitch& model, int xPx, in
     m_model.onResize = [this] { fitToSkin(); };
 
     const SafeSwitchSkin skin = m_model.geometry();
-    create(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, xPx, yPx, skin.cellWidth,
-           skin.cellHeight, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)));
+    create({.className = kClassName, .style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+            .bounds = {xPx, yPx, xPx + skin.cellWidth, yPx + skin.cellHeight}, .parent = parent,
+            .controlId = controlId});
     showModelState();
     wakePolling();
 }

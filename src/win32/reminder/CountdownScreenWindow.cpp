@@ -48,8 +48,8 @@ bool CountdownScreenWindow::open()
     // The whole monitor, taskbar included: a taskbar that is topmost stays above it.
     const PixelRect& w = m_layout.window;
     // The caption is the remaining time, which is what the primary window's taskbar button shows.
-    if (!create(0, kClassName, m_label.c_str(), WS_POPUP | WS_CLIPCHILDREN, w.left, w.top, w.width, w.height,
-                m_owner, nullptr))
+    if (!create({.className = kClassName, .style = WS_POPUP | WS_CLIPCHILDREN, .title = m_label.c_str(),
+                 .bounds = {w.left, w.top, w.left + w.width, w.top + w.height}, .parent = m_owner}))
         return false;
 
     m_close = std::make_unique<ImageButton>(hwnd(), toRect(m_layout.closeImage), IDB_CLOSE_ROUND, L"", kCloseId,

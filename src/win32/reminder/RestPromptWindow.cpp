@@ -65,8 +65,8 @@ bool RestPromptWindow::open()
     registerClass(kClassName, {});
     // A tool window has no taskbar button; a no-activate window leaves the keyboard with whatever
     // the user is working in, even when one of its labels is clicked.
-    if (!create(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, L"", WS_POPUP | WS_CLIPCHILDREN, 0, 0, 0, 0, nullptr,
-                nullptr))
+    if (!create({.className = kClassName, .style = WS_POPUP | WS_CLIPCHILDREN,
+                 .exStyle = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE}))
         return false;
     m_tippro = std::make_unique<ProgButtonControl>(hwnd(), RECT{}, kTipproId);
     m_tippro->model().setStyle(0);  // progress bar

@@ -29,7 +29,7 @@ bool RestReminderWindows::create()
 {
     registerClass(kClassName, {.cursor = nullptr});
     // Never shown; a tool window so that not even a stray show gives it a taskbar button.
-    return Window::create(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr) != nullptr;
+    return Window::create({.className = kClassName, .exStyle = WS_EX_TOOLWINDOW}) != nullptr;
 }
 
 void RestReminderWindows::sync()
