@@ -50,6 +50,8 @@ native_tier() {
 linux() {
   # The committed pictures must be what the art generator makes of its sources.
   python3 tools/assetgen/make_assets.py --check
+  # No include in the portable core points from a lower folder to a higher one.
+  python3 tools/check_layers.py
   native_tier linux
 }
 linux_asan() { native_tier linux-asan; }
