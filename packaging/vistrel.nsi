@@ -192,17 +192,19 @@ FunctionEnd
 !insertmacro DEFINE_RUN_VALUE_IS_OURS ""
 !insertmacro DEFINE_RUN_VALUE_IS_OURS "un."
 
+; RegGetValueW's first arguments for the mark: HKEY_CURRENT_USER, sign-extended as a 64-bit
+; handle; 8 = RRF_RT_REG_BINARY; no type wanted back.
+!define APPROVED_MARK_ARGS 'p -2147483647, w "${APPROVED_KEY}", w "${RUN_VALUE}", i 8, p 0'
 ; $0 = 1 when Task Manager's mark under StartupApproved\Run disabled the entry: an odd first
 ; byte. A missing, empty or unreadable mark leaves it enabled, as the program reads it.
 Function DisabledInTaskManager
   StrCpy $0 0
-  ; HKEY_CURRENT_USER, sign-extended as a 64-bit handle; 8 = RRF_RT_REG_BINARY.
-  System::Call 'advapi32::RegGetValueW(p -2147483647, w "${APPROVED_KEY}", w "${RUN_VALUE}", i 8, p 0, p 0, *i 0 r1) i .r2'
+  System::Call 'advapi32::RegGetValueW(${APPROVED_MARK_ARGS}, p 0, *i 0 r1) i .r2'
   ${If} $2 = 0
   ${AndIf} $1 > 0
     System::Alloc $1
     Pop $3
-    System::Call 'advapi32::RegGetValueW(p -2147483647, w "${APPROVED_KEY}", w "${RUN_VALUE}", i 8, p 0, p r3, *i r1 r1) i .r2'
+    System::Call 'advapi32::RegGetValueW(${APPROVED_MARK_ARGS}, p r3, *i r1 r1) i .r2'
     ${If} $2 = 0
     ${AndIf} $1 > 0
       System::Call '*$3(&i1 .r4)'
