@@ -18,6 +18,8 @@ Target amd64-unicode
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define APPROVED_KEY "Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\Run"
 !define RUN_VALUE "Vistrel"
+; How Windows starts the program at logon, and how the installer starts it again: in the tray.
+!define TRAY_COMMAND '"$INSTDIR\${APP_EXE}" --tray'
 ; The program's hidden tray host; WM_CLOSE to it is the tray menu's "Exit".
 !define TRAY_HOST_CLASS "Vistrel.TrayHost"
 !define TRAY_HOST_TITLE "cd"
@@ -48,6 +50,8 @@ VIFileVersion "${VERSION_MAJOR}.${VERSION_MINOR}.${VERSION_PATCH}.0"
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
+; An upgrade that closed the program has started it again already.
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW FinishPageShow
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
@@ -72,13 +76,52 @@ LangString STILL_RUNNING ${LANG_ENGLISH} "Vistrel is still running, so $INSTDIR\
 LangString un.STILL_RUNNING ${LANG_SIMPCHINESE} "Vistrel 仍在运行，无法卸载。$\r$\n请从托盘菜单退出 Vistrel 后重试。"
 LangString un.STILL_RUNNING ${LANG_ENGLISH} "Vistrel is still running, so it cannot be removed.$\r$\nExit Vistrel from its tray menu and try again."
 
-; Closes a running copy the way its tray menu's "Exit" would (it saves its settings), then waits,
-; a few seconds at most, until its window and then its executable are free. Afterwards
-; $INSTDIR\vistrel.exe is gone unless it could not be freed.
+; 1 when the installer closed a copy running from $INSTDIR, which it then starts again.
+Var WasRunning
+; 1 when the Run value started this installation's copy, and Task Manager had not disabled it.
+Var AutostartWasOn
+
+; $0 = 1 when the program's tray host, if there is one, belongs to a copy running from $INSTDIR
+; (a portable copy elsewhere is left alone). A process that cannot be asked counts as ours, so
+; an upgrade still gets the file free.
+!macro DEFINE_INSTALLED_COPY_RUNS PREFIX
+Function ${PREFIX}InstalledCopyRuns
+  StrCpy $0 0
+  FindWindow $1 "${TRAY_HOST_CLASS}" "${TRAY_HOST_TITLE}"
+  ${If} $1 <> 0
+    StrCpy $0 1
+    System::Call 'user32::GetWindowThreadProcessId(p r1, *i 0 r2) i'
+    ; PROCESS_QUERY_LIMITED_INFORMATION
+    System::Call 'kernel32::OpenProcess(i 0x1000, i 0, i r2) p .r3'
+    ${If} $3 P<> 0
+      System::Call 'kernel32::QueryFullProcessImageNameW(p r3, i 0, w .r4, *i ${NSIS_MAX_STRLEN}) i .r5'
+      System::Call 'kernel32::CloseHandle(p r3)'
+      ${If} $5 <> 0
+        ; StrCmp ignores case, as Windows does in paths.
+        ${If} $4 != "$INSTDIR\${APP_EXE}"
+          StrCpy $0 0
+        ${EndIf}
+      ${Else}
+        DetailPrint "QueryFullProcessImageNameW failed for process $2"
+      ${EndIf}
+    ${Else}
+      DetailPrint "OpenProcess failed for process $2"
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
+!macroend
+
+; Closes a copy running from $INSTDIR the way its tray menu's "Exit" would (it saves its
+; settings), then waits, a few seconds at most, until its window and then its executable are
+; free; $WasRunning tells whether there was one. Afterwards $INSTDIR\vistrel.exe is gone unless
+; it could not be freed.
 !macro DEFINE_CLOSE_RUNNING PREFIX
+!insertmacro DEFINE_INSTALLED_COPY_RUNS "${PREFIX}"
 Function ${PREFIX}CloseRunning
+  Call ${PREFIX}InstalledCopyRuns
+  StrCpy $WasRunning $0
   FindWindow $0 "${TRAY_HOST_CLASS}" "${TRAY_HOST_TITLE}"
-  ${If} $0 <> 0
+  ${If} $WasRunning == 1
     SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=5000
     StrCpy $1 0
     ${DoWhile} $0 <> 0
@@ -107,8 +150,76 @@ FunctionEnd
 !insertmacro DEFINE_CLOSE_RUNNING ""
 !insertmacro DEFINE_CLOSE_RUNNING "un."
 
-; Silent runs show nothing and end with exit code 2.
+; $0 = 1 when the Run value starts $INSTDIR\vistrel.exe: its program part (up to the closing
+; quote, or up to the first blank when not quoted), compared as the program itself compares it.
+!macro DEFINE_RUN_VALUE_IS_OURS PREFIX
+Function ${PREFIX}RunValueIsOurs
+  ReadRegStr $1 HKCU "${RUN_KEY}" "${RUN_VALUE}"
+  ${Do}
+    StrCpy $2 $1 1
+    ${If} $2 != " "
+    ${AndIf} $2 != "$\t"
+      ${ExitDo}
+    ${EndIf}
+    StrCpy $1 $1 "" 1
+  ${Loop}
+  ; $3: the character that ends the program part; a tab ends an unquoted one too.
+  StrCpy $3 " "
+  ${If} $2 == '"'
+    StrCpy $1 $1 "" 1
+    StrCpy $3 '"'
+  ${EndIf}
+  StrCpy $4 0
+  ${Do}
+    StrCpy $2 $1 1 $4
+    ${If} $2 == ""
+    ${OrIf} $2 == $3
+      ${ExitDo}
+    ${EndIf}
+    ${If} $3 == " "
+    ${AndIf} $2 == "$\t"
+      ${ExitDo}
+    ${EndIf}
+    IntOp $4 $4 + 1
+  ${Loop}
+  StrCpy $1 $1 $4
+  StrCpy $0 0
+  ${If} $1 == "$INSTDIR\${APP_EXE}"
+    StrCpy $0 1
+  ${EndIf}
+FunctionEnd
+!macroend
+!insertmacro DEFINE_RUN_VALUE_IS_OURS ""
+!insertmacro DEFINE_RUN_VALUE_IS_OURS "un."
+
+; RegGetValueW's first arguments for the mark: HKEY_CURRENT_USER, sign-extended as a 64-bit
+; handle; 8 = RRF_RT_REG_BINARY; no type wanted back.
+!define APPROVED_MARK_ARGS 'p -2147483647, w "${APPROVED_KEY}", w "${RUN_VALUE}", i 8, p 0'
+; $0 = 1 when Task Manager's mark under StartupApproved\Run disabled the entry: an odd first
+; byte. A missing, empty or unreadable mark leaves it enabled, as the program reads it.
+Function DisabledInTaskManager
+  StrCpy $0 0
+  System::Call 'advapi32::RegGetValueW(${APPROVED_MARK_ARGS}, p 0, *i 0 r1) i .r2'
+  ${If} $2 = 0
+  ${AndIf} $1 > 0
+    System::Alloc $1
+    Pop $3
+    System::Call 'advapi32::RegGetValueW(${APPROVED_MARK_ARGS}, p r3, *i r1 r1) i .r2'
+    ${If} $2 = 0
+    ${AndIf} $1 > 0
+      System::Call '*$3(&i1 .r4)'
+      IntOp $0 $4 & 1
+    ${EndIf}
+    System::Free $3
+  ${EndIf}
+FunctionEnd
+
+; Silent runs show nothing and end with exit code 2. A copy that was closed but whose file
+; stayed held comes back, as it was.
 !macro FAIL_STILL_RUNNING PREFIX
+  ${If} $WasRunning == 1
+    Exec '${TRAY_COMMAND}'
+  ${EndIf}
   MessageBox MB_OK|MB_ICONSTOP "$(${PREFIX}STILL_RUNNING)" /SD IDOK
   SetErrorLevel 2
   Abort
@@ -141,27 +252,53 @@ Section "!$(SEC_PROGRAM)" SecProgram
 SectionEnd
 
 Section "$(SEC_AUTOSTART)" SecAutostart
-  WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\${APP_EXE}" --tray'
-  ; An entry switched off in Task Manager would otherwise stay off.
-  DeleteRegValue HKCU "${APPROVED_KEY}" "${RUN_VALUE}"
+  WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '${TRAY_COMMAND}'
+  ; Switched on here: an entry switched off in Task Manager would otherwise stay off. One that
+  ; was on keeps its mark as it is.
+  ${If} $AutostartWasOn != 1
+    DeleteRegValue HKCU "${APPROVED_KEY}" "${RUN_VALUE}"
+  ${EndIf}
 SectionEnd
 
 Section "-AutostartOff"
+  ; Only an entry that was this installation's and on is switched off: a portable copy's entry,
+  ; or one disabled in Task Manager, stays as the user left it.
   ${IfNot} ${SectionIsSelected} ${SecAutostart}
+  ${AndIf} $AutostartWasOn == 1
     DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
     DeleteRegValue HKCU "${APPROVED_KEY}" "${RUN_VALUE}"
   ${EndIf}
 SectionEnd
 
+; The copy the upgrade closed comes back as Windows starts it at logon, so its reminder goes on.
+Section "-Restart"
+  ${If} $WasRunning == 1
+    Exec '${TRAY_COMMAND}'
+  ${EndIf}
+SectionEnd
+
+Function FinishPageShow
+  ${If} $WasRunning == 1
+    SendMessage $mui.FinishPage.Run ${BM_SETCHECK} ${BST_UNCHECKED} 0
+    ShowWindow $mui.FinishPage.Run ${SW_HIDE}
+  ${EndIf}
+FunctionEnd
+
 Function .onInit
   SetShellVarContext current
-  ; "开机启动" is on for a first install; an upgrade keeps what the user chose since.
+  ; "开机启动" is on for a first install; an upgrade keeps what the user chose since, in the
+  ; program's menu or in Task Manager.
+  Call RunValueIsOurs
+  ${If} $0 == 1
+    Call DisabledInTaskManager
+    IntOp $AutostartWasOn $0 ^ 1
+  ${Else}
+    StrCpy $AutostartWasOn 0
+  ${EndIf}
   ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
   ${If} $0 != ""
-    ReadRegStr $1 HKCU "${RUN_KEY}" "${RUN_VALUE}"
-    ${If} $1 == ""
-      !insertmacro UnselectSection ${SecAutostart}
-    ${EndIf}
+  ${AndIf} $AutostartWasOn != 1
+    !insertmacro UnselectSection ${SecAutostart}
   ${EndIf}
 FunctionEnd
 
@@ -176,8 +313,12 @@ Section "Uninstall"
   ${EndIf}
   Delete "$INSTDIR\${UNINSTALLER}"
   Delete "$SMPROGRAMS\${APP_NAME}.lnk"
-  DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
-  DeleteRegValue HKCU "${APPROVED_KEY}" "${RUN_VALUE}"
+  ; A Run value that starts a portable copy elsewhere is that copy's, and stays with its mark.
+  Call un.RunValueIsOurs
+  ${If} $0 == 1
+    DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
+    DeleteRegValue HKCU "${APPROVED_KEY}" "${RUN_VALUE}"
+  ${EndIf}
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
   ; Not /r: config.ini and monitor.txt, when there, are the user's settings and stay, and so
   ; does the folder then. The settings under %APPDATA%\Vistrel are never touched.

@@ -4,7 +4,8 @@ The installer runs silently (/S, as a deployment tool runs it) in the session's 
 program lands in the user's %LOCALAPPDATA%\\Programs\\Vistrel with a Start-menu shortcut, an
 entry among the installed apps and a Run entry. The installed copy then starts as Windows starts
 it at logon, in the tray, and keeps its rest schedule; a second silent install upgrades it while
-it runs, and the uninstaller takes away everything but the settings.
+it runs, keeping the user's "开机启动" and bringing the program back, and the uninstaller takes
+away everything but the settings. A portable copy elsewhere is none of the installer's business.
 """
 
 import codecs
@@ -26,6 +27,8 @@ RUN_KEY = CURRENT_VERSION + r"\Run"
 APPROVED_KEY = CURRENT_VERSION + r"\Explorer\StartupApproved\Run"
 # The tray menu's items after its status line, down to "开机启动".
 MENU_ITEMS = ["暂停提醒", "全屏时推迟提醒", "离开算作休息", "开机启动"]
+# The running program's hidden window, which the installer looks for.
+TRAY_HOST_CLASS = "Vistrel.TrayHost"
 # Task Manager marks a Run entry it disabled with an odd first byte.
 DISABLED_MARK = "030000000000000000000000"
 
@@ -118,20 +121,34 @@ class InstallTest(RestReminderCase):
         self.program = Program(self.install_dir, process)
         self.wait_for(self.tray_icons, message="the installed program's tray icon")
 
-    def uninstaller_copies(self):
-        """Processes of this prefix running the uninstaller's temporary copy: uninstall.exe copies
-        itself to %TEMP%\\~nsu*.tmp, starts that copy and returns at once."""
+    def prefix_processes(self):
+        """{pid: arguments} of the processes of this prefix; a Windows process's first argument is
+        its executable's Windows path."""
         wanted = ("WINEPREFIX=%s" % self.session.prefix.path).encode()
-        found = []
+        found = {}
         for pid in filter(str.isdigit, os.listdir("/proc")):
             try:
                 environment = Path("/proc", pid, "environ").read_bytes().split(b"\0")
                 command = Path("/proc", pid, "cmdline").read_bytes()
             except OSError:
                 continue  # gone, or not ours to read
-            if wanted in environment and b"\\~nsu" in command:
-                found.append(int(pid))
+            if wanted in environment:
+                found[int(pid)] = [a.decode(errors="replace") for a in command.split(b"\0") if a]
         return found
+
+    def uninstaller_copies(self):
+        """Processes running the uninstaller's temporary copy: uninstall.exe copies itself to
+        %TEMP%\\~nsu*.tmp, starts that copy and returns at once."""
+        return [pid for pid, args in self.prefix_processes().items() if "\\~nsu" in " ".join(args)]
+
+    def installed_copies(self):
+        """The arguments of each running copy of the installed program."""
+        return [args[1:] for args in self.prefix_processes().values()
+                if args and args[0].lower() == self.windows_exe.lower()]
+
+    def run_uninstaller(self):
+        self.assertEqual(self.run_wine(self.windows_dir + "\\uninstall.exe", "/S"), 0)
+        self.wait_for(lambda: not self.uninstaller_copies(), 60, "the uninstaller's copy to end")
 
     def tray_menu_items(self):
         """(text, checked) of each menu item the program drew, in the order drawn (the program
@@ -196,8 +213,12 @@ class InstallTest(RestReminderCase):
         self.assertEqual(self.toggle_autostart()[-1], ("开机启动", False))
         self.wait_for(lambda: self.run_value() == run_command, 10, "the Run entry written again")
 
-        # A second silent install while the program runs: it ends the program the way its "Exit"
-        # does, replaces it, keeps its settings and clears Task Manager's "disabled" mark.
+        # A second silent install while the program runs, its entry disabled in Task Manager: it
+        # ends the program the way its "Exit" does, replaces it, keeps its settings and the user's
+        # choice, and starts it again as Windows would. The entry, still this program's though
+        # spelt in other case, is off, so it is left exactly as it was.
+        disabled_command = '"%s" --tray' % self.windows_exe.upper()
+        self.session.wine_reg("add", RUN_KEY, "/v", "Vistrel", "/d", disabled_command, "/f")
         self.session.wine_reg("add", APPROVED_KEY, "/v", "Vistrel", "/t", "REG_BINARY", "/d", DISABLED_MARK, "/f")
         self.assertEqual(self.run_wine(setup, "/S"), 0)
         self.assertIsNotNone(self.program.wait_exit(10), "the running copy was closed")
@@ -206,17 +227,16 @@ class InstallTest(RestReminderCase):
                            "and completed by the program's own exit")
         self.assertEqual(sorted(p.name for p in self.install_dir.iterdir()),
                          ["config.ini", "uninstall.exe", PROGRAM_NAME])
-        self.assertEqual(self.run_value(), run_command)
-        self.assertNotIn("Vistrel", self.approved_values())
+        self.assertEqual(self.run_value(), disabled_command)
+        self.assertEqual(self.approved_values().get("Vistrel"), DISABLED_MARK, "still disabled")
+        self.wait_for(lambda: self.installed_copies() == [["--tray"]], 10, "the program started again in the tray")
+        self.wait_for(self.tray_icons, 20, "its tray icon")
 
         # The silent uninstall ends the running copy and leaves only the settings.
-        self.start_installed()
-        self.session.wine_reg("add", APPROVED_KEY, "/v", "Vistrel", "/t", "REG_BINARY", "/d", DISABLED_MARK, "/f")
         self.roaming_settings.mkdir(parents=True, exist_ok=True)
         (self.roaming_settings / "config.ini").write_bytes(settings(work="45"))
-        self.assertEqual(self.run_wine(self.windows_dir + "\\uninstall.exe", "/S"), 0)
-        self.wait_for(lambda: not self.uninstaller_copies(), 60, "the uninstaller's copy to end")
-        self.assertIsNotNone(self.program.wait_exit(10), "the running copy was closed")
+        self.run_uninstaller()
+        self.wait_for(lambda: not self.installed_copies(), 10, "the running copy to close")
         self.assertEqual(sorted(p.name for p in self.install_dir.iterdir()), ["config.ini"])
         self.assertEqual(inifile.value(self.program.config(), "dsxx", "mei"), "1")
         self.assertFalse(self.shortcut.exists(), "the shortcut removed")
@@ -224,6 +244,23 @@ class InstallTest(RestReminderCase):
         self.assertNotIn("Vistrel", self.approved_values())
         self.assertIsNone(self.session.reg_values(UNINSTALL_KEY))
         self.assertEqual((self.roaming_settings / "config.ini").read_bytes(), settings(work="45"))
+
+        # A portable copy running elsewhere is not the installation's: installing, upgrading and
+        # uninstalling leave it running, an upgrade still replaces the installed program, and the
+        # copy's own Run entry stays.
+        portable = self.start_program(settings())
+        self.wait_window(cls=TRAY_HOST_CLASS)
+        self.assertEqual(self.run_wine(setup, "/S"), 0)
+        portable_command = '"Z:%s" --tray' % str(portable.app_dir / PROGRAM_NAME).replace("/", "\\")
+        self.session.wine_reg("add", RUN_KEY, "/v", "Vistrel", "/d", portable_command, "/f")
+        (self.install_dir / PROGRAM_NAME).write_bytes(b"an earlier version")
+        self.assertEqual(self.run_wine(setup, "/S"), 0)
+        self.assertEqual((self.install_dir / PROGRAM_NAME).read_bytes(), program_path().read_bytes())
+        self.assertEqual(self.run_value(), portable_command, "the portable copy's entry kept")
+        self.run_uninstaller()
+        self.assertEqual(sorted(p.name for p in self.install_dir.iterdir()), ["config.ini"])
+        self.assertEqual(self.run_value(), portable_command, "the portable copy's entry kept")
+        self.assertTrue(portable.running(), "the portable copy left running")
 
 
 if __name__ == "__main__":
