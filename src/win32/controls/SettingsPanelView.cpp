@@ -1,5 +1,7 @@
 #include "controls/SettingsPanelView.h"
 
+#include <utility>
+
 #include "base/Trace.h"
 
 namespace vistrel::win32 {
@@ -18,7 +20,7 @@ bool SettingsPanelView::create(HWND overlay)
     if (!m_panel.create(overlay, RECT{}, 0)) return false;
     m_background.reset(CreateSolidBrush(palette::kWindowBackground));
     createControls();
-    m_buttons.create(m_panel.hwnd(), m_actions.back, m_actions.ok);
+    m_buttons.create(m_panel.hwnd(), std::move(m_actions.back), std::move(m_actions.ok));
     sync();
     return true;
 }
