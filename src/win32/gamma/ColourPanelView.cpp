@@ -9,7 +9,6 @@
 #include "base/Gdi.h"
 #include "base/Text.h"
 #include "gamma/ColourPanelLayout.h"
-#include "res/resource.h"
 
 namespace vistrel::win32 {
 namespace {
@@ -38,15 +37,9 @@ constexpr wchar_t kResetText[] = L"\u91CD\u7F6E";  // 重置 (Label8)
 }  // namespace
 
 ColourPanelView::ColourPanelView(MainForm& form, TextRenderer& text)
-    : m_form(form),
-      m_text(text),
-      m_panel(palette::kWindowBackground, {[this](HDC dc, const RECT& r) { paint(dc, r); },
-                            [this](UINT m, WPARAM w, LPARAM l) { return onChild(m, w, l); },
-                            [this](POINT at) { click(at); }})
+    : SettingsPanelView(text, {[this] { m_form.closeOverlay(); }, [this] { m_form.colourPanelOk(); }}), m_form(form)
 {
 }
-
-RECT ColourPanelView::pixels(const TwipsRect& r) const { return toRect(toPixels(r, m_text.dpi())); }
 
 Slider& ColourPanelView::slider(size_t index)
 {
@@ -58,35 +51,23 @@ Slider& ColourPanelView::slider(size_t index)
     }
 }
 
-bool ColourPanelView::create(HWND overlay)
+void ColourPanelView::createControls()
 {
-    if (!m_panel.create(overlay, RECT{}, 0)) return false;
-    m_background.reset(CreateSolidBrush(palette::kWindowBackground));
     for (size_t i = 0; i < kSliders; ++i) {
-        m_trackbars[i] = CreateWindowExW(0, TRACKBAR_CLASSW, L"",
-                                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_HORZ | TBS_NOTICKS | TBS_BOTH, 0, 0,
-                                         0, 0, m_panel.hwnd(),
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstTrackbar + i)),
-                                         GetModuleHandleW(nullptr), nullptr);
+        m_trackbars[i] = createControl({.className = TRACKBAR_CLASSW,
+                                        .style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_HORZ | TBS_NOTICKS | TBS_BOTH,
+                                        .id = static_cast<int>(kFirstTrackbar + i)});
         SendMessageW(m_trackbars[i], TBM_SETLINESIZE, 0, Slider::kSmallChange);
         SendMessageW(m_trackbars[i], TBM_SETPAGESIZE, 0, Slider::kLargeChange);
     }
-    m_buttons.create(m_panel.hwnd(), [this] { m_form.closeOverlay(); }, [this] { m_form.colourPanelOk(); });
-    sync();
-    return true;
 }
 
-void ColourPanelView::place(RECT b)
+void ColourPanelView::placeControls()
 {
-    moveWindow(m_panel.hwnd(), b);
     for (size_t i = 0; i < kSliders; ++i) moveWindow(m_trackbars[i], pixels(layout::colour::kSliders[i]));
-    m_buttons.place(m_text.dpi());
-    m_panel.redraw();
 }
 
-void ColourPanelView::show(bool visible) { m_panel.show(visible); }
-
-void ColourPanelView::sync()
+void ColourPanelView::syncControls()
 {
     for (size_t i = 0; i < kSliders; ++i) {
         const Slider& s = slider(i);
@@ -95,18 +76,7 @@ void ColourPanelView::sync()
             SendMessageW(bar, TBM_SETRANGE, TRUE, MAKELPARAM(s.min(), s.max()));
         if (SendMessageW(bar, TBM_GETPOS, 0, 0) != s.value()) SendMessageW(bar, TBM_SETPOS, TRUE, s.value());
     }
-    releaseFocusWhenHidden();
-    m_panel.redraw();
-}
-
-void ColourPanelView::releaseFocusWhenHidden()
-{
-    // Hiding the overlay leaves the keyboard focus where it was: a trackbar nobody can see would go
-    // on taking arrow keys and changing the display.
-    const HWND panel = m_panel.hwnd();
-    const HWND focus = GetFocus();
-    if (!panel || !focus || IsWindowVisible(panel)) return;
-    if (focus == panel || IsChild(panel, focus)) SetFocus(GetAncestor(panel, GA_ROOT));
+    redraw();
 }
 
 void ColourPanelView::paint(HDC dc, const RECT&)
@@ -114,17 +84,17 @@ void ColourPanelView::paint(HDC dc, const RECT&)
     for (const Label& h : kHeadings) {
         const RECT r = pixels(h.place);
         fillRect(dc, r, kBand);
-        RECT text = r;
-        text.left += 4;
-        m_text.draw(dc, {kLabelFont, palette::kWhite, TextStyle::Align::Left, false, true}, h.text, text);
+        RECT inset = r;
+        inset.left += 4;
+        text().draw(dc, {kLabelFont, palette::kWhite, TextStyle::Align::Left, false, true}, h.text, inset);
     }
     const TextStyle label{kLabelFont, palette::kBlack, TextStyle::Align::Left, false, true};
     for (size_t c = 0; c < std::size(kChannelNames); ++c)
-        m_text.draw(dc, label, kChannelNames[c], pixels(layout::colour::kChannelNames[c]));
+        text().draw(dc, label, kChannelNames[c], pixels(layout::colour::kChannelNames[c]));
     const ColourAdjustment& colour = m_form.colour();
-    m_text.draw(dc, label, widen(colour.colo1Text()), pixels(layout::colour::kBrightnessValue));
-    m_text.draw(dc, label, widen(colour.colo3Text()), pixels(layout::colour::kContrastValue));
-    m_text.draw(dc, {kResetFont, kResetColour, TextStyle::Align::Left, false, true}, kResetText,
+    text().draw(dc, label, widen(colour.colo1Text()), pixels(layout::colour::kBrightnessValue));
+    text().draw(dc, label, widen(colour.colo3Text()), pixels(layout::colour::kContrastValue));
+    text().draw(dc, {kResetFont, kResetColour, TextStyle::Align::Left, false, true}, kResetText,
                 pixels(layout::colour::kReset));
 }
 
@@ -134,23 +104,18 @@ void ColourPanelView::click(POINT at)
     if (PtInRect(&reset, at)) m_form.colour().resetClick();
 }
 
-LRESULT ColourPanelView::onChild(UINT message, WPARAM wParam, LPARAM lParam)
+std::optional<LRESULT> ColourPanelView::onControl(UINT message, WPARAM, LPARAM lParam)
 {
-    if (message == WM_HSCROLL) {
-        const HWND bar = reinterpret_cast<HWND>(lParam);
-        for (size_t i = 0; i < kSliders; ++i) {
-            if (bar == m_trackbars[i]) {
-                // Every position the thumb passes is a change, dragging included.
-                slider(i).setValue(static_cast<int>(SendMessageW(bar, TBM_GETPOS, 0, 0)));
-                return 0;
-            }
+    if (message != WM_HSCROLL) return std::nullopt;
+    const HWND bar = reinterpret_cast<HWND>(lParam);
+    for (size_t i = 0; i < kSliders; ++i) {
+        if (bar == m_trackbars[i]) {
+            // Every position the thumb passes is a change, dragging included.
+            slider(i).setValue(static_cast<int>(SendMessageW(bar, TBM_GETPOS, 0, 0)));
+            return 0;
         }
     }
-    if (message == WM_CTLCOLORSTATIC) {
-        SetBkColor(reinterpret_cast<HDC>(wParam), palette::kWindowBackground);
-        return reinterpret_cast<LRESULT>(m_background.get());
-    }
-    return DefWindowProcW(m_panel.hwnd(), message, wParam, lParam);
+    return std::nullopt;
 }
 
 }  // namespace vistrel::win32

@@ -6,7 +6,6 @@
 #include "base/Gdi.h"
 #include "base/Text.h"
 #include "reminder/RestPanelLayout.h"
-#include "res/resource.h"
 
 namespace vistrel::win32 {
 namespace {
@@ -32,53 +31,44 @@ std::wstring windowText(HWND window)
 }  // namespace
 
 RestPanelView::RestPanelView(MainForm& form, TextRenderer& text)
-    : m_form(form),
-      m_text(text),
-      m_panel(palette::kWindowBackground, {[this](HDC dc, const RECT& r) { paint(dc, r); },
-                            [this](UINT m, WPARAM w, LPARAM l) { return onChild(m, w, l); }, nullptr})
+    : SettingsPanelView(text, {[this] { m_form.closeOverlay(); }, [this] { m_form.restPanelOk(); }}), m_form(form)
 {
 }
 
 HWND RestPanelView::createBox(int id, int maxDigits)
 {
     // The design shows "1" in both boxes until the settings are loaded.
-    HWND box = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"1",
-                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER | ES_CENTER | ES_AUTOHSCROLL, 0, 0, 0,
-                               0, m_panel.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                               GetModuleHandleW(nullptr), nullptr);
+    HWND box = createControl({.className = L"EDIT",
+                              .style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER | ES_CENTER | ES_AUTOHSCROLL,
+                              .exStyle = WS_EX_CLIENTEDGE,
+                              .text = L"1",
+                              .id = id});
     SendMessageW(box, EM_SETLIMITTEXT, static_cast<WPARAM>(maxDigits), 0);
     return box;
 }
 
-bool RestPanelView::create(HWND overlay)
+void RestPanelView::createControls()
 {
-    if (!m_panel.create(overlay, RECT{}, 0)) return false;
     m_boxBrush.reset(CreateSolidBrush(palette::kWhite));
     m_work = createBox(kWorkBox, 4);
     m_rest = createBox(kRestBox, 3);
-    m_buttons.create(m_panel.hwnd(), [this] { m_form.closeOverlay(); }, [this] { m_form.restPanelOk(); });
-    sync();
-    return true;
 }
 
-void RestPanelView::place(RECT b)
+void RestPanelView::placeControls()
 {
-    moveWindow(m_panel.hwnd(), b);
-    const HFONT boxFont = m_text.runFont(kBoxFont, false);
+    const HFONT boxFont = text().runFont(kBoxFont, false);
     for (HWND box : {m_work, m_rest}) SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(boxFont), FALSE);
     placeBoxes();
-    m_buttons.place(m_text.dpi());
-    m_panel.redraw();
 }
 
 void RestPanelView::placeBoxes()
 {
-    WindowDc dc(m_panel.hwnd());
-    const int w1 = m_text.measure(dc.get(), kSentenceFont, kPiece1).cx;
-    const int w2 = m_text.measure(dc.get(), kSentenceFont, kPiece2).cx;
-    const int w3 = m_text.measure(dc.get(), kSentenceFont, kPiece3).cx;
+    WindowDc dc(hwnd());
+    const int w1 = text().measure(dc.get(), kSentenceFont, kPiece1).cx;
+    const int w2 = text().measure(dc.get(), kSentenceFont, kPiece2).cx;
+    const int w3 = text().measure(dc.get(), kSentenceFont, kPiece3).cx;
     RECT client;
-    GetClientRect(m_panel.hwnd(), &client);
+    GetClientRect(hwnd(), &client);
     const int box = px(layout::rest::kBoxWidth);
     const int gap = px(layout::rest::kPieceGap);
     const int total = w1 + w2 + w3 + 2 * box + 4 * gap;
@@ -95,9 +85,7 @@ void RestPanelView::placeBoxes()
     moveWindow(m_rest, RECT{m_pieceX[3], boxTop, m_pieceX[3] + box, boxTop + boxHeight});
 }
 
-void RestPanelView::show(bool visible) { m_panel.show(visible); }
-
-void RestPanelView::sync()
+void RestPanelView::syncControls()
 {
     m_syncing = true;
     const std::wstring work = widen(m_form.rest().workMinutesText());
@@ -110,20 +98,20 @@ void RestPanelView::sync()
 void RestPanelView::paint(HDC dc, const RECT& client)
 {
     TextStyle style{kSentenceFont, palette::kLabelText};
-    const int h = m_text.measure(dc, kSentenceFont, kPiece1).cy;
+    const int h = text().measure(dc, kSentenceFont, kPiece1).cy;
     const wchar_t* pieces[3] = {kPiece1, kPiece2, kPiece3};
     const int at[3] = {m_pieceX[0], m_pieceX[2], m_pieceX[4]};
     for (int i = 0; i < 3; ++i) {
         const RECT box{at[i], m_sentenceTop, client.right, m_sentenceTop + h + 4};
-        m_text.draw(dc, style, pieces[i], box);
+        text().draw(dc, style, pieces[i], box);
     }
     TextStyle hint{kHintFont, kHintColour, TextStyle::Align::Centre};
     const int hintTop = m_sentenceTop + h + px(layout::rest::kHintGap);
-    m_text.draw(dc, hint, widen(minuteRangesHint()),
+    text().draw(dc, hint, widen(minuteRangesHint()),
                 RECT{0, hintTop, client.right, hintTop + px(layout::rest::kHintHeight)});
 }
 
-LRESULT RestPanelView::onChild(UINT message, WPARAM wParam, LPARAM lParam)
+std::optional<LRESULT> RestPanelView::onControl(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE && !m_syncing) {
         const HWND box = reinterpret_cast<HWND>(lParam);
@@ -136,7 +124,7 @@ LRESULT RestPanelView::onChild(UINT message, WPARAM wParam, LPARAM lParam)
         SetTextColor(reinterpret_cast<HDC>(wParam), kBoxTextColour);
         return reinterpret_cast<LRESULT>(m_boxBrush.get());
     }
-    return DefWindowProcW(m_panel.hwnd(), message, wParam, lParam);
+    return std::nullopt;
 }
 
 }  // namespace vistrel::win32
