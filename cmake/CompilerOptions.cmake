@@ -2,6 +2,9 @@
 add_library(vistrel_options INTERFACE)
 
 if(MSVC)
+  # The C++ runtime linked in: VCRUNTIME140 and MSVCP140 are no KnownDLLs, so copies beside the
+  # program would be loaded before it runs (and a stock Windows may lack them).
+  set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
   target_compile_options(vistrel_options INTERFACE /W4 /permissive- /utf-8 /EHsc)
   target_compile_definitions(vistrel_options INTERFACE _CRT_SECURE_NO_WARNINGS)
 else()

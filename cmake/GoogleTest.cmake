@@ -3,7 +3,8 @@
 set(VISTREL_GOOGLETEST_SOURCE "/usr/src/googletest" CACHE PATH "GoogleTest source tree")
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
-set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+# The same static C runtime as the program (cmake/CompilerOptions.cmake).
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
 if(EXISTS "${VISTREL_GOOGLETEST_SOURCE}/CMakeLists.txt")
   add_subdirectory("${VISTREL_GOOGLETEST_SOURCE}" "${CMAKE_BINARY_DIR}/_googletest" EXCLUDE_FROM_ALL SYSTEM)
 else()

@@ -4,13 +4,14 @@
 
 #include <cstring>
 
+#include "app/WtsApi.h"
 #include "base/Trace.h"
 
 namespace vistrel::win32 {
 
 SessionNotifications::SessionNotifications(HWND window, std::initializer_list<GUID> powerSettings) : m_window(window)
 {
-    m_session = WTSRegisterSessionNotification(window, NOTIFY_FOR_THIS_SESSION);
+    m_session = wtsRegisterSessionNotification(window, NOTIFY_FOR_THIS_SESSION);
     if (!m_session) traceLastError(L"WTSRegisterSessionNotification");
     for (const GUID& setting : powerSettings) {
         UniquePowerNotify registration(RegisterPowerSettingNotification(window, &setting, DEVICE_NOTIFY_WINDOW_HANDLE));
@@ -23,7 +24,7 @@ SessionNotifications::SessionNotifications(HWND window, std::initializer_list<GU
 
 SessionNotifications::~SessionNotifications()
 {
-    if (m_session && !WTSUnRegisterSessionNotification(m_window)) traceLastError(L"WTSUnRegisterSessionNotification");
+    if (m_session && !wtsUnRegisterSessionNotification(m_window)) traceLastError(L"WTSUnRegisterSessionNotification");
 }
 
 std::optional<DWORD> SessionNotifications::powerSettingValue(LPARAM lParam, const GUID& setting)

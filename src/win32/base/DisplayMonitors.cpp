@@ -4,8 +4,8 @@
 
 #include <shellscalingapi.h>
 
+#include "base/SystemLibrary.h"
 #include "base/Trace.h"
-#include "base/UniqueHandle.h"
 
 namespace vistrel::win32 {
 namespace {
@@ -15,15 +15,11 @@ namespace {
 class MonitorDpi {
 public:
     explicit MonitorDpi(int fallback)
-        : m_shcore(LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)), m_fallback(fallback)
+        : m_shcore(L"shcore.dll"),
+          m_getDpiForMonitor(m_shcore.function<decltype(&::GetDpiForMonitor)>("GetDpiForMonitor")),
+          m_fallback(fallback)
     {
-        if (!m_shcore) {
-            traceLastError(L"LoadLibraryExW shcore.dll");
-            return;
-        }
-        // Through a generic function pointer: FARPROC and the real signature are unrelated types.
-        const auto proc = reinterpret_cast<void (*)()>(GetProcAddress(m_shcore.get(), "GetDpiForMonitor"));
-        m_getDpiForMonitor = reinterpret_cast<GetDpiForMonitorProc>(proc);
+        if (!m_getDpiForMonitor) traceLastError(L"GetDpiForMonitor from shcore.dll");
     }
 
     int of(HMONITOR monitor) const
@@ -40,10 +36,8 @@ public:
     }
 
 private:
-    using GetDpiForMonitorProc = HRESULT(WINAPI*)(HMONITOR, MONITOR_DPI_TYPE, UINT*, UINT*);
-
-    UniqueModule m_shcore;
-    GetDpiForMonitorProc m_getDpiForMonitor = nullptr;
+    SystemLibrary m_shcore;
+    decltype(&::GetDpiForMonitor) m_getDpiForMonitor;
     int m_fallback;
 };
 

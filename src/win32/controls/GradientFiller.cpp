@@ -1,5 +1,7 @@
 #include "controls/GradientFiller.h"
 
+#include "base/UniqueHandle.h"
+
 namespace vistrel::win32 {
 namespace {
 
@@ -24,12 +26,8 @@ TRIVERTEX vertex(LONG x, LONG y, COLORREF color)
 }  // namespace
 
 GradientFiller::GradientFiller()
-    : m_msimg32(LoadLibraryExW(L"msimg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32))
+    : m_msimg32(L"msimg32.dll"), m_gradientFill(m_msimg32.function<decltype(&::GradientFill)>("GradientFill"))
 {
-    if (!m_msimg32) return;
-    // Through a generic function pointer: FARPROC and the real signature are unrelated types.
-    const auto proc = reinterpret_cast<void (*)()>(GetProcAddress(m_msimg32.get(), "GradientFill"));
-    m_gradientFill = reinterpret_cast<GradientFillProc>(proc);
 }
 
 void GradientFiller::fillVertical(HDC dc, const RECT& rect, COLORREF top, COLORREF bottom) const

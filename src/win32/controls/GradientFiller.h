@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "base/UniqueHandle.h"
+#include "base/SystemLibrary.h"
 
 namespace vistrel::win32 {
 
@@ -21,12 +21,10 @@ public:
     void fillVertical(HDC dc, const RECT& rect, COLORREF top, COLORREF bottom) const;
 
 private:
-    using GradientFillProc = BOOL(WINAPI*)(HDC, PTRIVERTEX, ULONG, PVOID, ULONG, ULONG);
-
     static void fillPlain(HDC dc, const RECT& rect, COLORREF top, COLORREF bottom);
 
-    UniqueModule m_msimg32;
-    GradientFillProc m_gradientFill = nullptr;
+    SystemLibrary m_msimg32;
+    decltype(&::GradientFill) m_gradientFill;
 };
 
 }  // namespace vistrel::win32
