@@ -115,7 +115,9 @@ std::vector<TrayMenuItem> TrayMenu::build()
         startWithWindowsItem(),
         separator(),
         std::move(display),
-        item("About", inPlace([this] { m_ports.about(); })),
+        item("About", inPlace([this] {
+                 if (m_ports.about) m_ports.about();
+             })),
         separator(),
         item("Exit", [] { return TrayAction::Exit; }),
     };
