@@ -7,10 +7,14 @@ namespace vistrel {
 
 MainForm::MainForm(MainFormPorts ports, std::string aboutHost)
     : m_profile(ports.profile),
+      m_clock(ports.clock),
       m_desktop(ports.desktop),
       m_aboutHost(std::move(aboutHost)),
-      m_rest(ports.clock, ports.desktop, {[this] { hideOverlay(); }, [this] { notifyChanged(); }}, ports.presence),
-      m_trayOptions(ports.profile, ports.clock, m_rest, ports.desktop),
+      m_rest(ports.clock, ports.desktop,
+             {[this] { hideOverlay(); }, [this] { notifyChanged(); },
+              [this] { m_rest.options().write(m_profile, ReminderOptions::Key::PausedUntil); }},
+             ports.presence),
+      m_trayMenu({ports.profile, ports.clock, ports.desktop, m_rest, [this] { aboutClick(); }}),
       m_colour(ports.profile, ports.gamma, ports.desktop, {[this] { hideOverlay(); }, [this] { notifyChanged(); }})
 {
     // The switches' designed positions (colour off, rest on) are set before any handler is
@@ -37,7 +41,7 @@ void MainForm::load()
         m_colourSwitch.setValue(true);
         hideOverlay();
     }
-    m_trayOptions.load();
+    m_rest.setOptions(ReminderOptions::read(m_profile, m_clock));
     notifyChanged();
 }
 

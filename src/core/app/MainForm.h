@@ -5,7 +5,7 @@
 #include "base/Clock.h"
 #include "base/DesktopServices.h"
 #include "settings/Profile.h"
-#include "app/TrayOptions.h"
+#include "app/TrayMenu.h"
 #include "controls/SafeSwitch.h"
 #include "gamma/ColourAdjustment.h"
 #include "gamma/GammaDevice.h"
@@ -64,7 +64,7 @@ public:
     SafeSwitch& colourSwitch() { return m_colourSwitch; }  // SafeSwitch1
     SafeSwitch& restSwitch() { return m_restSwitch; }      // SafeSwitch2
     RestReminder& rest() { return m_rest; }
-    TrayOptions& trayOptions() { return m_trayOptions; }
+    TrayMenu& trayMenu() { return m_trayMenu; }
     ColourAdjustment& colour() { return m_colour; }
     const RestReminder& rest() const { return m_rest; }
     const ColourAdjustment& colour() const { return m_colour; }
@@ -74,13 +74,14 @@ private:
     void notifyChanged();
 
     Profile& m_profile;
+    const Clock& m_clock;
     DesktopServices& m_desktop;
     std::string m_aboutHost;
     bool m_overlayVisible = false;
     bool m_panelVisible[2] = {false, false};
 
     RestReminder m_rest;
-    TrayOptions m_trayOptions;
+    TrayMenu m_trayMenu;
     ColourAdjustment m_colour;
     SafeSwitch m_colourSwitch;
     SafeSwitch m_restSwitch;

@@ -1,40 +1,86 @@
 #pragma once
+#include <cstdint>
+#include <functional>
 #include <string>
-#include <utility>
 #include <vector>
+
+#include "base/Clock.h"
+#include "base/DesktopServices.h"
+#include "reminder/RestReminder.h"
+#include "settings/Profile.h"
 
 namespace vistrel {
 
-// What the tray menu `cd` offers. "Display", "About" and "Exit" are the designed items; the rest
-// are the options beyond them.
-enum class TrayCommand {
-    None,
-    PauseHalfHour,
-    PauseHour,
-    PauseUntilTomorrow,
-    ResumeReminders,
-    HoldWhenBusy,
-    AwayCountsAsRest,
-    StartWithWindows,
-    Display,
-    About,
-    Exit,
+// What the shell does after the user used the tray icon or its menu.
+enum class TrayAction { None, ShowMainWindow, OpenMenu, Exit };
+
+// Mouse notifications the tray icon reports, numbered as the platform's mouse messages.
+enum class TrayMouse : std::uint32_t {
+    Move = 0x0200,
+    LeftDown = 0x0201,
+    LeftUp = 0x0202,
+    LeftDouble = 0x0203,
+    RightDown = 0x0204,
+    RightUp = 0x0205,
+    RightDouble = 0x0206,
+    MiddleDown = 0x0207,
+    MiddleUp = 0x0208,
+    ContextMenu = 0x007B,  // the keyboard or the shell asking for the icon's menu
 };
 
+// One line of the menu as the shell draws it.
 struct TrayMenuItem {
-    TrayCommand command = TrayCommand::None;
     std::string text;  // empty: a separator
+    unsigned id = 0;   // what the shell reports when the user chooses it; 0 for a line without an action
     bool enabled = true;
     bool checked = false;
+    bool isDefault = false;  // drawn bold: what a left click on the icon does too
     std::vector<TrayMenuItem> submenu;
+    std::function<TrayAction()> action;
+};
 
-    static TrayMenuItem action(TrayCommand command, std::string text) { return {command, std::move(text), true, false, {}}; }
-    static TrayMenuItem check(TrayCommand command, std::string text, bool checked)
-    {
-        return {command, std::move(text), true, checked, {}};
-    }
-    static TrayMenuItem line(std::string text) { return {TrayCommand::None, std::move(text), false, false, {}}; }
-    static TrayMenuItem separator() { return {}; }
+struct TrayMenuPorts {
+    Profile& profile;
+    const Clock& clock;
+    DesktopServices& desktop;  // start with Windows lives in the registry, not in the settings file
+    RestReminder& rest;
+    std::function<void()> about;  // the main window's about action
+};
+
+// The tray icon and its menu `cd`: the designed "Display", "About" and "Exit", and before them a
+// first line telling what comes next, the pause submenu, the reminder's option check items and
+// start with Windows. The menu is built fresh each time it opens; each item carries its own
+// action, and the shell draws the items and reports the one chosen.
+class TrayMenu {
+public:
+    static constexpr int kHalfHourMinutes = 30;
+
+    explicit TrayMenu(TrayMenuPorts ports);
+    TrayMenu(const TrayMenu&) = delete;
+    TrayMenu& operator=(const TrayMenu&) = delete;
+
+    // A left-button release brings the main window back (a double click does so through its
+    // releases); a right-button release or the context-menu request opens the menu; everything
+    // else is ignored.
+    static TrayAction forMouse(std::uint32_t mouseMessage);
+
+    // The menu as things stand; its items hold until the next open().
+    const std::vector<TrayMenuItem>& open();
+    // Carries out the item of the menu last opened with that id; any other id (0 when the user
+    // chose nothing) does nothing.
+    TrayAction choose(unsigned id);
+
+private:
+    std::vector<TrayMenuItem> build();
+    std::string firstLine() const;
+    std::string pauseEndText() const;
+    TrayMenuItem pauseMenu();
+    TrayMenuItem startWithWindowsItem();
+    void pause(ReminderPause pause);
+    void save(ReminderOptions::Key key);
+
+    TrayMenuPorts m_ports;
+    std::vector<TrayMenuItem> m_items;
 };
 
 }  // namespace vistrel

@@ -22,10 +22,28 @@ struct LocalTime {
     friend constexpr bool operator==(LocalTime, LocalTime) = default;
 };
 
+// Real time as seconds since 1970-01-01 00:00 UTC. It runs on steadily when the local clock jumps
+// with daylight saving or a new time zone, so lengths of time are measured on it.
+struct UtcTime {
+    std::int64_t seconds = 0;
+
+    friend constexpr bool operator==(UtcTime, UtcTime) = default;
+};
+
 class Clock {
 public:
     virtual ~Clock() = default;
     virtual LocalTime now() const = 0;
+    virtual UtcTime utcNow() const = 0;
+
+    // How far the local clock stands ahead of real time, to the minute: the two readings are
+    // taken one after the other and may straddle a second, and every time zone is whole minutes.
+    std::int64_t utcOffsetSeconds() const
+    {
+        const std::int64_t offset = now().seconds - utcNow().seconds;
+        const std::int64_t rounded = (offset + (offset < 0 ? -30 : 30)) / 60;
+        return rounded * 60;
+    }
 };
 
 }  // namespace vistrel

@@ -37,13 +37,19 @@ std::optional<LocalTime> parseLocalDateTime(std::string_view text)
 
 std::string localDateTimeText(LocalTime time)
 {
+    const CalendarDate date = calendarDate(time);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u %02d:%02d", date.year, date.month, date.day, time.hour(),
+                  time.minute());
+    return text;
+}
+
+CalendarDate calendarDate(LocalTime time)
+{
     using namespace std::chrono;
     const std::int64_t days = (time.seconds - time.secondOfDay()) / LocalTime::kSecondsPerDay;
     const year_month_day date{sys_days{std::chrono::days{days}}};
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02u %02d:%02d", static_cast<int>(date.year()),
-                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()), time.hour(), time.minute());
-    return text;
+    return {static_cast<int>(date.year()), static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day())};
 }
 
 }  // namespace vistrel

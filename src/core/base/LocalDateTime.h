@@ -12,6 +12,14 @@ namespace vistrel {
 std::optional<LocalTime> parseLocalDateTime(std::string_view text);
 std::string localDateTimeText(LocalTime time);  // seconds dropped
 
+struct CalendarDate {
+    int year = 1970;
+    unsigned month = 1;  // 1..12
+    unsigned day = 1;    // 1..31
+};
+// The date `time` falls on.
+CalendarDate calendarDate(LocalTime time);
+
 // The start of the minute `time` falls in.
 constexpr LocalTime startOfMinute(LocalTime time)
 {

@@ -35,7 +35,7 @@ const std::string& RestReminder::loadSettings(std::string_view mei, std::string_
 
 void RestReminder::dsxxadd()
 {
-    runDsxxadd();
+    scheduleNextRest();
     publish();
 }
 
@@ -67,9 +67,9 @@ void RestReminder::tick()
     // Switched off, the tick does nothing at all: a running countdown stands still.
     if (!switchedOn()) return;
 
-    catchUp(previous, now);
-    followPause(now);
-    followPresence(now);
+    skipMissedRest(previous, now);
+    followPause();
+    followPresence();
     // Both are "hh:mm", so the test holds for the whole due minute; the shown flag keeps the
     // prompt from opening more than once in it.
     const bool dueNow = m_text1 == TimeOfDay::of(now).text();
@@ -77,11 +77,11 @@ void RestReminder::tick()
     // The user was there meanwhile, so the first tick looks back to the start of the load and
     // a due minute it finds there opens the prompt late rather than not at all.
     const bool dueDuringLoad = !previous && m_loadStarted && dueTimeMissedBetween(*m_loadStarted, now);
-    if (m_pdtipshow == 0 && !paused() && !m_away) {
+    if (m_pdtipshow == 0 && !paused() && !m_awayWatch.away()) {
         // A rest that falls due while Windows is busy waits, with its message, for the first tick
         // after; Windows holds its own notifications the same way.
         if (dueNow || dueDuringLoad) m_held = true;
-        if (m_held && !holdForBusy()) openPrompt();
+        if (m_held && !windowsBusyHolds()) openPrompt();
     }
     if (m_countdown.running()) stepCountdown();
     publish();
@@ -91,8 +91,15 @@ void RestReminder::onResume()
 {
     const LocalTime now = m_clock.now();
     const auto previous = std::exchange(m_lastTick, now);
-    if (switchedOn()) catchUp(previous, now);
+    if (switchedOn()) skipMissedRest(previous, now);
     publish();
+}
+
+void RestReminder::setOptions(const ReminderOptions& options)
+{
+    setHoldWhenBusy(options.holdWhenBusy);
+    setAwayCountsAsRest(options.awayCountsAsRest);
+    if (options.pause) pause(*options.pause);
 }
 
 void RestReminder::setHoldWhenBusy(bool on)
@@ -103,12 +110,12 @@ void RestReminder::setHoldWhenBusy(bool on)
 void RestReminder::setAwayCountsAsRest(bool on)
 {
     m_options.awayCountsAsRest = on;
-    if (!on) m_away = false;
+    if (!on) m_awayWatch.reset();
 }
 
-void RestReminder::pause(LocalTime until)
+void RestReminder::pause(ReminderPause pause)
 {
-    m_options.pausedUntil = until;
+    m_options.pause = pause;
     m_held = false;
     closePrompt();
     markChanged();
@@ -117,46 +124,47 @@ void RestReminder::pause(LocalTime until)
 
 void RestReminder::resumeReminders()
 {
-    m_options.pausedUntil.reset();
-    runDsxxadd();
+    m_options.pause.reset();
+    scheduleNextRest();
     publish();
 }
 
 bool RestReminder::paused() const
 {
-    return m_options.pausedUntil && m_clock.now().seconds < m_options.pausedUntil->seconds;
+    return m_options.pause && !m_options.pause->over(m_clock);
 }
 
-void RestReminder::followPause(LocalTime now)
+void RestReminder::followPause()
 {
-    if (!m_options.pausedUntil || now.seconds < m_options.pausedUntil->seconds) return;
-    m_options.pausedUntil.reset();
-    runDsxxadd();
-}
-
-void RestReminder::followPresence(LocalTime now)
-{
-    if (!m_options.awayCountsAsRest || !m_presence) return;
-    if (!m_presence->locked())
-        m_lockedSince.reset();
-    else if (!m_lockedSince)
-        m_lockedSince = now;
-    const std::int64_t restSeconds = std::int64_t{m_minutes.restMinutes()} * 60;
-    const bool lockedLongEnough = m_lockedSince && now.seconds - m_lockedSince->seconds >= restSeconds;
-    const bool away = lockedLongEnough || m_presence->idleSeconds() >= restSeconds;
-    if (away && !m_away) {
-        // The user took the rest away from the screen: a prompt still asking for it goes.
-        m_away = true;
-        m_held = false;
-        closePrompt();
-    } else if (!away && m_away) {
-        // Back: the next rest comes a work period from now.
-        m_away = false;
-        runDsxxadd();
+    if (!m_options.pause) return;
+    if (m_options.pause->over(m_clock)) {
+        m_options.pause.reset();
+        scheduleNextRest();
+    } else if (m_options.pause->followClock(m_clock) && m_hooks.pauseEndMoved) {
+        m_hooks.pauseEndMoved();
     }
 }
 
-bool RestReminder::holdForBusy() const
+void RestReminder::followPresence()
+{
+    if (!m_options.awayCountsAsRest || !m_presence) return;
+    const std::int64_t restSeconds = std::int64_t{m_minutes.restMinutes()} * 60;
+    switch (m_awayWatch.follow(*m_presence, m_clock.utcNow(), restSeconds)) {
+    case AwayWatch::Outcome::WentAway:
+        // The user took the rest away from the screen: a prompt still asking for it goes.
+        m_held = false;
+        closePrompt();
+        break;
+    case AwayWatch::Outcome::CameBack:
+        // Back: the next rest comes a work period from now.
+        scheduleNextRest();
+        break;
+    case AwayWatch::Outcome::None:
+        break;
+    }
+}
+
+bool RestReminder::windowsBusyHolds() const
 {
     return m_options.holdWhenBusy && m_presence && m_presence->busy();
 }
@@ -180,7 +188,7 @@ void RestReminder::closePrompt()
 void RestReminder::switchClick(bool value)
 {
     if (value) {
-        runDsxxadd();
+        scheduleNextRest();
         m_xxrun.assign(1, kOn);
     } else {
         m_xxrun.assign(1, kOff);
@@ -199,7 +207,7 @@ bool RestReminder::applyPanel()
         return false;
     }
     m_minutes.normaliseTexts();
-    runDsxxadd();
+    scheduleNextRest();
     publish();
     return true;
 }
@@ -218,7 +226,7 @@ void RestReminder::promptTakeRest()
 void RestReminder::promptContinueWork()
 {
     if (!m_prompt.isOpen()) return;
-    runDsxxadd();
+    scheduleNextRest();
     m_pdtipshow = 0;
     m_prompt.close();
     markChanged();
@@ -229,7 +237,7 @@ void RestReminder::promptDisplayOff(bool lockFirst)
 {
     if (!m_prompt.isOpen()) return;
     m_prompt.armDisplayOff(lockFirst);
-    runDsxxadd();
+    scheduleNextRest();
     m_pdtipshow = 0;
     markChanged();
     publish();
@@ -252,7 +260,7 @@ void RestReminder::countdownCloseClick()
     publish();
 }
 
-void RestReminder::scheduleFromNow()
+void RestReminder::setNextRestFromNow()
 {
     // The seconds are dropped first, so the first reminder comes between work - 1 and work
     // minutes after this call.
@@ -261,13 +269,13 @@ void RestReminder::scheduleFromNow()
     markChanged();
 }
 
-void RestReminder::runDsxxadd()
+void RestReminder::scheduleNextRest()
 {
     m_held = false;  // a rest waiting to be shown belongs to the schedule being replaced
     m_dhhourWork = std::to_string(m_minutes.workMinutes());
     m_dhhourRest = std::to_string(m_minutes.restMinutes());
     if (m_hooks.hideSettingsOverlay) m_hooks.hideSettingsOverlay();
-    scheduleFromNow();
+    setNextRestFromNow();
 }
 
 void RestReminder::startCountdown()
@@ -296,14 +304,14 @@ void RestReminder::stepCountdown()
 void RestReminder::endRest()
 {
     m_countdown.stop();
-    runDsxxadd();
+    scheduleNextRest();
     m_prompt.close();
     closeCountdownScreen();
 }
 
 void RestReminder::closeCountdownScreen()
 {
-    runDsxxadd();
+    scheduleNextRest();
     m_pdtipshow = 0;
     m_screen.close();
     markChanged();
@@ -323,11 +331,11 @@ bool RestReminder::dueTimeMissedBetween(LocalTime previous, LocalTime now) const
     return previous.seconds + untilDue + 60 <= now.seconds;
 }
 
-void RestReminder::catchUp(std::optional<LocalTime> previous, LocalTime now)
+void RestReminder::skipMissedRest(std::optional<LocalTime> previous, LocalTime now)
 {
     // Without this a missed due minute would leave the reminder silent until the same time of
     // day came round again. The user was away, which counts as the rest.
-    if (previous && m_pdtipshow == 0 && dueTimeMissedBetween(*previous, now)) scheduleFromNow();
+    if (previous && m_pdtipshow == 0 && dueTimeMissedBetween(*previous, now)) setNextRestFromNow();
 }
 
 void RestReminder::publish()

@@ -7,21 +7,15 @@
 
 #include "base/Clock.h"
 #include "base/DesktopServices.h"
+#include "reminder/AwayWatch.h"
 #include "reminder/Countdown.h"
 #include "reminder/CountdownScreenLogic.h"
 #include "reminder/MinuteSettings.h"
 #include "reminder/Presence.h"
+#include "reminder/ReminderOptions.h"
 #include "reminder/RestPromptLogic.h"
 
 namespace vistrel {
-
-// Options beyond the designed reminder, set from the tray menu and kept in section `[extra]`. The
-// defaults below are what a reminder without options does.
-struct ReminderOptions {
-    bool holdWhenBusy = false;      // a due rest waits while Windows is busy (presentation, full screen)
-    bool awayCountsAsRest = false;  // no input or a locked session for the rest minutes is the rest
-    std::optional<LocalTime> pausedUntil;  // no prompt opens before then
-};
 
 // What the rest reminder asks of the main window it lives on.
 struct RestReminderHooks {
@@ -29,6 +23,9 @@ struct RestReminderHooks {
     // Runs after an operation changed anything on screen (this window, the rest prompt or the
     // countdown screen), so the shell can redraw from the state below.
     std::function<void()> changed;
+    // Runs when the local clock jumped under a timed pause, so its end shows at another local
+    // time and the settings file must say so.
+    std::function<void()> pauseEndMoved;
 };
 
 // The rest reminder as the main window holds it: next rest time, work and rest minutes, switch,
@@ -66,7 +63,7 @@ public:
     void switchClick(bool value);
 
     std::int16_t pdtipshow() const { return m_pdtipshow; }  // 1 while a rest prompt is pending or a rest runs
-    void setPdtipshow(std::int16_t value) { m_pdtipshow = value; }
+    void setPdtipshow(std::int16_t value) { m_pdtipshow = value; }  // `Pdtipshow` is public read and write
 
     // The rest panel's boxes (`Text2`, `Text3`), as typed; the shell forwards every edit.
     const std::string& workMinutesText() const { return m_minutes.workText(); }
@@ -79,14 +76,17 @@ public:
 
     // --- Options beyond the designed reminder ---
     const ReminderOptions& options() const { return m_options; }
+    void setOptions(const ReminderOptions& options);
     void setHoldWhenBusy(bool on);
     void setAwayCountsAsRest(bool on);
-    // No prompt opens until `until` (an open one closes); a running countdown goes on. The next
-    // rest is scheduled from the minute the pause ends.
-    void pause(LocalTime until);
+    // No prompt opens until the pause is over (an open one closes); a running countdown goes on.
+    // The next rest is scheduled from the minute the pause ends.
+    void pause(ReminderPause pause);
     // Ends a pause now and schedules the next rest from this minute.
     void resumeReminders();
     bool paused() const;
+    // A due rest waits to be shown (Windows is busy).
+    bool held() const { return m_held; }
 
     // --- Rest prompt ---
     void promptTakeRest();                    // the message
@@ -105,7 +105,6 @@ public:
     const std::string& xxrun() const { return m_xxrun; }  // the switch's text, "1" or "0", stored as dsxx/pdrun
     bool captionGreen() const { return m_featureShownOn; }         // `Label2` element 1
     bool settingsIconVisible() const { return m_featureShownOn; }  // `edit` element 1
-    const MinuteSettings& minutes() const { return m_minutes; }
     const Countdown& countdown() const { return m_countdown; }
     const RestPromptLogic& prompt() const { return m_prompt; }
     const CountdownScreenLogic& countdownScreen() const { return m_screen; }
@@ -113,21 +112,21 @@ public:
 private:
     // Only the exact text "1" lets the tick run.
     bool switchedOn() const { return m_xxrun == "1"; }
-    void scheduleFromNow();
-    void runDsxxadd();
+    void setNextRestFromNow();
+    void scheduleNextRest();
     void startCountdown();
     void stepCountdown();
     void endRest();
     void closeCountdownScreen();
     bool dueTimeMissedBetween(LocalTime previous, LocalTime now) const;
-    void catchUp(std::optional<LocalTime> previous, LocalTime now);
+    void skipMissedRest(std::optional<LocalTime> previous, LocalTime now);
     void markChanged() { m_changed = true; }
     void openPrompt();
     void closePrompt();
-    // The options' part of a tick: a pause that ends, the user going away or coming back.
-    void followPause(LocalTime now);
-    void followPresence(LocalTime now);
-    bool holdForBusy() const;
+    // The options' part of a tick: a pause that ends or moves, the user going away or coming back.
+    void followPause();
+    void followPresence();
+    bool windowsBusyHolds() const;
     void publish();
 
     const Clock& m_clock;
@@ -152,8 +151,7 @@ private:
     const Presence* m_presence;
     ReminderOptions m_options;
     bool m_held = false;  // a due rest waits for Windows to be free
-    bool m_away = false;  // the user has been away for the rest minutes and has not come back
-    std::optional<LocalTime> m_lockedSince;
+    AwayWatch m_awayWatch;
     bool m_changed = false;
 };
 

@@ -17,4 +17,15 @@ LocalTime SystemClock::now() const
     return LocalTime{seconds};
 }
 
+UtcTime SystemClock::utcNow() const
+{
+    // 100-nanosecond steps since 1601-01-01 UTC; the system time follows no time zone.
+    constexpr std::int64_t kStepsPerSecond = 10'000'000;
+    constexpr std::int64_t kSecondsFrom1601To1970 = 11'644'473'600;
+    FILETIME ft{};
+    GetSystemTimeAsFileTime(&ft);
+    const auto steps = static_cast<std::int64_t>((std::uint64_t{ft.dwHighDateTime} << 32) | ft.dwLowDateTime);
+    return UtcTime{steps / kStepsPerSecond - kSecondsFrom1601To1970};
+}
+
 }  // namespace vistrel::win32

@@ -3,10 +3,11 @@
 
 namespace vistrel::win32 {
 
-// The local wall clock, as the user sees it in the taskbar.
+// The local wall clock, as the user sees it in the taskbar, and the system's UTC clock beside it.
 class SystemClock final : public Clock {
 public:
     LocalTime now() const override;
+    UtcTime utcNow() const override;
 };
 
 }  // namespace vistrel::win32

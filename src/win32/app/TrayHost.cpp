@@ -1,6 +1,5 @@
 #include "app/TrayHost.h"
 
-#include "app/TrayLogic.h"
 #include "base/Text.h"
 #include "base/Trace.h"
 
@@ -9,7 +8,7 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"Vistrel.TrayHost";
 
-// The menu's items as a native popup menu; item ids are the commands.
+// The menu's items as a native popup menu, with the model's item ids.
 UniqueMenu buildMenu(const std::vector<TrayMenuItem>& items)
 {
     UniqueMenu menu(CreatePopupMenu());
@@ -23,7 +22,7 @@ UniqueMenu buildMenu(const std::vector<TrayMenuItem>& items)
             continue;
         }
         UINT flags = MF_STRING | (item.enabled ? 0u : MF_GRAYED) | (item.checked ? MF_CHECKED : 0u);
-        UINT_PTR id = static_cast<UINT_PTR>(item.command);
+        UINT_PTR id = item.id;
         UniqueMenu submenu;
         if (!item.submenu.empty()) {
             submenu = buildMenu(item.submenu);
@@ -32,13 +31,17 @@ UniqueMenu buildMenu(const std::vector<TrayMenuItem>& items)
         }
         // A popup belongs to its parent menu once appended.
         if (AppendMenuW(menu.get(), flags, id, widen(item.text).c_str())) submenu.release();
+        if (item.isDefault) SetMenuDefaultItem(menu.get(), item.id, FALSE);
     }
     return menu;
 }
 
 }  // namespace
 
-TrayHost::TrayHost(HICON icon, Actions actions) : m_icon(icon), m_actions(std::move(actions)) {}
+TrayHost::TrayHost(HICON icon, TrayMenu& menu, Actions actions)
+    : m_icon(icon), m_menu(menu), m_actions(std::move(actions))
+{
+}
 
 TrayHost::~TrayHost() { removeIcon(); }
 
@@ -89,51 +92,42 @@ void TrayHost::removeIcon()
     m_iconShown = false;
 }
 
+void TrayHost::act(TrayAction action)
+{
+    switch (action) {
+    case TrayAction::ShowMainWindow:
+        if (m_actions.showMainWindow) m_actions.showMainWindow();
+        break;
+    case TrayAction::OpenMenu:
+        showMenu();
+        break;
+    case TrayAction::Exit:
+        if (m_actions.exit) m_actions.exit();
+        break;
+    case TrayAction::None:
+        break;
+    }
+}
+
 void TrayHost::showMenu()
 {
-    const UniqueMenu menu = buildMenu(m_actions.menu ? m_actions.menu() : std::vector<TrayMenuItem>{});
+    const UniqueMenu menu = buildMenu(m_menu.open());
     if (!menu) return;
-    SetMenuDefaultItem(menu.get(), static_cast<UINT>(TrayCommand::Display), FALSE);
 
     POINT at{};
     GetCursorPos(&at);
     // The menu closes when the user clicks elsewhere only if our window is in the foreground.
     SetForegroundWindow(hwnd());
-    const auto command = static_cast<TrayCommand>(
+    const auto id = static_cast<unsigned>(
         TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, hwnd(), nullptr));
     PostMessageW(hwnd(), WM_NULL, 0, 0);
-
-    switch (command) {
-    case TrayCommand::None:
-        break;
-    case TrayCommand::Display:
-        if (m_actions.showMainWindow) m_actions.showMainWindow();
-        break;
-    case TrayCommand::About:
-        if (m_actions.about) m_actions.about();
-        break;
-    case TrayCommand::Exit:
-        if (m_actions.exit) m_actions.exit();
-        break;
-    default:
-        if (m_actions.option) m_actions.option(command);
-        break;
-    }
+    act(m_menu.choose(id));
 }
 
 LRESULT TrayHost::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == kCallbackMessage) {
-        switch (trayActionFor(static_cast<std::uint32_t>(LOWORD(lParam)))) {
-        case TrayAction::ShowMainWindow:
-            if (m_actions.showMainWindow) m_actions.showMainWindow();
-            break;
-        case TrayAction::OpenMenu:
-            showMenu();
-            break;
-        case TrayAction::None:
-            break;
-        }
+        act(TrayMenu::forMouse(static_cast<std::uint32_t>(LOWORD(lParam))));
         return 0;
     }
     if (message == m_taskbarCreated && m_taskbarCreated != 0) {

@@ -4,25 +4,22 @@
 #include <shellapi.h>
 
 #include <functional>
-#include <vector>
 
 #include "app/TrayMenu.h"
 #include "base/Window.h"
 
 namespace vistrel::win32 {
 
-// The hidden window `cd` that owns the notification-area icon and its menu for the whole run.
+// The hidden window `cd` that owns the notification-area icon for the whole run, and draws the
+// tray menu's model as a native popup menu.
 class TrayHost final : public Window {
 public:
     struct Actions {
         std::function<void()> showMainWindow;  // "Display" and a left click on the icon
-        std::function<void()> about;
-        std::function<void()> exit;  // "Exit", and WM_CLOSE sent to this window
-        std::function<std::vector<TrayMenuItem>()> menu;  // the menu as it is now
-        std::function<void(TrayCommand)> option;          // any other command of the menu
+        std::function<void()> exit;            // "Exit", and WM_CLOSE sent to this window
     };
 
-    TrayHost(HICON icon, Actions actions);
+    TrayHost(HICON icon, TrayMenu& menu, Actions actions);
     ~TrayHost() override;
 
     bool create();
@@ -37,10 +34,12 @@ private:
     static constexpr UINT kIconId = 1;
 
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void act(TrayAction action);
     void showMenu();
     NOTIFYICONDATAW iconData() const;
 
     HICON m_icon;
+    TrayMenu& m_menu;
     Actions m_actions;
     UINT m_taskbarCreated = 0;
     bool m_iconShown = false;

@@ -86,11 +86,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     UniqueIcon icon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
                                                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
     MainWindow* mainWindow = nullptr;
-    TrayHost tray(icon.get(), {[&] { if (mainWindow) mainWindow->showAndActivate(); },
-                               [&] { form.aboutClick(); },
-                               [] { PostQuitMessage(0); },
-                               [&] { return form.trayOptions().menu(); },
-                               [&](TrayCommand command) { form.trayOptions().command(command); }});
+    TrayHost tray(icon.get(), form.trayMenu(),
+                  {[&] { if (mainWindow) mainWindow->showAndActivate(); }, [] { PostQuitMessage(0); }});
     MainWindow window(form, fonts, icon.get(),
                       {[&] { return tray.iconShown(); }, [] { PostQuitMessage(0); },
                        [&](bool locked) { presence.setLocked(locked); }});

@@ -65,6 +65,21 @@ TEST_F(MainFormTest, LoadReadsTheKeysInOrder)
                             "read extra/hold_when_busy", "read extra/away_counts_as_rest", "read extra/paused_until"));
 }
 
+TEST_F(MainFormTest, ATimedPauseIsWrittenAgainWhenTheLocalClockJumpsUnderIt)
+{
+    profile.setText("[extra]\npaused_until=1970-01-02 09:45\n");  // "30 分钟" chosen before a restart
+    form().load();
+    profile.calls.clear();
+    clock.jumpLocalClock(-3600);  // daylight saving ends
+    form().rest().tick();
+    form().rest().tick();
+    EXPECT_THAT(writes(), ElementsAre("write extra/paused_until=1970-01-02 08:45"));
+    clock.advanceSeconds(29 * 60 + 29);  // 08:44:59
+    EXPECT_TRUE(form().rest().paused());
+    clock.advanceSeconds(1);
+    EXPECT_FALSE(form().rest().paused());
+}
+
 TEST_F(MainFormTest, ExitWritesNineKeysInOrderAndRemovesAnUnsetColourSwitch)
 {
     form().load();

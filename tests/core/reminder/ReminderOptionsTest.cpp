@@ -75,7 +75,7 @@ TEST_F(ReminderOptionsTest, APauseAcrossMidnightHoldsThePromptsThenSchedulesFrom
 {
     clock.set(FakeClock::at(23, 40, 0));
     load("10", "5");  // due 23:50
-    reminder.pause(FakeClock::at(0, 15, 0, 2));
+    reminder.pause(ReminderPause::untilLocalTime(FakeClock::at(0, 15, 0, 2)));
     EXPECT_TRUE(reminder.paused());
     tickFor(34 * 60);  // 00:14
     EXPECT_EQ(promptOpenings, 0);
@@ -90,15 +90,67 @@ TEST_F(ReminderOptionsTest, ACountdownGoesOnThroughAPauseAndResumingSchedulesAtO
     load("1", "2");
     ASSERT_TRUE(tickUntilPrompt());
     reminder.promptTakeRest();
-    reminder.pause(LocalTime{clock.now().seconds + 60});
+    reminder.pause(ReminderPause::forMinutes(clock, 1));
     tickFor(90);  // the pause ends during the rest
     EXPECT_TRUE(reminder.countdown().running());
     EXPECT_EQ(reminder.countdownScreen().label(), "0:0:30");
 
-    reminder.pause(LocalTime{clock.now().seconds + 3600});
+    reminder.pause(ReminderPause::forMinutes(clock, 60));
     reminder.resumeReminders();
     EXPECT_FALSE(reminder.paused());
     EXPECT_EQ(reminder.text1(), nowPlus(1));
+}
+
+// Daylight saving begins (+1 h) or ends (-1 h) while the reminder runs.
+class ClockJumpTest : public RestReminderFixture, public ::testing::WithParamInterface<int> {};
+INSTANTIATE_TEST_SUITE_P(BothWays, ClockJumpTest, ::testing::Values(3600, -3600));
+
+TEST_P(ClockJumpTest, ATimedPauseLastsItsMinutesInRealTime)
+{
+    load("45", "10");
+    reminder.pause(ReminderPause::forMinutes(clock, 30));  // 12:00 to 12:30
+    tickFor(10 * 60);
+    clock.jumpLocalClock(GetParam());
+    tickFor(1);
+    EXPECT_EQ(reminder.options().pause->localEnd(), (LocalTime{FakeClock::at(12, 30).seconds + GetParam()}));
+    EXPECT_EQ(pauseEndMoves, 1);  // the settings file is told once
+    tickFor(20 * 60 - 2);
+    EXPECT_TRUE(reminder.paused());
+    tickFor(1);
+    EXPECT_FALSE(reminder.paused());
+    EXPECT_EQ(pauseEndMoves, 1);
+}
+
+TEST_P(ClockJumpTest, APauseUntilTomorrowEndsWhenTheLocalClockShowsMidnight)
+{
+    clock.set(FakeClock::at(22, 0, 0));
+    load("45", "10");
+    reminder.pause(ReminderPause::untilLocalTime(FakeClock::at(0, 0, 0, 2)));
+    clock.jumpLocalClock(GetParam());
+    for (int i = 0; i < 4 * 3600 && reminder.paused(); ++i) tickFor(1);
+    EXPECT_EQ(clock.now(), FakeClock::at(0, 0, 0, 2));
+    EXPECT_EQ(pauseEndMoves, 0);
+}
+
+TEST_P(ClockJumpTest, ALockedSessionIsTimedInRealTime)
+{
+    load("30", "10");  // due 12:30
+    reminder.setAwayCountsAsRest(true);
+    clock.set(FakeClock::at(12, 29, 30));
+    presence.isLocked = true;
+    const auto lockedFor = [&](int seconds) {
+        for (int i = 0; i < seconds; ++i) {
+            presence.input();  // the lock screen sees a mouse
+            tickFor(1);
+        }
+    };
+    lockedFor(30);
+    ASSERT_TRUE(reminder.prompt().isOpen());
+    clock.jumpLocalClock(GetParam());
+    lockedFor(10 * 60 - 30);
+    EXPECT_TRUE(reminder.prompt().isOpen());  // locked for a second less than the rest
+    lockedFor(1);
+    EXPECT_FALSE(reminder.prompt().isOpen());
 }
 
 }  // namespace

@@ -20,7 +20,9 @@ protected:
     int overlayHides = 0;
     int changes = 0;
     int promptOpenings = 0;
-    RestReminder reminder{clock, desktop, {[this] { ++overlayHides; }, [this] { onChanged(); }}, &presence};
+    int pauseEndMoves = 0;
+    RestReminder reminder{
+        clock, desktop, {[this] { ++overlayHides; }, [this] { onChanged(); }, [this] { ++pauseEndMoves; }}, &presence};
 
     // The window's load: the `dsxx` values, the switch set from them (raising its click), dsxxadd.
     void load(std::string_view mei, std::string_view xiuxi, std::string_view pdrun = "1")

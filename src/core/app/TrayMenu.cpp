@@ -1,0 +1,184 @@
+#include "app/TrayMenu.h"
+
+#include <utility>
+
+#include "base/LocalDateTime.h"
+#include "reminder/TimeOfDay.h"
+
+namespace vistrel {
+namespace {
+
+using Key = ReminderOptions::Key;
+
+TrayMenuItem item(std::string text, std::function<TrayAction()> action)
+{
+    TrayMenuItem item;
+    item.text = std::move(text);
+    item.action = std::move(action);
+    return item;
+}
+
+TrayMenuItem check(std::string text, bool checked, std::function<TrayAction()> action)
+{
+    TrayMenuItem check = item(std::move(text), std::move(action));
+    check.checked = checked;
+    return check;
+}
+
+TrayMenuItem line(std::string text)
+{
+    TrayMenuItem line = item(std::move(text), nullptr);
+    line.enabled = false;
+    return line;
+}
+
+TrayMenuItem separator() { return {}; }
+
+// An action after which the shell has nothing to do.
+std::function<TrayAction()> inPlace(std::function<void()> action)
+{
+    return [action = std::move(action)] {
+        action();
+        return TrayAction::None;
+    };
+}
+
+// Ids from 1, depth first, for the items that do something.
+void number(std::vector<TrayMenuItem>& items, unsigned& last)
+{
+    for (TrayMenuItem& item : items) {
+        if (item.action) item.id = ++last;
+        number(item.submenu, last);
+    }
+}
+
+const TrayMenuItem* find(const std::vector<TrayMenuItem>& items, unsigned id)
+{
+    for (const TrayMenuItem& item : items) {
+        if (item.id == id) return &item;
+        if (const TrayMenuItem* found = find(item.submenu, id)) return found;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TrayMenu::TrayMenu(TrayMenuPorts ports) : m_ports(std::move(ports)) {}
+
+TrayAction TrayMenu::forMouse(std::uint32_t mouseMessage)
+{
+    switch (static_cast<TrayMouse>(mouseMessage)) {
+    case TrayMouse::LeftUp:
+        return TrayAction::ShowMainWindow;
+    case TrayMouse::RightUp:
+    case TrayMouse::ContextMenu:
+        return TrayAction::OpenMenu;
+    default:
+        return TrayAction::None;
+    }
+}
+
+const std::vector<TrayMenuItem>& TrayMenu::open()
+{
+    m_items = build();
+    unsigned last = 0;
+    number(m_items, last);
+    return m_items;
+}
+
+TrayAction TrayMenu::choose(unsigned id)
+{
+    const TrayMenuItem* chosen = id == 0 ? nullptr : find(m_items, id);
+    if (!chosen || !chosen->enabled) return TrayAction::None;
+    // A copy: a message box inside the action lets the user open the menu again meanwhile.
+    const auto action = chosen->action;
+    return action();
+}
+
+std::vector<TrayMenuItem> TrayMenu::build()
+{
+    // The check items act on what the user saw when the menu opened.
+    const ReminderOptions& options = m_ports.rest.options();
+    TrayMenuItem display = item("Display", [] { return TrayAction::ShowMainWindow; });
+    display.isDefault = true;
+    return {
+        line(firstLine()),
+        pauseMenu(),
+        check("全屏时推迟提醒", options.holdWhenBusy, inPlace([this, on = !options.holdWhenBusy] {
+                  m_ports.rest.setHoldWhenBusy(on);
+                  save(Key::HoldWhenBusy);
+              })),
+        check("离开算作休息", options.awayCountsAsRest, inPlace([this, on = !options.awayCountsAsRest] {
+                  m_ports.rest.setAwayCountsAsRest(on);
+                  save(Key::AwayCountsAsRest);
+              })),
+        startWithWindowsItem(),
+        separator(),
+        std::move(display),
+        item("About", inPlace([this] {
+                 if (m_ports.about) m_ports.about();
+             })),
+        separator(),
+        item("Exit", [] { return TrayAction::Exit; }),
+    };
+}
+
+std::string TrayMenu::firstLine() const
+{
+    const RestReminder& rest = m_ports.rest;
+    if (rest.xxrun() != "1") return "休息提醒已关闭";
+    if (rest.paused()) return "提醒已暂停至 " + pauseEndText();
+    // The next rest time has passed while the rest waits.
+    if (rest.held()) return "休息已推迟，等待空闲";
+    return "下次休息 " + rest.text1();
+}
+
+std::string TrayMenu::pauseEndText() const
+{
+    const LocalTime end = m_ports.rest.options().pause->localEnd();
+    const std::string time = TimeOfDay::of(end).text();
+    // A pause read from the settings file may end on any day; a time alone reads as today's.
+    if (end.seconds - m_ports.clock.now().seconds <= LocalTime::kSecondsPerDay) return time;
+    const CalendarDate date = calendarDate(end);
+    return std::to_string(date.month) + "月" + std::to_string(date.day) + "日 " + time;
+}
+
+TrayMenuItem TrayMenu::pauseMenu()
+{
+    TrayMenuItem menu = item("暂停提醒", nullptr);
+    menu.submenu = {
+        item("30 分钟", inPlace([this] { pause(ReminderPause::forMinutes(m_ports.clock, kHalfHourMinutes)); })),
+        item("1 小时", inPlace([this] {
+                 pause(ReminderPause::forMinutes(m_ports.clock, ReminderPause::kLongestTimedMinutes));
+             })),
+        item("到明天", inPlace([this] { pause(ReminderPause::untilLocalTime(nextMidnight(m_ports.clock.now()))); })),
+    };
+    if (m_ports.rest.paused()) {
+        menu.submenu.push_back(item("继续提醒", inPlace([this] {
+                                        m_ports.rest.resumeReminders();
+                                        save(Key::PausedUntil);
+                                    })));
+    }
+    return menu;
+}
+
+TrayMenuItem TrayMenu::startWithWindowsItem()
+{
+    const bool on = m_ports.desktop.startsWithWindows();
+    return check("开机启动", on, inPlace([this, turnOn = !on] {
+                     DesktopServices& desktop = m_ports.desktop;
+                     if (!desktop.setStartsWithWindows(turnOn))
+                         desktop.messageBox(turnOn ? "无法设置开机启动。" : "无法取消开机启动。", "Vistrel",
+                                            MessageIcon::Warning);
+                 }));
+}
+
+void TrayMenu::pause(ReminderPause pause)
+{
+    m_ports.rest.pause(pause);
+    save(Key::PausedUntil);
+}
+
+void TrayMenu::save(Key key) { m_ports.rest.options().write(m_ports.profile, key); }
+
+}  // namespace vistrel
