@@ -20,8 +20,9 @@ public:
                              std::string_view fallback) const = 0;
 
     // Stores `value` under section/key, creating file and section when missing; std::nullopt
-    // removes the key. A value is stored up to its first line break. Returns false when the file
-    // could not be written or a name cannot be stored; the file is then left as it was.
+    // removes the key. A value is stored without the blanks before it and up to its first line
+    // break. Returns false when the file could not be written or a name cannot be stored; the
+    // file is then left as it was.
     virtual bool write(std::string_view section, std::string_view key,
                        const std::optional<std::string>& value) = 0;
 };

@@ -16,8 +16,8 @@ public:
     std::string read(std::string_view section, std::string_view key,
                      std::string_view fallback) const override;
 
-    // A value is stored up to its first CR or LF and a name with a line break is refused, as the
-    // portable profile does; otherwise the result of WritePrivateProfileStringA.
+    // A value goes in as IniDocument::storableValue gives it and a name that would not read back
+    // is refused, as the portable profile does; otherwise the result of WritePrivateProfileStringA.
     bool write(std::string_view section, std::string_view key,
                const std::optional<std::string>& value) override;
 

@@ -231,6 +231,17 @@ TYPED_TEST_P(ProfileContract, WrittenValuesReadBackAsWritten)
     EXPECT_EQ(this->read("x", "y"), "y");
 }
 
+TYPED_TEST_P(ProfileContract, BlanksBeforeAWrittenValueAndCtrlZAfterAStoredOneDoNotCount)
+{
+    // Blanks before a value are not stored, so rewriting it never lets them pile up.
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(this->write("eye", "duibidu", " \t45"));
+    EXPECT_EQ(this->fileLines(), (std::vector<std::string>{"[eye]", "duibidu=45"}));
+    // ^Z, the old end-of-file mark, counts as a blank.
+    this->setFile("[a]\r\nk=45\x1A\r\nq=\"x\"\x1A\r\n");
+    EXPECT_EQ(this->read("a", "k"), "45");
+    EXPECT_EQ(this->read("a", "q"), "x");
+}
+
 TYPED_TEST_P(ProfileContract, WriteCreatesTheFileAndItsSections)
 {
     ASSERT_TRUE(this->write("eye", "liangdu", "-20"));
@@ -313,7 +324,9 @@ REGISTER_TYPED_TEST_SUITE_P(ProfileContract, MissingFileSectionOrKeyYieldsTheFal
                             ValuesAreCutAtNulAnd255Bytes, NamesMatchCaseInsensitivelyAndBlanksAreTrimmed,
                             OnePairOfMatchingQuotesIsStripped, FirstMatchingSectionAndKeyWin,
                             LineEndsAndByteOrderMark, OddLinesReadAsTheReferenceReadsThem,
-                            WrittenValuesReadBackAsWritten, WriteCreatesTheFileAndItsSections,
+                            WrittenValuesReadBackAsWritten,
+                            BlanksBeforeAWrittenValueAndCtrlZAfterAStoredOneDoNotCount,
+                            WriteCreatesTheFileAndItsSections,
                             WriteKeepsEveryOtherLine, RemovingTakesTheFirstOccurrenceOnly,
                             RemovingFromAMissingFileDoesNotCreateIt, FileWithoutSectionsOrWithBinaryJunk,
                             AFolderInTheWayIsLeftAlone);
