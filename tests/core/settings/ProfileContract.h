@@ -312,11 +312,13 @@ TYPED_TEST_P(ProfileContract, FileWithoutSectionsOrWithBinaryJunk)
     EXPECT_EQ(this->read("zz_new_section", "liangdu"), "-20");
 }
 
-TYPED_TEST_P(ProfileContract, AFolderInTheWayIsLeftAlone)
+TYPED_TEST_P(ProfileContract, AFolderInTheWayIsLeftAloneAndTheWriteDenied)
 {
     std::filesystem::create_directory(this->file());
     EXPECT_EQ(this->read("dsxx", "mei"), "mei");
-    EXPECT_FALSE(this->write("dsxx", "mei", "45"));
+    const auto profile = this->profile();
+    EXPECT_FALSE(profile->write("dsxx", "mei", "45"));
+    EXPECT_EQ(profile->lastWriteFailure(), WriteFailure::Denied);
     EXPECT_TRUE(std::filesystem::is_directory(this->file()));
 }
 
@@ -329,6 +331,6 @@ REGISTER_TYPED_TEST_SUITE_P(ProfileContract, MissingFileSectionOrKeyYieldsTheFal
                             WriteCreatesTheFileAndItsSections,
                             WriteKeepsEveryOtherLine, RemovingTakesTheFirstOccurrenceOnly,
                             RemovingFromAMissingFileDoesNotCreateIt, FileWithoutSectionsOrWithBinaryJunk,
-                            AFolderInTheWayIsLeftAlone);
+                            AFolderInTheWayIsLeftAloneAndTheWriteDenied);
 
 }  // namespace vistrel::testing
