@@ -22,7 +22,8 @@ void DisplaySet::replaceSaved(const GammaRamp& ramp)
 std::vector<WriteReport> DisplaySet::write(const RampAdjustment& adjustment)
 {
     std::vector<WriteReport> reports;
-    for (DisplayRamps& display : m_displays) reports.push_back(writeRamp(display, adjustment.appliedTo(display.saved), Writer::User));
+    for (DisplayRamps& display : m_displays)
+        reports.push_back(writeRamp(display, adjustment.appliedTo(display.saved), Writer::User));
     return reports;
 }
 

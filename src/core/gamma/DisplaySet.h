@@ -62,11 +62,11 @@ public:
     const std::vector<DisplayRamps>& displays() const { return m_displays; }
 
 private:
-    DisplayRamps captured(std::string name);
-    void returning(DisplayRamps& added);
-    // Who a write is for: only the user's own changes can mark a display as refusing.
+    // Who caused a write: only the user's own changes can mark a display as refusing.
     enum class Writer { User, System };
 
+    DisplayRamps captured(std::string name);
+    void returning(DisplayRamps& added);
     WriteReport writeRamp(DisplayRamps& display, const GammaRamp& ramp, Writer writer);
 
     GammaDevice& m_device;
