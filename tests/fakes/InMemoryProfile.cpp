@@ -12,6 +12,7 @@ bool InMemoryProfile::write(std::string_view section, std::string_view key, cons
 {
     const std::string name = std::string(section) + "/" + std::string(key);
     calls.push_back(value ? "write " + name + "=" + *value : "remove " + name);
+    m_lastFailure = readOnly ? refusal : WriteFailure::Unstorable;
     if (readOnly) return false;
     const auto newValue = value ? std::optional<std::string_view>(*value) : std::nullopt;
     return m_document.write(section, key, newValue) != IniDocument::WriteResult::Rejected;

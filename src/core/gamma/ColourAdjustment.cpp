@@ -199,6 +199,10 @@ void ColourAdjustment::report(const std::vector<WriteReport>& reports)
             // gamma-range advice.
             m_desktop.trace(ramp + (r.accepted ? " written" : " not written") + ", and it cannot be read back");
             continue;
+        case Outcome::Dropped:
+            // Not the display refusing the user's ramp: the next hold writes it again.
+            m_desktop.trace(ramp + " did not take; tried again at the next hold");
+            continue;
         case Outcome::Refused:
             m_desktop.trace(ramp + " refused: it does not read back as written" +
                             (r.accepted ? " though the system reported success" : ""));

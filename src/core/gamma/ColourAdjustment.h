@@ -94,7 +94,9 @@ private:
     void channelset(int value, std::size_t channel);  // one channel's gain into the adjustment, not written
     void writeAdjustment(const RampAdjustment& adjustment);
     bool holding() const;
-    // Traces what did not take; the first refusal of the run also tells the user why and what to do.
+    // Traces what did not take; the first refusal of a write the user made (a slider, the switch, a
+    // reset or restore) also tells the user, once per run, why and what to do. What a hold or a
+    // new display did not take is only traced: it is tried again, and the advice would not apply.
     void report(const std::vector<WriteReport>& reports);
     void restore(Closing closing);
     void assignNeutralValues();

@@ -22,7 +22,8 @@ void DisplaySet::replaceSaved(const GammaRamp& ramp)
 std::vector<WriteReport> DisplaySet::write(const RampAdjustment& adjustment)
 {
     std::vector<WriteReport> reports;
-    for (DisplayRamps& display : m_displays) reports.push_back(writeRamp(display, adjustment.appliedTo(display.saved)));
+    for (DisplayRamps& display : m_displays)
+        reports.push_back(writeRamp(display, adjustment.appliedTo(display.saved), Writer::User));
     return reports;
 }
 
@@ -34,7 +35,7 @@ std::vector<WriteReport> DisplaySet::hold()
         // An unreadable ramp tells nothing: rewriting blind is what this is here to avoid.
         const std::optional<GammaRamp> now = m_device.capture(display.name);
         if (now && !readsBackAs(*now, *display.lastWritten))
-            reports.push_back(writeRamp(display, *display.lastWritten));
+            reports.push_back(writeRamp(display, *display.lastWritten, Writer::System));
     }
     return reports;
 }
@@ -54,7 +55,7 @@ std::vector<WriteReport> DisplaySet::follow(const std::optional<RampAdjustment>&
         if (known) continue;
         DisplayRamps& added = m_displays.emplace_back(captured(std::move(name)));
         returning(added);
-        if (adjustment) reports.push_back(writeRamp(added, adjustment->appliedTo(added.saved)));
+        if (adjustment) reports.push_back(writeRamp(added, adjustment->appliedTo(added.saved), Writer::System));
     }
     return reports;
 }
@@ -78,17 +79,18 @@ DisplayRamps DisplaySet::captured(std::string name)
     return {std::move(name), ramp && !ramp->isAllZero() ? *ramp : GammaRamp::identity(), std::nullopt, false};
 }
 
-WriteReport DisplaySet::writeRamp(DisplayRamps& display, const GammaRamp& ramp)
+WriteReport DisplaySet::writeRamp(DisplayRamps& display, const GammaRamp& ramp, Writer writer)
 {
     // Remembered even when the display refuses it: it is what the user asked for, and a display
-    // that could not be read is looked at again by the next hold.
+    // that could not be read, or dropped a write of the system's, is looked at again by the next hold.
     display.lastWritten = ramp;
     const bool accepted = m_device.apply(display.name, ramp);
     const std::optional<GammaRamp> back = m_device.capture(display.name);
-    display.refused = back && !readsBackAs(*back, ramp);
+    const bool differs = back && !readsBackAs(*back, ramp);
+    if (writer == Writer::User) display.refused = differs;
     using Outcome = WriteReport::Outcome;
-    return {display.name, !back ? Outcome::Unverified : display.refused ? Outcome::Refused : Outcome::Written,
-            accepted};
+    const Outcome notTaken = writer == Writer::User ? Outcome::Refused : Outcome::Dropped;
+    return {display.name, !back ? Outcome::Unverified : differs ? notTaken : Outcome::Written, accepted};
 }
 
 }  // namespace vistrel

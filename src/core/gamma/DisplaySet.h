@@ -14,7 +14,9 @@ struct DisplayRamps {
     std::string name;
     GammaRamp saved;                       // captured from this display, or the backup file's ramp
     std::optional<GammaRamp> lastWritten;  // what the user asked this display for, taken or not
-    bool refused = false;                  // the last write did not read back as written
+    // The user's last write did not read back as written: holds leave this display alone until the
+    // user's next change, as writing the same ramp again cannot change the display's mind.
+    bool refused = false;
 };
 
 // What became of one write, judged by reading the display's ramp back: the platform's answer alone
@@ -22,7 +24,8 @@ struct DisplayRamps {
 struct WriteReport {
     enum class Outcome {
         Written,     // reads back as written
-        Refused,     // reads back as another ramp
+        Refused,     // a write the user made reads back as another ramp
+        Dropped,     // a write the system's events made reads back as another ramp: tried again at the next hold
         Unverified,  // the display's ramp could not be read back
     };
     std::string display;
@@ -45,19 +48,26 @@ public:
     // The adjustment of each display's own saved ramp, written to that display.
     std::vector<WriteReport> write(const RampAdjustment& adjustment);
     // The last written ramp again, only on the displays whose ramp no longer reads back as it: one
-    // read per display, a write only on a difference. A display that refused that ramp is left
-    // alone, as writing it again cannot change the display's mind.
+    // read per display, a write only on a difference. A display that refused the user's write of
+    // that ramp is left alone. A write of its own that does not take is only reported (Dropped):
+    // drivers drop writes while a monitor is off or settling after a mode change, so the next hold
+    // tries again.
     std::vector<WriteReport> hold();
     // Lists the displays again: removed ones are dropped, new ones captured and, when an adjustment
-    // is given, written with it.
+    // is given, written with it. That write is the system's, not the user's: a display is often
+    // announced before its mode has settled, so one that does not take it is tried again by the
+    // next hold instead of being taken as refusing.
     std::vector<WriteReport> follow(const std::optional<RampAdjustment>& adjustment);
 
     const std::vector<DisplayRamps>& displays() const { return m_displays; }
 
 private:
+    // Who caused a write: only the user's own changes can mark a display as refusing.
+    enum class Writer { User, System };
+
     DisplayRamps captured(std::string name);
     void returning(DisplayRamps& added);
-    WriteReport writeRamp(DisplayRamps& display, const GammaRamp& ramp);
+    WriteReport writeRamp(DisplayRamps& display, const GammaRamp& ramp, Writer writer);
 
     GammaDevice& m_device;
     std::vector<DisplayRamps> m_displays;

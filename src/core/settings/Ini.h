@@ -15,8 +15,8 @@ inline std::string readini(const Profile& profile, std::string_view section, std
     return profile.read(section, key, key);
 }
 
-// Writes section/key; an unset value removes the key. Failures go unnoticed by design: the next
-// start reads whatever the file still holds.
+// Writes section/key; an unset value removes the key. The caller goes on either way: the profile
+// the program runs on (WatchedProfile) traces a failure and tells the user once per run.
 inline void writeini(Profile& profile, std::string_view section, std::string_view key,
                      const std::optional<std::string>& value)
 {

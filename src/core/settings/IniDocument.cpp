@@ -142,7 +142,10 @@ std::string IniDocument::fallbackValue(std::string_view fallback)
 
 std::string_view IniDocument::storableValue(std::string_view value)
 {
-    return value.substr(0, std::min<std::size_t>(value.find_first_of(std::string_view("\0\r\n", 3)), value.size()));
+    // The blanks go first, line breaks among them, as the profile functions drop them before
+    // storing: "\r\n5" is stored as "5".
+    value = IniLine::trimStart(IniLine::cutAtNul(value));
+    return value.substr(0, std::min(value.find_first_of("\r\n"), value.size()));
 }
 
 bool IniDocument::canStoreSection(std::string_view section)

@@ -13,9 +13,8 @@ namespace vistrel {
 // IniLookup the rule that the first matching section and key win.
 //
 // Where we deliberately differ from the reference:
-// - A rewrite keeps blank lines, spacing and line ends; the reference drops blank lines, writes
-//   "key=value" in CRLF throughout and strips blanks before a value it writes. What a later
-//   read returns is the same.
+// - A rewrite keeps blank lines, spacing and line ends; the reference drops blank lines and writes
+//   "key=value" in CRLF throughout. What a later read returns is the same.
 // - A value is stored up to its first CR or LF (the reference writes it whole, so the rest
 //   turns into lines of its own), and names that would not read back (with a line break, a key
 //   with '=' or shaped like a section header) are refused instead of written.
@@ -48,7 +47,7 @@ public:
     // Replaces the value of the first matching key, or adds the key at the end of its section
     // (before trailing blank lines), or adds the section at the end of the file. std::nullopt
     // removes the first matching key. New lines use the file's own line ends (CRLF for a file
-    // that has none yet). The value is stored up to its first NUL, CR or LF.
+    // that has none yet). The value is stored as storableValue gives it.
     WriteResult write(std::string_view section, std::string_view key,
                       std::optional<std::string_view> value);
 
@@ -56,8 +55,9 @@ public:
     // trailing spaces dropped, cut at kMaxValueBytes.
     static std::string fallbackValue(std::string_view fallback);
 
-    // The part of a value a single line can hold: up to its first NUL, CR or LF. Stopping there
-    // keeps a stray line break from planting extra keys or sections in the file.
+    // The part of a value a single line can hold: without the blanks before it, as the profile
+    // functions store it (else every rewrite would add them again), and up to its first NUL, CR
+    // or LF. Stopping there keeps a stray line break from planting extra keys or sections.
     static std::string_view storableValue(std::string_view value);
 
     // Whether a name reads back as itself once written: no line break, and for a key no '=' and

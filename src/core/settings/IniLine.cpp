@@ -24,6 +24,21 @@ IniLine IniLine::parse(std::string_view text)
 
 std::string_view IniLine::normalName(std::string_view name) { return trim(cutAtNul(name)); }
 
+bool IniLine::isBlank(char c) { return vistrel::isBlank(c) || c == '\x1A'; }
+
+std::string_view IniLine::trim(std::string_view text)
+{
+    text = trimStart(text);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+std::string_view IniLine::trimStart(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    return text;
+}
+
 std::string_view IniLine::cutAtNul(std::string_view text)
 {
     return text.substr(0, std::min(text.find('\0'), text.size()));

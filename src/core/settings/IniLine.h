@@ -6,7 +6,8 @@
 namespace vistrel {
 
 // One line of an INI file as the profile-string functions read it (Wine's implementation is the
-// reference). Blanks are the ASCII ones: space, tab, CR, LF, VT, FF.
+// reference). Blanks are the ASCII ones (space, tab, CR, LF, VT, FF) and ^Z, the old DOS
+// end-of-file mark that some files still carry.
 struct IniLine {
     enum class Kind {
         Blank,
@@ -24,6 +25,9 @@ struct IniLine {
     // A name as the profile functions compare it: up to its first NUL, trimmed.
     static std::string_view normalName(std::string_view name);
     static std::string_view cutAtNul(std::string_view text);
+    static bool isBlank(char c);
+    static std::string_view trim(std::string_view text);
+    static std::string_view trimStart(std::string_view text);
 };
 
 }  // namespace vistrel

@@ -1,5 +1,6 @@
 #include "settings/IniProfile.h"
 
+#include <cerrno>
 #include <fstream>
 #include <random>
 #include <vector>
@@ -15,14 +16,29 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// What a failed file operation means to the user.
+WriteFailure failureOf(const std::error_code& error)
+{
+    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
+        error == std::errc::read_only_file_system || error == std::errc::is_a_directory)
+        return WriteFailure::Denied;
+    if (error == std::errc::no_space_on_device || error == std::errc::file_too_large) return WriteFailure::DiskFull;
+    if (error == std::errc::device_or_resource_busy || error == std::errc::text_file_busy) return WriteFailure::InUse;
+    return WriteFailure::Other;
+}
+
+// Streams say only that they failed; the C library's errno tells why.
+std::error_code streamError() { return {errno, std::generic_category()}; }
+
 struct FileContents {
     enum class State { Missing, Loaded, Unusable };
     State state = State::Missing;
     std::string bytes;
     fs::perms permissions = fs::perms::unknown;
+    std::error_code error;  // why it is unusable
 };
 
-const FileContents kUnusable{FileContents::State::Unusable, {}, fs::perms::unknown};
+FileContents unusable(std::error_code error) { return {FileContents::State::Unusable, {}, fs::perms::unknown, error}; }
 
 FileContents load(const fs::path& file)
 {
@@ -30,14 +46,17 @@ FileContents load(const fs::path& file)
     std::error_code error;
     const fs::file_status status = fs::status(file, error);
     if (status.type() == fs::file_type::not_found) return {};
-    if (error || status.type() != fs::file_type::regular) return kUnusable;
+    if (error) return unusable(error);
+    // A folder or device where the file should be is not ours to replace.
+    if (status.type() != fs::file_type::regular) return unusable(std::make_error_code(std::errc::is_a_directory));
 
     std::ifstream in(file, std::ios::binary);
+    if (!in) return unusable(streamError());
     const std::uintmax_t size = fs::file_size(file, error);
-    if (!in || error) return kUnusable;
-    FileContents contents{State::Loaded, std::string(static_cast<std::size_t>(size), '\0'), status.permissions()};
+    if (error) return unusable(error);
+    FileContents contents{State::Loaded, std::string(static_cast<std::size_t>(size), '\0'), status.permissions(), {}};
     in.read(contents.bytes.data(), static_cast<std::streamsize>(size));
-    if (in.bad()) return kUnusable;
+    if (in.bad()) return unusable(streamError());
     // The file may have shrunk since its size was taken; keep what was there.
     contents.bytes.resize(static_cast<std::size_t>(in.gcount()));
     return contents;
@@ -98,27 +117,27 @@ std::optional<fs::path> temporaryBeside(const fs::path& target)
     return std::nullopt;
 }
 
-bool replaceFile(const fs::path& target, std::string_view bytes, fs::perms permissions)
+// Empty on success.
+std::error_code replaceFile(const fs::path& target, std::string_view bytes, fs::perms permissions)
 {
     const auto temporary = temporaryBeside(target);
-    if (!temporary) return false;
-    std::error_code error;
+    if (!temporary) return std::make_error_code(std::errc::file_exists);
+    std::error_code ignored;
     {
         std::ofstream out(*temporary, std::ios::binary | std::ios::trunc);
         if (out) out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         if (out) out.close();
         if (!out) {
-            fs::remove(*temporary, error);
-            return false;
+            const std::error_code error = streamError();
+            fs::remove(*temporary, ignored);
+            return error;
         }
     }
-    if (permissions != fs::perms::unknown) fs::permissions(*temporary, permissions, error);
+    if (permissions != fs::perms::unknown) fs::permissions(*temporary, permissions, ignored);
+    std::error_code error;
     fs::rename(*temporary, target, error);
-    if (error) {
-        fs::remove(*temporary, error);
-        return false;
-    }
-    return true;
+    if (error) fs::remove(*temporary, ignored);
+    return error;
 }
 
 // Writes go to the file a link points at, so the link stays in place.
@@ -141,22 +160,27 @@ std::string IniProfile::read(std::string_view section, std::string_view key, std
 
 bool IniProfile::write(std::string_view section, std::string_view key, const std::optional<std::string>& value)
 {
+    const auto fail = [this](WriteFailure failure) {
+        m_lastFailure = failure;
+        return false;
+    };
     const fs::path target = resolvedTarget(m_file);
     FileContents contents = load(target);
-    if (contents.state == FileContents::State::Unusable) return false;
+    if (contents.state == FileContents::State::Unusable) return fail(failureOf(contents.error));
 
     IniDocument document(std::move(contents.bytes));
     const std::optional<std::string_view> newValue = value ? std::optional<std::string_view>(*value) : std::nullopt;
     switch (document.write(section, key, newValue)) {
     case IniDocument::WriteResult::Rejected:
-        return false;
+        return fail(WriteFailure::Unstorable);
     case IniDocument::WriteResult::Unchanged:
         return true;
     case IniDocument::WriteResult::Changed:
         break;
     }
-    if (isReadOnly(contents.permissions)) return false;
-    return replaceFile(target, document.bytes(), contents.permissions);
+    if (isReadOnly(contents.permissions)) return fail(WriteFailure::Denied);
+    const std::error_code error = replaceFile(target, document.bytes(), contents.permissions);
+    return !error || fail(failureOf(error));
 }
 
 }  // namespace vistrel

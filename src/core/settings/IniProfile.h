@@ -24,9 +24,11 @@ public:
     // stored (see IniDocument::canStoreSection and canStoreKey).
     bool write(std::string_view section, std::string_view key,
                const std::optional<std::string>& value) override;
+    WriteFailure lastWriteFailure() const override { return m_lastFailure; }
 
 private:
     std::filesystem::path m_file;
+    WriteFailure m_lastFailure = WriteFailure::Other;
 };
 
 }  // namespace vistrel

@@ -2,7 +2,7 @@
 
 namespace vistrel {
 
-WatchedProfile::WatchedProfile(Profile& file, DesktopServices& desktop, std::string warning)
+WatchedProfile::WatchedProfile(Profile& file, DesktopServices& desktop, UnsavedSettingsMessage warning)
     : m_file(file), m_desktop(desktop), m_warning(std::move(warning))
 {
 }
@@ -16,16 +16,16 @@ bool WatchedProfile::write(std::string_view section, std::string_view key, const
 {
     if (m_file.write(section, key, value)) return true;
     m_desktop.trace("settings write failed: [" + std::string(section) + "] " + std::string(key));
-    warn();
+    warn(m_file.lastWriteFailure());
     return false;
 }
 
-void WatchedProfile::warn()
+void WatchedProfile::warn(std::optional<WriteFailure> cause)
 {
     if (m_warned) return;
     // Set first: the box is modal, and a write made while it is open must not open another.
     m_warned = true;
-    m_desktop.messageBox(m_warning, "Vistrel", MessageIcon::Warning);
+    m_desktop.messageBox(m_warning.text(cause), "Vistrel", MessageIcon::Warning);
 }
 
 }  // namespace vistrel

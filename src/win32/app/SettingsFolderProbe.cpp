@@ -7,11 +7,10 @@
 #include "base/Text.h"
 #include "base/Trace.h"
 #include "base/UniqueHandle.h"
+#include "settings/SettingsKeys.h"
 
 namespace vistrel::win32 {
 namespace {
-
-constexpr wchar_t kSettingsFile[] = L"\\config.ini";
 
 bool fileExists(const std::wstring& path)
 {
@@ -47,7 +46,7 @@ bool takesWrite(const std::wstring& folder)
         traceLastError(L"settings folder takes no write: " + folder);
         return false;
     }
-    const std::wstring settings = folder + kSettingsFile;
+    const std::wstring settings = settingsFileIn(folder);
     if (!fileExists(settings)) return true;
     UniqueFile settingsFile(CreateFileW(settings.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -56,6 +55,8 @@ bool takesWrite(const std::wstring& folder)
 }
 
 }  // namespace
+
+std::wstring settingsFileIn(const std::wstring& folder) { return folder + L"\\" + widen(settings::kFileName); }
 
 SettingsFolder probeSettingsFolder(const std::wstring& programFolder)
 {
@@ -75,8 +76,8 @@ SettingsFolder probeSettingsFolder(const std::wstring& programFolder)
         return takesWrite(folder);
     });
 
-    const std::wstring target = widen(chosen.folder()) + kSettingsFile;
-    const std::wstring beside = programFolder + kSettingsFile;
+    const std::wstring target = settingsFileIn(widen(chosen.folder()));
+    const std::wstring beside = settingsFileIn(programFolder);
     if (chosen.saves() && target != beside && !fileExists(target) && fileExists(beside)) {
         if (!CopyFileW(beside.c_str(), target.c_str(), TRUE)) {
             traceLastError(L"CopyFileW " + beside);

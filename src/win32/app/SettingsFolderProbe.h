@@ -10,4 +10,7 @@ namespace vistrel::win32 {
 // chosen and has no settings file yet, one beside the program is copied in as the starting values.
 SettingsFolder probeSettingsFolder(const std::wstring& programFolder);
 
+// The settings file's path in `folder`.
+std::wstring settingsFileIn(const std::wstring& folder);
+
 }  // namespace vistrel::win32

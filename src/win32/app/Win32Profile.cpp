@@ -61,6 +61,25 @@ std::optional<std::string> ansiPathOf(const std::wstring& file)
     return exactAnsi(*shortFolder + file.substr(separator));
 }
 
+// What the profile function's error means to the user.
+WriteFailure failureOf(DWORD error)
+{
+    switch (error) {
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+    case ERROR_FILE_READ_ONLY:
+        return WriteFailure::Denied;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return WriteFailure::DiskFull;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return WriteFailure::InUse;
+    default:
+        return WriteFailure::Other;
+    }
+}
+
 }  // namespace
 
 Win32Profile::Win32Profile(std::wstring file) : m_file(std::move(file)) {}
@@ -81,22 +100,33 @@ std::string Win32Profile::read(std::string_view section, std::string_view key, s
 
 bool Win32Profile::write(std::string_view section, std::string_view key, const std::optional<std::string>& value)
 {
-    if (!IniDocument::canStoreSection(section) || !IniDocument::canStoreKey(key)) return false;
+    const auto fail = [this](WriteFailure failure) {
+        m_lastFailure = failure;
+        return false;
+    };
+    if (!IniDocument::canStoreSection(section) || !IniDocument::canStoreKey(key)) return fail(WriteFailure::Unstorable);
     const auto path = ansiPathOf(m_file);
     if (!path) {
         trace(L"the settings file's path has no ANSI spelling: " + m_file);
-        return false;
+        return fail(WriteFailure::UnspellablePath);
     }
-    const std::string ansiSection = utf8ToAnsi(section);
-    const std::string ansiKey = utf8ToAnsi(key);
+    // Text the code page cannot spell would be stored as '?' and read back as something else.
+    const std::wstring where = L"[" + widen(section) + L"] " + widen(key) + L" in " + m_file;
+    const std::optional<std::string> ansiSection = exactAnsi(widen(section));
+    const std::optional<std::string> ansiKey = exactAnsi(widen(key));
     // The call writes a line break inside a value as it is, which would plant extra lines.
     const std::optional<std::string> ansiValue =
-        value ? std::optional<std::string>(utf8ToAnsi(IniDocument::storableValue(*value))) : std::nullopt;
-    if (WritePrivateProfileStringA(ansiSection.c_str(), ansiKey.c_str(), ansiValue ? ansiValue->c_str() : nullptr,
+        value ? exactAnsi(widen(IniDocument::storableValue(*value))) : std::optional<std::string>();
+    if (!ansiSection || !ansiKey || (value && !ansiValue)) {
+        trace(L"a setting has no ANSI spelling: " + where);
+        return fail(WriteFailure::Unstorable);
+    }
+    if (WritePrivateProfileStringA(ansiSection->c_str(), ansiKey->c_str(), ansiValue ? ansiValue->c_str() : nullptr,
                                    path->c_str()))
         return true;
-    traceLastError(L"WritePrivateProfileStringA [" + widen(section) + L"] " + widen(key) + L" in " + m_file);
-    return false;
+    const DWORD error = GetLastError();
+    traceError(L"WritePrivateProfileStringA " + where, error);
+    return fail(failureOf(error));
 }
 
 }  // namespace vistrel::win32

@@ -16,13 +16,16 @@ public:
     std::string read(std::string_view section, std::string_view key,
                      std::string_view fallback) const override;
 
-    // A value is stored up to its first CR or LF and a name with a line break is refused, as the
-    // portable profile does; otherwise the result of WritePrivateProfileStringA.
+    // A value goes in as IniDocument::storableValue gives it and a name that would not read back
+    // is refused, as the portable profile does; so is text the ANSI code page cannot spell exactly
+    // (it would be stored as '?'). Otherwise the result of WritePrivateProfileStringA.
     bool write(std::string_view section, std::string_view key,
                const std::optional<std::string>& value) override;
+    WriteFailure lastWriteFailure() const override { return m_lastFailure; }
 
 private:
     std::wstring m_file;
+    WriteFailure m_lastFailure = WriteFailure::Other;
 };
 
 }  // namespace vistrel::win32

@@ -74,7 +74,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     const std::wstring folder = programFolder();
     const SettingsFolder settingsFolder = probeSettingsFolder(folder);
     const std::wstring settingsPath = widen(settingsFolder.folder());
-    Win32Profile file(settingsPath + L"\\config.ini");
+    Win32Profile file(settingsFileIn(settingsPath));
     SystemClock clock;
     GdiGammaDevice gamma;
     Win32DesktopServices desktop(settingsPath, folder, programPath());

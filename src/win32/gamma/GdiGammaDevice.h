@@ -16,7 +16,8 @@ public:
     // Lists the displays attached to the desktop and makes their contexts afresh; the old ones go.
     std::vector<std::string> displays() override;
     std::optional<GammaRamp> capture(const std::string& display) override;
-    // Some drivers refuse the first SetDeviceGammaRamp after a mode change; one retry is enough.
+    // Some drivers refuse the first SetDeviceGammaRamp after a mode change, so a refused call is
+    // made once more at once; a ramp that still does not take is written again by the next hold.
     bool apply(const std::string& display, const GammaRamp& ramp) override;
 
 private:

@@ -185,6 +185,33 @@ TEST_F(ColourDisplaysTest, HoldRewritesOnlyDisplaysThatNoLongerReadBackAsWritten
     EXPECT_THAT(device.writes, IsEmpty());
 }
 
+// Drivers drop writes while a monitor is off or settling after a mode change: a hold's own
+// write, or the one a display just connected gets, that does not take is no refusal by the user's
+// display and must neither end the hold nor bring up the gamma-range advice.
+TEST_F(ColourDisplaysTest, AWriteDroppedDuringAHoldIsTriedAgainAtTheNextHoldWithoutAdvice)
+{
+    loadAndSwitchOn();
+    colour.slider1().setValue(-30);
+    device.writes.clear();
+    const std::string third = "\\\\.\\DISPLAY3";
+    device.add(third, calibrated(2)).ignoresWrites = true;
+    colour.displaysChanged();
+    resetByTheSystem(kSecond);
+    device.display(kSecond).ignoresWrites = true;
+    colour.holdRamps();
+    EXPECT_THAT(writtenDisplays(), ElementsAre(third, kSecond, third));
+    EXPECT_FALSE(desktop.traces.empty());
+
+    device.display(kSecond).ignoresWrites = false;
+    device.display(third).ignoresWrites = false;
+    device.writes.clear();
+    for (int i = 0; i < ColourAdjustment::kHoldTicks; ++i) colour.timer1Tick();
+    EXPECT_THAT(writtenDisplays(), ElementsAre(kSecond, third));
+    EXPECT_EQ(device.display(kSecond).ramp, brightnessRamp(calibrated(1), -30));
+    EXPECT_EQ(device.display(third).ramp, brightnessRamp(calibrated(2), -30));
+    EXPECT_THAT(desktop.messages, IsEmpty());
+}
+
 TEST_F(ColourDisplaysTest, TheSafetyNetLooksOnceEverySixtyTicks)
 {
     loadAndSwitchOn();

@@ -69,6 +69,7 @@ TEST(IniDocument, ValuesAreStoredUpToTheirFirstLineBreakOrNul)
 {
     EXPECT_EQ(afterWrite("[a]\n", "a", "k", std::string_view("1\0x", 3)), "[a]\nk=1\n");
     EXPECT_EQ(afterWrite("[a]\n", "a", "k", "1\r[b]"), "[a]\nk=1\n");
+    EXPECT_EQ(afterWrite("[a]\n", "a", "k", " \r\n1"), "[a]\nk=1\n") << "blanks before the value go first";
 }
 
 TEST(IniDocument, NamesThatWouldNotReadBackAreRejected)

@@ -61,6 +61,7 @@ TEST_F(IniProfileFile, ReadOnlyFileIsNotReplaced)
     IniProfile profile(file());
     EXPECT_FALSE(profile.write("eye", "liangdu", "4"));
     EXPECT_FALSE(profile.write("eye", "liangdu", std::nullopt));
+    EXPECT_EQ(profile.lastWriteFailure(), WriteFailure::Denied);
     EXPECT_TRUE(profile.write("eye", "liangdu", "3")) << "a write that changes nothing needs no access";
     EXPECT_EQ(readBytes(file()), original);
     EXPECT_EQ(profile.read("eye", "liangdu", "liangdu"), "3");
@@ -87,6 +88,7 @@ TEST_F(IniProfileFile, NamesThatCannotBeStoredAreRefused)
     EXPECT_FALSE(profile.write("eye", "a=b", "1"));
     EXPECT_FALSE(profile.write("eye", "[x]", "1"));
     EXPECT_FALSE(profile.write("e\nye", "k", "1"));
+    EXPECT_EQ(profile.lastWriteFailure(), WriteFailure::Unstorable);
     EXPECT_EQ(readBytes(file()), "[eye]\n");
 }
 

@@ -231,6 +231,17 @@ TYPED_TEST_P(ProfileContract, WrittenValuesReadBackAsWritten)
     EXPECT_EQ(this->read("x", "y"), "y");
 }
 
+TYPED_TEST_P(ProfileContract, BlanksBeforeAWrittenValueAndCtrlZAfterAStoredOneDoNotCount)
+{
+    // Blanks before a value are not stored, so rewriting it never lets them pile up.
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(this->write("eye", "duibidu", " \t45"));
+    EXPECT_EQ(this->fileLines(), (std::vector<std::string>{"[eye]", "duibidu=45"}));
+    // ^Z, the old end-of-file mark, counts as a blank.
+    this->setFile("[a]\r\nk=45\x1A\r\nq=\"x\"\x1A\r\n");
+    EXPECT_EQ(this->read("a", "k"), "45");
+    EXPECT_EQ(this->read("a", "q"), "x");
+}
+
 TYPED_TEST_P(ProfileContract, WriteCreatesTheFileAndItsSections)
 {
     ASSERT_TRUE(this->write("eye", "liangdu", "-20"));
@@ -301,11 +312,13 @@ TYPED_TEST_P(ProfileContract, FileWithoutSectionsOrWithBinaryJunk)
     EXPECT_EQ(this->read("zz_new_section", "liangdu"), "-20");
 }
 
-TYPED_TEST_P(ProfileContract, AFolderInTheWayIsLeftAlone)
+TYPED_TEST_P(ProfileContract, AFolderInTheWayIsLeftAloneAndTheWriteDenied)
 {
     std::filesystem::create_directory(this->file());
     EXPECT_EQ(this->read("dsxx", "mei"), "mei");
-    EXPECT_FALSE(this->write("dsxx", "mei", "45"));
+    const auto profile = this->profile();
+    EXPECT_FALSE(profile->write("dsxx", "mei", "45"));
+    EXPECT_EQ(profile->lastWriteFailure(), WriteFailure::Denied);
     EXPECT_TRUE(std::filesystem::is_directory(this->file()));
 }
 
@@ -313,9 +326,11 @@ REGISTER_TYPED_TEST_SUITE_P(ProfileContract, MissingFileSectionOrKeyYieldsTheFal
                             ValuesAreCutAtNulAnd255Bytes, NamesMatchCaseInsensitivelyAndBlanksAreTrimmed,
                             OnePairOfMatchingQuotesIsStripped, FirstMatchingSectionAndKeyWin,
                             LineEndsAndByteOrderMark, OddLinesReadAsTheReferenceReadsThem,
-                            WrittenValuesReadBackAsWritten, WriteCreatesTheFileAndItsSections,
+                            WrittenValuesReadBackAsWritten,
+                            BlanksBeforeAWrittenValueAndCtrlZAfterAStoredOneDoNotCount,
+                            WriteCreatesTheFileAndItsSections,
                             WriteKeepsEveryOtherLine, RemovingTakesTheFirstOccurrenceOnly,
                             RemovingFromAMissingFileDoesNotCreateIt, FileWithoutSectionsOrWithBinaryJunk,
-                            AFolderInTheWayIsLeftAlone);
+                            AFolderInTheWayIsLeftAloneAndTheWriteDenied);
 
 }  // namespace vistrel::testing

@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "app/Autostart.h"
 #include "settings/SettingsFolder.h"
 #include "settings/WatchedProfile.h"
@@ -10,39 +12,59 @@
 namespace vistrel::testing {
 namespace {
 
+using ::testing::HasSubstr;
+using ::testing::Not;
+
 TEST(SettingsFolderTest, TheFirstFolderThatTakesAWriteWinsAndNoneFallsBackToTheProgramFolder)
 {
     const std::vector<std::string> folders{"C:\\Tools", "C:\\Users\\u\\AppData\\Roaming\\Vistrel"};
     const auto portable = SettingsFolder::choose(folders, [](const std::string&) { return true; });
     EXPECT_EQ(portable.folder(), "C:\\Tools");
+    EXPECT_EQ(portable.tried, std::vector<std::string>{"C:\\Tools"}) << "the per-user folder was not tried";
     const auto perUser = SettingsFolder::choose(folders, [](const std::string& f) { return f != "C:\\Tools"; });
     EXPECT_EQ(perUser.folder(), folders[1]);
     EXPECT_TRUE(perUser.saves());
     const auto none = SettingsFolder::choose(folders, [](const std::string&) { return false; });
     EXPECT_FALSE(none.saves());
     EXPECT_EQ(none.folder(), "C:\\Tools");
-    const std::string message = unsavedSettingsMessage(none.tried);
-    EXPECT_TRUE(message.starts_with("设置无法保存"));
-    EXPECT_NE(message.find(folders[0]), std::string::npos);
-    EXPECT_NE(message.find(folders[1]), std::string::npos);
+    EXPECT_EQ(unsavedSettingsMessage(none.tried).text(),
+              "设置无法保存：以下文件夹都不能写入。\n\nC:\\Tools\nC:\\Users\\u\\AppData\\Roaming\\Vistrel\n\n"
+              "程序照常运行，但本次更改的设置在退出后不会保留。");
+}
+
+TEST(SettingsFolderTest, TheWarningSaysWhatFailedAndWhereItWasTried)
+{
+    const UnsavedSettingsMessage message = unsavedSettingsMessage({"C:\\Tools", "D:\\Vistrel"});
+    std::set<std::string> texts;
+    for (const WriteFailure cause : {WriteFailure::Denied, WriteFailure::DiskFull, WriteFailure::InUse,
+                                     WriteFailure::UnspellablePath, WriteFailure::Unstorable, WriteFailure::Other}) {
+        const std::string text = message.text(cause);
+        EXPECT_TRUE(text.starts_with("设置无法保存：")) << text;
+        EXPECT_THAT(text, HasSubstr("\nC:\\Tools\nD:\\Vistrel\n"));
+        EXPECT_THAT(text, Not(HasSubstr("都不能写入"))) << "the folders are not what failed";
+        texts.insert(text);
+    }
+    EXPECT_EQ(texts.size(), 6u);
 }
 
 TEST(SettingsFolderTest, AFailedWriteWarnsOncePerRunAndIsNeverReportedAsSaved)
 {
     InMemoryProfile file("[dsxx]\nmei=30\n");
     FakeDesktopServices desktop;
-    WatchedProfile profile(file, desktop, "warning");
+    WatchedProfile profile(file, desktop, unsavedSettingsMessage({"C:\\Tools"}));
     EXPECT_TRUE(profile.write("dsxx", "mei", "45"));
     EXPECT_TRUE(desktop.messages.empty());
 
     file.readOnly = true;
+    file.refusal = WriteFailure::InUse;
     // A write made while the box is open (a timer's) must not open a second one.
     desktop.onMessage = [&](const auto&) { EXPECT_FALSE(profile.write("dsxx", "xiuxi", "5")); };
     EXPECT_FALSE(profile.write("dsxx", "mei", "50"));
     EXPECT_FALSE(profile.write("eye", "pdrun", std::nullopt));
     profile.warn();
     ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(desktop.messages[0].text, "warning");
+    EXPECT_EQ(desktop.messages[0].text, unsavedSettingsMessage({"C:\\Tools"}).text(WriteFailure::InUse));
+    EXPECT_THAT(desktop.messages[0].text, HasSubstr("占用"));
     EXPECT_EQ(desktop.messages[0].icon, MessageIcon::Warning);
     EXPECT_EQ(profile.read("dsxx", "mei", "mei"), "45");
     EXPECT_FALSE(desktop.traces.empty());

@@ -54,6 +54,24 @@ TEST(Win32ProfileEncoding, FileHoldsTheAnsiCodePage)
     EXPECT_EQ(profile.read("eye", "name", "name"), "caf\xC3\xA9");
     ASSERT_TRUE(profile.write("eye", "name", "\xC3\xA9t\xC3\xA9"));
     EXPECT_EQ(readBytes(file), "[eye]\r\nname=\xE9t\xE9\r\n");
+    // Stored as '?' it would read back as something else: refused, the old value kept.
+    EXPECT_FALSE(profile.write("eye", "name", "\xE8\xAE\xBE\xE7\xBD\xAE"));
+    EXPECT_EQ(profile.lastWriteFailure(), WriteFailure::Unstorable);
+    EXPECT_EQ(readBytes(file), "[eye]\r\nname=\xE9t\xE9\r\n");
+}
+
+TEST(Win32ProfileFailure, AFileAnotherProgramHoldsIsInUse)
+{
+    TempFolder temp;
+    const fs::path file = temp.path() / L"config.ini";
+    writeBytes(file, "[eye]\r\nliangdu=3\r\n");
+    const HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Win32Profile profile(file.wstring());
+    EXPECT_FALSE(profile.write("eye", "liangdu", "4"));
+    EXPECT_EQ(profile.lastWriteFailure(), WriteFailure::InUse);
+    CloseHandle(held);
+    EXPECT_EQ(readBytes(file), "[eye]\r\nliangdu=3\r\n");
 }
 
 }  // namespace
