@@ -95,6 +95,14 @@ void RestReminder::onResume()
     publish();
 }
 
+void RestReminder::displaysChanged()
+{
+    if (!m_screen.isOpen()) return;
+    m_screen.monitorsChanged();
+    markChanged();
+    publish();
+}
+
 void RestReminder::setHoldWhenBusy(bool on)
 {
     m_options.holdWhenBusy = on;
