@@ -6,8 +6,8 @@ import unittest
 
 import inifile
 import xgamma
-from harness import (E2ETestCase, centre, close, e2e_program_path, find_window, find_windows, rect_size, twips,
-                     twips_rect)
+from harness import (E2ETestCase, centre, close, e2e_program_path, find_window, find_windows, program_path, rect_size,
+                     twips, twips_rect)
 from mainwindow import (COLOUR, COLOUR_PANEL_BACK, COLOUR_PICTURE, COLOUR_PANEL_SIZE, CLIENT_SIZE, IMAGE_MINIMISE,
                         PANEL_OFFSET, REST, SCREEN_SIZE, SETTINGS_ICONS, SWITCHES, MainWindow,
                         in_colour_panel, in_top_strip)
@@ -201,21 +201,23 @@ class SingleInstanceTest(MainWindowTestCase):
 
 class TrayTest(MainWindowTestCase):
     def traces(self):
-        """The program's trace lines, as Wine prints OutputDebugString with WINEDEBUG=+debugstr."""
+        """The program's trace lines, as Wine 8 prints OutputDebugString with WINEDEBUG=warn+seh."""
         log = (self.program.app_dir / "wine.log").read_text(errors="replace")
-        return re.findall(r'debugstr:OutputDebugString\w+ "Vistrel: (.*?)\\?n?"$', log, re.MULTILINE)
+        return re.findall(r'seh:OutputDebugString\w+ "Vistrel: (.*?)(?:\\n)?"$', log, re.MULTILINE)
 
     def test_an_icon_refused_at_logon_comes_on_retry_and_a_left_button_release_shows_the_window(self):
         # As at an early logon: the shell refuses the first add and the session is not ready for
         # the first registration. Both come on their first retry, about a second later.
         main = self.start(program=e2e_program_path(),
-                          env={"VISTREL_E2E_FAIL_FIRST": "tray,session", "WINEDEBUG": "+debugstr"})
+                          env={"VISTREL_E2E_FAIL_FIRST": "tray,session", "WINEDEBUG": "warn+seh"})
         self.wait_for(self.tray_icons, 10, "the tray icon, on retry")
         expected = ["Shell_NotifyIconW(NIM_ADD) made to fail, as at an early logon",
                     "Shell_NotifyIconW(NIM_ADD) succeeded on attempt 2",
                     "WTSRegisterSessionNotification made to fail, as at an early logon",
                     "WTSRegisterSessionNotification succeeded on attempt 2"]
         self.wait_for(lambda: all(line in self.traces() for line in expected), 10, "the retries' traces")
+        self.assertNotIn("VISTREL_E2E_FAIL_FIRST".encode("utf-16-le"), program_path().read_bytes(),
+                         "the shipped program has no such switch")
         shown_at = main.window()["rect"]
         main.click(in_top_strip(IMAGE_MINIMISE))
         self.wait_for(lambda: not main.visible(), message="the main window to hide")
