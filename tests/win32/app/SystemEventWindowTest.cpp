@@ -5,6 +5,7 @@
 
 #include <dbt.h>
 
+#include <cstring>
 #include <vector>
 
 #include "app/SystemEventWindow.h"
@@ -54,6 +55,15 @@ TEST_F(SystemEventWindowTest, MessagesBecomeEventsAndTheLockReachesPresence)
     send(WM_DEVICECHANGE, DBT_DEVNODES_CHANGED);
     send(WM_DEVICECHANGE, DBT_DEVICEARRIVAL);  // not one the program follows
     EXPECT_EQ(send(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC), TRUE);
+    // The console display off (0), then on (1).
+    alignas(POWERBROADCAST_SETTING) BYTE setting[sizeof(POWERBROADCAST_SETTING) + sizeof(DWORD)] = {};
+    auto* display = reinterpret_cast<POWERBROADCAST_SETTING*>(setting);
+    display->PowerSetting = kConsoleDisplayState;
+    display->DataLength = sizeof(DWORD);
+    for (const DWORD state : {0ul, 1ul}) {
+        std::memcpy(display->Data, &state, sizeof state);
+        send(WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(display));
+    }
     send(WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK);
     EXPECT_TRUE(m_presence.locked());
     send(WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK);
@@ -62,7 +72,7 @@ TEST_F(SystemEventWindowTest, MessagesBecomeEventsAndTheLockReachesPresence)
     send(WM_ENDSESSION, FALSE);  // the logoff was cancelled
     send(WM_ENDSESSION, TRUE);
     EXPECT_THAT(m_events, ElementsAre(SystemEvent::DisplayChange, SystemEvent::DeviceChange, SystemEvent::Resume,
-                                      SystemEvent::Lock, SystemEvent::Unlock, SystemEvent::SettingChange,
+                                      SystemEvent::ConsoleDisplayOn, SystemEvent::Lock, SystemEvent::Unlock, SystemEvent::SettingChange,
                                       SystemEvent::EndSession));
 }
 
