@@ -44,19 +44,5 @@ TEST(DeferringDesktopServices, BoxesWaitForTheHoldToEndAndComeInOrder)
     EXPECT_THAT(fake.messages, SizeIs(4)) << "shown at once outside a hold";
 }
 
-TEST(DeferringDesktopServices, AtTheEndOfTheSessionBoxesAreOnlyTraced)
-{
-    testing::FakeDesktopServices fake;
-    DeferringDesktopServices desktop(fake);
-    {
-        const auto deferring = desktop.hold(Hold::Defer);
-        const auto ending = desktop.hold(Hold::Trace);
-        desktop.messageBox("settings cannot be saved", std::nullopt, MessageIcon::Warning);
-    }
-    desktop.showHeldBoxes();
-    EXPECT_THAT(fake.messages, IsEmpty());
-    EXPECT_THAT(fake.traces, ElementsAre(::testing::HasSubstr("settings cannot be saved")));
-}
-
 }  // namespace
 }  // namespace vistrel
