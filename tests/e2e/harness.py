@@ -270,6 +270,12 @@ class Session:
                 values[name] = int(text, 16) if kind == "REG_DWORD" else text
         return values
 
+    def end_windows_session(self):
+        """Ends the Wine session as a logoff ends Windows': every program is asked
+        (WM_QUERYENDSESSION), told (WM_ENDSESSION) and ended."""
+        subprocess.run(["wineboot", "--end-session", "--shutdown"], env=self.env(), stdin=subprocess.DEVNULL,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
+
     def xdotool(self, *args):
         subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env(), check=True,
                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=60)

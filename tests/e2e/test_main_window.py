@@ -304,14 +304,17 @@ class OverlayTest(MainWindowTestCase):
 
 
 class SwitchTest(MainWindowTestCase):
-    def test_turning_the_rest_reminder_off_is_shown_and_saved(self):
+    def test_turning_the_rest_reminder_off_is_shown_and_saved_when_the_session_ends(self):
         main = self.start()
         main.click(SWITCHES[REST])
         self.park_mouse()
         self.wait_for(lambda: not main.settings_icon_visible(REST), message="the rest settings icon to hide")
         main.assert_feature(REST, on=False)
         main.assert_feature(COLOUR, on=False)
-        self.exit_through_exit_image()
+        # A logoff ends the program without its exit image: it keeps what the user set all the same.
+        self.session.end_windows_session()
+        self.assertIsNotNone(self.program.wait_exit(30), "the program ends with the session")
+        self.assertEqual([(s, k) for s, k, _ in self.program.config_entries()], EXIT_KEYS)
         self.assertEqual(inifile.value(self.program.config(), "dsxx", "pdrun"), "0")
 
 
