@@ -61,6 +61,12 @@ def program_path():
     return windows_build() / "src" / "win32" / PROGRAM_NAME
 
 
+def e2e_program_path():
+    """The tests' copy of the program: vistrel.exe's code, with a WinMain that can make the first
+    start-up registrations fail (VISTREL_E2E_FAIL_FIRST)."""
+    return windows_build() / "src" / "win32" / "vistrel_e2e.exe"
+
+
 def inspector_path():
     return windows_build() / "tools" / "wininspect" / "wininspect.exe"
 
@@ -221,9 +227,10 @@ class Session:
             env["LC_ALL"] = "C.UTF-8"
         return env
 
-    def start_wine(self, args, cwd=None, log_path=None):
-        """Starts `wine args...`; the Linux PID is the Windows process itself, so it is what we kill."""
-        process = start_logged(["wine"] + [str(a) for a in args], self.env(), cwd, log_path)
+    def start_wine(self, args, cwd=None, log_path=None, env=None):
+        """Starts `wine args...` (env: variables to add); the Linux PID is the Windows process
+        itself, so it is what we kill."""
+        process = start_logged(["wine"] + [str(a) for a in args], dict(self.env(), **(env or {})), cwd, log_path)
         self._processes.append(process)
         return process
 
@@ -262,6 +269,12 @@ class Session:
                 name, kind, text = match.group(1), match.group(2), match.group(3) or ""
                 values[name] = int(text, 16) if kind == "REG_DWORD" else text
         return values
+
+    def end_windows_session(self):
+        """Ends the Wine session as a logoff ends Windows': every program is asked
+        (WM_QUERYENDSESSION), told (WM_ENDSESSION) and ended."""
+        subprocess.run(["wineboot", "--end-session", "--shutdown"], env=self.env(), stdin=subprocess.DEVNULL,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
 
     def xdotool(self, *args):
         subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env(), check=True,
@@ -402,11 +415,12 @@ class E2ETestCase(unittest.TestCase):
     def start_wine(self, *args, cwd=None):
         return self.session.start_wine(args, cwd=cwd, log_path=self.artifacts / "wine.log")
 
-    def make_app_dir(self, config=None, monitor=None):
-        """A fresh application folder with a copy of the program and the given files (bytes or str)."""
+    def make_app_dir(self, config=None, monitor=None, program=None):
+        """A fresh application folder with a copy of the program (or of `program`, under the
+        program's name) and the given files (bytes or str)."""
         app_dir = Path(tempfile.mkdtemp(prefix="vistrel-app-"))
         self._app_dirs.append(app_dir)
-        shutil.copy2(program_path(), app_dir / PROGRAM_NAME)
+        shutil.copy2(program or program_path(), app_dir / PROGRAM_NAME)
         for name, content in (("config.ini", config), ("monitor.txt", monitor)):
             if content is not None:
                 (app_dir / name).write_bytes(content.encode(inifile.ENCODING) if isinstance(content, str)
@@ -419,11 +433,13 @@ class E2ETestCase(unittest.TestCase):
         self.session.wine_reg("add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", dpi, "/f")
         self.addCleanup(self.session.wine_reg, "delete", key, "/v", "LogPixels", "/f")
 
-    def start_program(self, config=None, monitor=None, app_dir=None):
-        """Starts the program; config and monitor are the files to put beside it (None: no file)."""
+    def start_program(self, config=None, monitor=None, app_dir=None, program=None, env=None):
+        """Starts the program; config and monitor are the files to put beside it (None: no file),
+        program another build of it, env variables to add to its environment."""
         self.require_program()
-        app_dir = Path(app_dir) if app_dir else self.make_app_dir(config, monitor)
-        process = self.session.start_wine([app_dir / PROGRAM_NAME], cwd=app_dir, log_path=app_dir / "wine.log")
+        app_dir = Path(app_dir) if app_dir else self.make_app_dir(config, monitor, program)
+        process = self.session.start_wine([app_dir / PROGRAM_NAME], cwd=app_dir, log_path=app_dir / "wine.log",
+                                          env=env)
         return Program(app_dir, process)
 
     # --- looking -----------------------------------------------------------------------------

@@ -38,7 +38,7 @@ def main(argv):
     import harness  # after the environment is set
 
     for needed in ([harness.inspector_path()] +
-                   ([harness.program_path()] if args.require_program else [])):
+                   ([harness.program_path(), harness.e2e_program_path()] if args.require_program else [])):
         if not needed.exists():
             print("e2e: missing %s: build the windows preset first" % needed, file=sys.stderr)
             return 1

@@ -1,11 +1,13 @@
 """The main window and the tray icon, used as a user would: start, look, click, exit, start again."""
 
+import re
 import time
 import unittest
 
 import inifile
 import xgamma
-from harness import E2ETestCase, centre, close, find_window, find_windows, rect_size, twips, twips_rect
+from harness import (E2ETestCase, centre, close, e2e_program_path, find_window, find_windows, program_path, rect_size,
+                     twips, twips_rect)
 from mainwindow import (COLOUR, COLOUR_PANEL_BACK, COLOUR_PICTURE, COLOUR_PANEL_SIZE, CLIENT_SIZE, IMAGE_MINIMISE,
                         PANEL_OFFSET, REST, SCREEN_SIZE, SETTINGS_ICONS, SWITCHES, MainWindow,
                         in_colour_panel, in_top_strip)
@@ -37,8 +39,8 @@ class MainWindowTestCase(E2ETestCase):
         self.require_program()  # before the session starts: a skip then costs nothing
         super().setUp()
 
-    def start(self, config=None, monitor=None):
-        self.program = self.start_program(config=config, monitor=monitor)
+    def start(self, config=None, monitor=None, **program):
+        self.program = self.start_program(config=config, monitor=monitor, **program)
         self.main = MainWindow.wait(self)
         self.park_mouse()
         return self.main
@@ -198,8 +200,24 @@ class SingleInstanceTest(MainWindowTestCase):
 
 
 class TrayTest(MainWindowTestCase):
-    def test_minimise_hides_and_only_a_left_button_release_on_the_icon_shows_again(self):
-        main = self.start()
+    def traces(self):
+        """The program's trace lines, as Wine 8 prints OutputDebugString with WINEDEBUG=warn+seh."""
+        log = (self.program.app_dir / "wine.log").read_text(errors="replace")
+        return re.findall(r'seh:OutputDebugString\w+ "Vistrel: (.*?)(?:\\n)?"$', log, re.MULTILINE)
+
+    def test_an_icon_refused_at_logon_comes_on_retry_and_a_left_button_release_shows_the_window(self):
+        # As at an early logon: the shell refuses the first add and the session is not ready for
+        # the first registration. Both come on their first retry, about a second later.
+        main = self.start(program=e2e_program_path(),
+                          env={"VISTREL_E2E_FAIL_FIRST": "tray,session", "WINEDEBUG": "warn+seh"})
+        self.wait_for(self.tray_icons, 10, "the tray icon, on retry")
+        expected = ["Shell_NotifyIconW(NIM_ADD) made to fail, as at an early logon",
+                    "Shell_NotifyIconW(NIM_ADD) succeeded on attempt 2",
+                    "WTSRegisterSessionNotification made to fail, as at an early logon",
+                    "WTSRegisterSessionNotification succeeded on attempt 2"]
+        self.wait_for(lambda: all(line in self.traces() for line in expected), 10, "the retries' traces")
+        self.assertNotIn("VISTREL_E2E_FAIL_FIRST".encode("utf-16-le"), program_path().read_bytes(),
+                         "the shipped program has no such switch")
         shown_at = main.window()["rect"]
         main.click(in_top_strip(IMAGE_MINIMISE))
         self.wait_for(lambda: not main.visible(), message="the main window to hide")
@@ -287,14 +305,17 @@ class OverlayTest(MainWindowTestCase):
 
 
 class SwitchTest(MainWindowTestCase):
-    def test_turning_the_rest_reminder_off_is_shown_and_saved(self):
+    def test_turning_the_rest_reminder_off_is_shown_and_saved_when_the_session_ends(self):
         main = self.start()
         main.click(SWITCHES[REST])
         self.park_mouse()
         self.wait_for(lambda: not main.settings_icon_visible(REST), message="the rest settings icon to hide")
         main.assert_feature(REST, on=False)
         main.assert_feature(COLOUR, on=False)
-        self.exit_through_exit_image()
+        # A logoff ends the program without its exit image: it keeps what the user set all the same.
+        self.session.end_windows_session()
+        self.assertIsNotNone(self.program.wait_exit(30), "the program ends with the session")
+        self.assertEqual([(s, k) for s, k, _ in self.program.config_entries()], EXIT_KEYS)
         self.assertEqual(inifile.value(self.program.config(), "dsxx", "pdrun"), "0")
 
 

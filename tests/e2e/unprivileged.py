@@ -79,9 +79,10 @@ class UserSession:
             "PATH": os.environ.get("PATH", "/usr/bin:/bin"), "HOME": str(self.home), "USER": USER,
             "LOGNAME": USER, "LC_ALL": "C.UTF-8"})
 
-    def _command(self, args):
-        # runuser resets the environment; pass ours through env.
-        return ["runuser", "-u", USER, "--", "env", "-i"] + ["%s=%s" % item for item in self.env().items()] + args
+    def _command(self, args, env=None):
+        # runuser resets the environment; pass ours (and env's variables) through env.
+        variables = dict(self.env(), **(env or {}))
+        return ["runuser", "-u", USER, "--", "env", "-i"] + ["%s=%s" % item for item in variables.items()] + args
 
     def _as_user(self, args, timeout):
         result = subprocess.run(self._command([str(a) for a in args]), stdin=subprocess.DEVNULL,
@@ -91,9 +92,9 @@ class UserSession:
                                                            result.stdout.decode(errors="replace")[-2000:]))
         return result
 
-    def start_wine(self, args, cwd=None, log_path=None):
+    def start_wine(self, args, cwd=None, log_path=None, env=None):
         """Starts `wine args...` as the user; runuser stays its parent, so the group is killed."""
-        process = harness.start_logged(self._command(["wine"] + [str(a) for a in args]), None, cwd, log_path)
+        process = harness.start_logged(self._command(["wine"] + [str(a) for a in args], env), None, cwd, log_path)
         self._processes.append(process)
         return process
 

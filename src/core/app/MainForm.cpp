@@ -57,6 +57,44 @@ void MainForm::exitSequence()
     writeini(m_profile, kColour, kSwitch, m_colour.eyerun());
 }
 
+void MainForm::timer1Tick()
+{
+    m_rest.tick();
+    m_colour.timer1Tick();
+}
+
+void MainForm::onSystemEvent(SystemEvent event)
+{
+    switch (event) {
+    case SystemEvent::DisplayChange:
+        // A display came or went, or a mode change reset the ramps; an open countdown screen must
+        // cover the monitors there are now.
+        m_colour.displaysChanged();
+        m_colour.holdRamps();
+        m_rest.displaysChanged();
+        break;
+    case SystemEvent::DeviceChange:
+        m_colour.displaysChanged();
+        break;
+    case SystemEvent::Resume:
+        m_rest.onResume();
+        m_colour.holdRamps();
+        break;
+    case SystemEvent::ConsoleDisplayOn:
+    case SystemEvent::Unlock:
+    case SystemEvent::SettingChange:
+        // Each of these can leave the displays with the system's own ramps.
+        m_colour.holdRamps();
+        break;
+    case SystemEvent::Lock:
+        break;
+    case SystemEvent::EndSession:
+        // Logging off ends the process without the exit image: keep what the user set.
+        exitSequence();
+        break;
+    }
+}
+
 void MainForm::aboutClick() { m_desktop.openUrl(aboutUrl()); }
 
 std::string MainForm::aboutUrl() const

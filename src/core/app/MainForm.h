@@ -5,6 +5,7 @@
 #include "base/Clock.h"
 #include "base/DesktopServices.h"
 #include "settings/Profile.h"
+#include "app/SystemEvent.h"
 #include "app/TrayMenu.h"
 #include "controls/SafeSwitch.h"
 #include "gamma/ColourAdjustment.h"
@@ -43,6 +44,12 @@ public:
     // The settings part of the exit sequence: nine keys written in a fixed order. The shell then
     // removes the tray icon and ends the process.
     void exitSequence();
+
+    // The main window's `Timer1`, once a second: the reminder's tick and the ramps' safety net.
+    void timer1Tick();
+    // What the system told the shell: ramps held, displays listed again, the reminder caught up
+    // after sleep, the countdown screen laid out afresh, the exit sequence at the end of a session.
+    void onSystemEvent(SystemEvent event);
 
     // `Image1`, and the tray menu's "About".
     void aboutClick();

@@ -19,6 +19,10 @@ public:
     virtual ~DesktopServices() = default;
 
     // Modal; returns when the user has dismissed it. No title means the program's own name.
+    // Except while the program answers a broadcast (display, setting, power or session changes):
+    // then it returns at once and the box opens once the answer has gone, and at the end of the
+    // session it never opens (DeferringDesktopServices). Callers that tell something once mark it
+    // told before they ask, so that nothing asked meanwhile opens a second box.
     virtual void messageBox(std::string_view text, std::optional<std::string_view> title,
                             MessageIcon icon) = 0;
     virtual void openUrl(std::string_view url) = 0;

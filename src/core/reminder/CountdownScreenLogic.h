@@ -17,6 +17,10 @@ public:
     // A fresh window each time: "Start" in the panel, nothing in the copy.
     void open();
     void close() { m_open = false; }
+    // The screen's windows no longer fit the monitors; the shell opens them afresh when this
+    // number changes.
+    void monitorsChanged() { ++m_layout; }
+    unsigned layout() const { return m_layout; }
 
     // The copy is refreshed before each new text, so it lags one second behind the panel.
     void refreshCopy() { m_copy = m_label; }
@@ -26,6 +30,7 @@ private:
     bool m_open = false;
     std::string m_label = kInitialText;
     std::string m_copy;
+    unsigned m_layout = 0;
 };
 
 }  // namespace vistrel

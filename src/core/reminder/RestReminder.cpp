@@ -102,6 +102,14 @@ void RestReminder::setOptions(const ReminderOptions& options)
     if (options.pause) pause(*options.pause);
 }
 
+void RestReminder::displaysChanged()
+{
+    if (!m_screen.isOpen()) return;
+    m_screen.monitorsChanged();
+    markChanged();
+    publish();
+}
+
 void RestReminder::setHoldWhenBusy(bool on)
 {
     m_options.holdWhenBusy = on;

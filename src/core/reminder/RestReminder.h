@@ -59,6 +59,8 @@ public:
     void tick();
     // The system woke from sleep: a rest that fell due meanwhile counts as taken.
     void onResume();
+    // Monitors came, went or changed their mode: an open countdown screen is laid out afresh.
+    void displaysChanged();
     // `SafeSwitch2` raised Click with its new value.
     void switchClick(bool value);
 

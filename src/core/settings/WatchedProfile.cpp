@@ -23,7 +23,8 @@ bool WatchedProfile::write(std::string_view section, std::string_view key, const
 void WatchedProfile::warn(std::optional<WriteFailure> cause)
 {
     if (m_warned) return;
-    // Set first: the box is modal, and a write made while it is open must not open another.
+    // Set first: a write made while the box is open, or while it waits for a broadcast's answer,
+    // must not ask for another.
     m_warned = true;
     m_desktop.messageBox(m_warning.text(cause), "Vistrel", MessageIcon::Warning);
 }

@@ -1,7 +1,5 @@
 #include "app/MainWindow.h"
 
-#include <dbt.h>
-
 #include "app/MainFormLayout.h"
 #include "base/ArtScale.h"
 #include "base/BufferedPaint.h"
@@ -93,10 +91,6 @@ bool MainWindow::create()
     sync();
     // The reminder's one-second tick runs for the whole run, shown or hidden.
     if (!SetTimer(hwnd(), kTimer1, kTimer1Milliseconds, nullptr)) traceLastError(L"SetTimer for Timer1");
-    // Unlocking and turning the display back on can reset the gamma ramps; the reminder's
-    // options hear the lock too.
-    m_sessionNotifications =
-        std::make_unique<SessionNotifications>(hwnd(), std::initializer_list<GUID>{kConsoleDisplayState});
     return true;
 }
 
@@ -265,8 +259,7 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_TIMER:
         if (wParam == kTimer1) {
-            m_form.rest().tick();
-            m_form.colour().timer1Tick();
+            m_form.timer1Tick();
             return 0;
         }
         break;
@@ -310,39 +303,8 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         InvalidateRect(hwnd(), nullptr, FALSE);
         return 0;
     }
-    case WM_DISPLAYCHANGE:
-        // A display came or went, or a mode change reset the ramps.
-        m_form.colour().displaysChanged();
-        m_form.colour().holdRamps();
-        break;
-    case WM_DEVICECHANGE:
-        if (wParam == DBT_DEVNODES_CHANGED) m_form.colour().displaysChanged();
-        break;
-    case WM_POWERBROADCAST:
-        if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) {
-            m_form.rest().onResume();
-            m_form.colour().holdRamps();
-        }
-        if (wParam == PBT_POWERSETTINGCHANGE &&
-            SessionNotifications::powerSettingValue(lParam, kConsoleDisplayState).value_or(0) != 0)
-            m_form.colour().holdRamps();
-        return TRUE;
-    case WM_WTSSESSION_CHANGE:
-        if (wParam == WTS_SESSION_LOCK || wParam == WTS_SESSION_UNLOCK) {
-            if (m_shell.sessionLocked) m_shell.sessionLocked(wParam == WTS_SESSION_LOCK);
-        }
-        if (wParam == WTS_SESSION_UNLOCK) m_form.colour().holdRamps();
-        break;
-    case WM_SETTINGCHANGE:
-        m_form.colour().holdRamps();
-        break;
-    case WM_ENDSESSION:
-        // Logging off ends the process without the exit image: keep what the user set.
-        if (wParam) m_form.exitSequence();
-        return 0;
     case WM_DESTROY:
         KillTimer(hwnd(), kTimer1);
-        m_sessionNotifications.reset();
         break;
     default:
         break;

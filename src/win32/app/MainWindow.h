@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "app/MainForm.h"
-#include "app/SessionNotifications.h"
 #include "base/Twips.h"
 #include "base/FontCatalog.h"
 #include "base/Gdi.h"
@@ -27,7 +26,6 @@ public:
     struct Shell {
         std::function<bool()> trayIconShown;  // whether hiding leaves a way back
         std::function<void()> exit;           // removes the tray icon and ends the process
-        std::function<void(bool locked)> sessionLocked;  // the session was locked or unlocked
     };
 
     // smallIcon: the program's icon at the small size, owned by the caller for the whole run.
@@ -72,7 +70,6 @@ private:
     std::unique_ptr<ColourPanelView> m_colourPanel;  // eyeset
     std::unique_ptr<RestPanelView> m_restPanel;      // xxset
     std::unique_ptr<RestReminderWindows> m_restWindows;  // Form2, Form3 and the display-off timer
-    std::unique_ptr<SessionNotifications> m_sessionNotifications;  // unlock and console display on
 };
 
 }  // namespace vistrel::win32

@@ -11,8 +11,6 @@ namespace vistrel::win32 {
 
 SessionNotifications::SessionNotifications(HWND window, std::initializer_list<GUID> powerSettings) : m_window(window)
 {
-    m_session = wtsRegisterSessionNotification(window, NOTIFY_FOR_THIS_SESSION);
-    if (!m_session) traceLastError(L"WTSRegisterSessionNotification");
     for (const GUID& setting : powerSettings) {
         UniquePowerNotify registration(RegisterPowerSettingNotification(window, &setting, DEVICE_NOTIFY_WINDOW_HANDLE));
         if (registration)
@@ -20,6 +18,14 @@ SessionNotifications::SessionNotifications(HWND window, std::initializer_list<GU
         else
             traceLastError(L"RegisterPowerSettingNotification");
     }
+}
+
+bool SessionNotifications::registerSession()
+{
+    if (m_session) return true;
+    m_session = wtsRegisterSessionNotification(m_window, NOTIFY_FOR_THIS_SESSION);
+    if (!m_session) traceLastError(L"WTSRegisterSessionNotification");
+    return m_session;
 }
 
 SessionNotifications::~SessionNotifications()

@@ -9,14 +9,19 @@
 
 namespace vistrel::win32 {
 
-// For as long as it lives, the system tells a window of the session's changes (WM_WTSSESSION_CHANGE:
-// lock, unlock, log-on, remote connections) and of the power settings asked for (WM_POWERBROADCAST
-// with PBT_POWERSETTINGCHANGE). It only registers; the window handles the messages. Destroy it
-// before the window: the registrations are undone on the window's handle.
+// For as long as it lives, the system tells a window of the power settings asked for
+// (WM_POWERBROADCAST with PBT_POWERSETTINGCHANGE) and, once registerSession() has taken, of the
+// session's changes (WM_WTSSESSION_CHANGE: lock, unlock, log-on, remote connections). It only
+// registers; the window handles the messages. Destroy it before the window: the registrations are
+// undone on the window's handle.
 class SessionNotifications {
 public:
     SessionNotifications(HWND window, std::initializer_list<GUID> powerSettings);
     ~SessionNotifications();
+
+    // Registers for the session's changes; false (traced) while the terminal-services session is
+    // not ready, as at logon (RPC_S_INVALID_BINDING): the caller tries again.
+    bool registerSession();
     SessionNotifications(const SessionNotifications&) = delete;
     SessionNotifications& operator=(const SessionNotifications&) = delete;
 

@@ -7,6 +7,7 @@ namespace vistrel::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"Vistrel.TrayHost";
+constexpr UINT_PTR kAddRetryTimer = 1;
 
 // The menu's items as a native popup menu, with the model's item ids.
 UniqueMenu buildMenu(const std::vector<TrayMenuItem>& items)
@@ -39,7 +40,12 @@ UniqueMenu buildMenu(const std::vector<TrayMenuItem>& items)
 }  // namespace
 
 TrayHost::TrayHost(HICON icon, TrayMenu& menu, Actions actions)
-    : m_icon(icon), m_menu(menu), m_actions(std::move(actions))
+    : m_icon(icon),
+      m_menu(menu),
+      m_actions(std::move(actions)),
+      m_addRetry({.timerId = kAddRetryTimer, .what = L"Shell_NotifyIconW(NIM_ADD)", .attempt = [this] {
+                      return tryAddIcon();
+                  }})
 {
 }
 
@@ -72,20 +78,26 @@ NOTIFYICONDATAW TrayHost::iconData() const
 
 bool TrayHost::addIcon()
 {
+    m_iconShown = false;
+    return m_addRetry.start(hwnd());
+}
+
+bool TrayHost::tryAddIcon()
+{
     NOTIFYICONDATAW data = iconData();
     m_iconShown = Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
     if (!m_iconShown) {
         // After an explorer restart the old icon may still be registered: replace it.
         m_iconShown = Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
     }
-    // The icon comes when the shell announces itself (TaskbarCreated); until then minimising
-    // falls back to the taskbar.
+    // Until an add takes, minimising falls back to the taskbar.
     if (!m_iconShown) traceLastError(L"Shell_NotifyIconW(NIM_ADD)");
     return m_iconShown;
 }
 
 void TrayHost::removeIcon()
 {
+    m_addRetry.stop();  // at exit: no icon may come back after this
     if (!m_iconShown || !hwnd()) return;
     NOTIFYICONDATAW data = iconData();
     Shell_NotifyIconW(NIM_DELETE, &data);
@@ -131,10 +143,10 @@ LRESULT TrayHost::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     if (message == m_taskbarCreated && m_taskbarCreated != 0) {
-        m_iconShown = false;
         addIcon();
         return 0;
     }
+    if (message == WM_TIMER && m_addRetry.onTimer(wParam)) return 0;
     // An installer or uninstaller asks a running copy to end this way: as "Exit" does, so the
     // settings are written, and never by destroying the window under the program.
     if (message == WM_CLOSE) {

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "app/RetryTimer.h"
 #include "app/TrayMenu.h"
 #include "base/Window.h"
 
@@ -23,11 +24,15 @@ public:
     ~TrayHost() override;
 
     bool create();
-    // Puts the icon into the notification area; false when the shell refused it (no shell yet,
-    // say): the icon then comes when the shell announces itself.
+    // Puts the icon into the notification area. The shell refuses it while Explorer is still
+    // starting (at logon) and announces nothing when it is ready, so a refused add is tried again
+    // for about two minutes, and whenever the shell announces itself (TaskbarCreated). False
+    // while no icon is shown.
     bool addIcon();
     void removeIcon();
     bool iconShown() const { return m_iconShown; }
+    // For the end-to-end tests' copy of the program only: the first adds fail as at logon.
+    void failFirstAdds(int count) { m_addRetry.failFirst(count); }
 
 private:
     static constexpr UINT kCallbackMessage = WM_APP + 1;
@@ -36,6 +41,7 @@ private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void act(TrayAction action);
     void showMenu();
+    bool tryAddIcon();
     NOTIFYICONDATAW iconData() const;
 
     HICON m_icon;
@@ -43,6 +49,7 @@ private:
     Actions m_actions;
     UINT m_taskbarCreated = 0;
     bool m_iconShown = false;
+    RetryTimer m_addRetry;
 };
 
 }  // namespace vistrel::win32

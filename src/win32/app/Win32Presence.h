@@ -6,8 +6,9 @@
 namespace vistrel::win32 {
 
 // The user as Windows reports them: time since the session's last keyboard or mouse input
-// (GetLastInputInfo), the session lock as the main window hears it (WTS session notifications),
-// and whether Windows holds its own notifications back (SHQueryUserNotificationState).
+// (GetLastInputInfo), the session lock as the system-event window hears it (WTS session
+// notifications, which at logon may start only after a few retries), and whether Windows holds
+// its own notifications back (SHQueryUserNotificationState).
 class Win32Presence final : public Presence {
 public:
     std::int64_t idleSeconds() const override;

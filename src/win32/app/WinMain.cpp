@@ -12,11 +12,13 @@
 #include "app/SettingsFolderProbe.h"
 #include "app/SingleInstance.h"
 #include "app/SystemClock.h"
+#include "app/SystemEventWindow.h"
 #include "app/TrayHost.h"
 #include "app/Win32DesktopServices.h"
 #include "app/Win32Presence.h"
 #include "app/Win32Profile.h"
 #include "settings/WatchedProfile.h"
+#include "base/DeferringDesktopServices.h"
 #include "base/Text.h"
 #include "base/Trace.h"
 #include "base/FontCatalog.h"
@@ -52,6 +54,24 @@ std::vector<std::string> commandArguments()
     return result;
 }
 
+#ifdef VISTREL_E2E_SEAMS
+// The end-to-end tests' copy of the program: VISTREL_E2E_FAIL_FIRST lists the start-up
+// registrations ("tray", "session") whose first attempt fails, as it does at an early logon.
+bool failsFirst(std::wstring_view name)
+{
+    wchar_t list[256] = {};
+    const DWORD length = GetEnvironmentVariableW(L"VISTREL_E2E_FAIL_FIRST", list, std::size(list));
+    if (length == 0 || length >= std::size(list)) return false;
+    std::wstring_view rest(list, length);
+    while (!rest.empty()) {
+        const size_t comma = rest.find(L',');
+        if (rest.substr(0, comma) == name) return true;
+        rest = comma == rest.npos ? std::wstring_view{} : rest.substr(comma + 1);
+    }
+    return false;
+}
+#endif
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
@@ -77,7 +97,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     Win32Profile file(settingsFileIn(settingsPath));
     SystemClock clock;
     GdiGammaDevice gamma;
-    Win32DesktopServices desktop(settingsPath, folder, programPath());
+    Win32DesktopServices desktopServices(settingsPath, folder, programPath());
+    // Boxes asked for while a broadcast is answered wait for the answer to go.
+    DeferringDesktopServices desktop(desktopServices);
     WatchedProfile profile(file, desktop, unsavedSettingsMessage(settingsFolder.tried));
     Win32Presence presence;
     MainForm form({profile, clock, gamma, desktop, &presence}, VISTREL_ABOUT_HOST);
@@ -89,14 +111,20 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     TrayHost tray(icon.get(), form.trayMenu(),
                   {[&] { if (mainWindow) mainWindow->showAndActivate(); }, [] { PostQuitMessage(0); }});
     MainWindow window(form, fonts, icon.get(),
-                      {[&] { return tray.iconShown(); }, [] { PostQuitMessage(0); },
-                       [&](bool locked) { presence.setLocked(locked); }});
+                      {[&] { return tray.iconShown(); }, [] { PostQuitMessage(0); }});
     mainWindow = &window;
+    SystemEventWindow systemEvents(desktop, {[&](SystemEvent event) { form.onSystemEvent(event); }, &presence});
+#ifdef VISTREL_E2E_SEAMS
+    if (failsFirst(L"tray")) tray.failFirstAdds(1);
+    if (failsFirst(L"session")) systemEvents.failFirstSessionRegistrations(1);
+#endif
 
     tray.create();
     tray.addIcon();
     if (!window.create()) return 1;
-    desktop.setOwner(window.hwnd());
+    desktopServices.setOwner(window.hwnd());
+    // After the load: what the system says from now on reaches a form that holds the settings.
+    systemEvents.create();
     if (!inTray) {
         ShowWindow(window.hwnd(), SW_SHOW);
         SetForegroundWindow(window.hwnd());

@@ -35,6 +35,14 @@ bool RestReminderWindows::create()
 void RestReminderWindows::sync()
 {
     syncWindow(m_prompt, m_rest.prompt().isOpen());
+    // Monitors came, went or changed their mode: the open screen's windows may now cover nothing
+    // or lie on top of another monitor's. Open it afresh where the monitors are.
+    const unsigned layout = m_rest.countdownScreen().layout();
+    if (m_screen && layout != m_screenLayout) {
+        m_screen->hide();
+        retire(std::move(m_screen));
+    }
+    m_screenLayout = layout;
     syncWindow(m_screen, m_rest.countdownScreen().isOpen());
     syncDisplayOffTimer();
 }
@@ -88,15 +96,6 @@ LRESULT RestReminderWindows::onMessage(UINT message, WPARAM wParam, LPARAM lPara
     case kReapMessage:
         m_retired.clear();
         return 0;
-    case WM_DISPLAYCHANGE:
-        // Monitors came, went or changed their mode: the open screen's windows may now cover
-        // nothing or be moved on top of another monitor's. Open it afresh where the monitors are.
-        if (m_screen) {
-            m_screen->hide();
-            retire(std::move(m_screen));
-            sync();
-        }
-        break;
     case WM_DESTROY:
         if (m_displayOffTimer) KillTimer(hwnd(), kDisplayOffTimer);
         m_displayOffTimer = false;

@@ -16,10 +16,10 @@ class RestReminder;
 namespace vistrel::win32 {
 
 // Keeps the rest prompt and the countdown screen in step with the reminder: each exists exactly
-// while the reminder says it is open. A hidden window of its own runs the prompt's display-off
-// timer, which outlives the prompt it was armed on, destroys closed windows once the click that
-// closed them has been handled, and hears the displays change (a broadcast, so it is a top-level
-// window), which lays an open countdown screen out afresh over the monitors there are now.
+// while the reminder says it is open, and the screen is opened afresh over the monitors there are
+// now when the reminder says the displays changed. A hidden window of its own runs the prompt's
+// display-off timer, which outlives the prompt it was armed on, and destroys closed windows once
+// the click that closed them has been handled.
 class RestReminderWindows final : public Window {
 public:
     static constexpr UINT kDisplayOffTimerMilliseconds = 1000;
@@ -53,6 +53,7 @@ private:
     int m_dpi;
     std::unique_ptr<RestPromptWindow> m_prompt;  // Form2
     std::unique_ptr<CountdownScreens> m_screen;  // Form3
+    unsigned m_screenLayout = 0;  // the reminder's layout number the screen was opened for
     std::vector<std::shared_ptr<void>> m_retired;  // closed prompts and countdown screens
     bool m_displayOffTimer = false;  // the prompt's `Timer1`
 };

@@ -286,8 +286,7 @@ TEST_F(RestWindowsTest, DisplayAndDensityChangesLayTheCountdownScreenOutAfresh)
     ASSERT_NE(m_windows->countdownScreen(), nullptr);
     const HWND before = m_windows->countdownScreen()->hwnd();
 
-    SendMessageW(m_windows->hwnd(), WM_DISPLAYCHANGE, 32,
-                 MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
+    m_rest.displaysChanged();
     CountdownScreenWindow* screen = m_windows->countdownScreen();
     ASSERT_NE(screen, nullptr);
     EXPECT_NE(screen->hwnd(), before);
