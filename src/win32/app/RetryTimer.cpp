@@ -50,6 +50,7 @@ bool RetryTimer::attempt()
     const auto delay = m_schedule.delayAfter(m_failures);
     if (!delay) {
         trace(m_options.what + L" given up after " + std::to_wstring(m_failures) + L" attempts");
+        if (m_options.gaveUp) m_options.gaveUp();
         return false;
     }
     m_armed = m_window && SetTimer(m_window, m_options.timerId, static_cast<UINT>(*delay), nullptr) != 0;

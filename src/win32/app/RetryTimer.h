@@ -18,6 +18,7 @@ public:
         UINT_PTR timerId = 0;
         std::wstring what;              // the attempt, as the traces name it
         std::function<bool()> attempt;  // true once it has taken
+        std::function<void()> gaveUp;   // the schedule's time is spent and the attempt never took
     };
 
     explicit RetryTimer(Options options, RetrySchedule schedule = {});

@@ -45,6 +45,9 @@ TrayHost::TrayHost(HICON icon, TrayMenu& menu, Actions actions)
       m_actions(std::move(actions)),
       m_addRetry({.timerId = kAddRetryTimer, .what = L"Shell_NotifyIconW(NIM_ADD)", .attempt = [this] {
                       return tryAddIcon();
+                  },
+                  .gaveUp = [this] {
+                      if (m_actions.iconGivenUp) m_actions.iconGivenUp();
                   }})
 {
 }

@@ -18,6 +18,7 @@ public:
     struct Actions {
         std::function<void()> showMainWindow;  // "Display" and a left click on the icon
         std::function<void()> exit;            // "Exit", and WM_CLOSE sent to this window
+        std::function<void()> iconGivenUp;     // the shell never took the icon within the retries
     };
 
     TrayHost(HICON icon, TrayMenu& menu, Actions actions);

@@ -109,7 +109,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                                                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
     MainWindow* mainWindow = nullptr;
     TrayHost tray(icon.get(), form.trayMenu(),
-                  {[&] { if (mainWindow) mainWindow->showAndActivate(); }, [] { PostQuitMessage(0); }});
+                  {.showMainWindow = [&] { if (mainWindow) mainWindow->showAndActivate(); },
+                   .exit = [] { PostQuitMessage(0); },
+                   // Started in the tray at logon with no tray to show in: a taskbar button is then
+                   // the only way to the program, so the window comes minimised, without the focus.
+                   .iconGivenUp = [&] {
+                       if (mainWindow && !IsWindowVisible(mainWindow->hwnd()))
+                           ShowWindow(mainWindow->hwnd(), SW_SHOWMINNOACTIVE);
+                   }});
     MainWindow window(form, fonts, icon.get(),
                       {[&] { return tray.iconShown(); }, [] { PostQuitMessage(0); }});
     mainWindow = &window;
