@@ -130,6 +130,9 @@ std::string TrayMenu::firstLine() const
     if (rest.paused()) return "提醒已暂停至 " + pauseEndText();
     // The next rest time has passed while the rest waits.
     if (rest.held()) return "休息已推迟，等待空闲";
+    // The next rest is scheduled only when this one ends: its time would be one already past.
+    if (rest.countdown().running()) return "正在休息";
+    if (rest.prompt().isOpen()) return "该休息了";
     return "下次休息 " + rest.text1();
 }
 

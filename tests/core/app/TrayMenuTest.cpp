@@ -135,6 +135,9 @@ TEST_F(TrayMenuTest, TheFirstLineSaysAHeldRestWaitsAndDatesAPauseBeyondADay)
     presence.isBusy = false;
     rest.tick();
     EXPECT_TRUE(rest.prompt().isOpen());
+    EXPECT_EQ(firstLine(), "该休息了");
+    rest.promptTakeRest();
+    EXPECT_EQ(firstLine(), "正在休息");
 
     // A day and a minute ahead shows the date; a day ahead reads right without it.
     start("[extra]\npaused_until=1970-01-03 10:32\n");
