@@ -285,11 +285,11 @@ class Bench:
         if self.smaps_dir:
             Path(self.smaps_dir).mkdir(parents=True, exist_ok=True)
             shutil.copyfile("/proc/%d/smaps" % pid, Path(self.smaps_dir) / (name.replace(" ", "-") + ".smaps"))
-        result = {"start-up (s)": startup, "RSS (MiB)": rss / 1024.0, "PSS (MiB)": pss / 1024.0,
-                  "threads": thread_count(pid)}
+        result = {"start-up (s)": startup, "RSS (MiB)": rss / 1024.0, "PSS (MiB)": pss / 1024.0}
         for group, (group_rss, group_pss) in smaps.process_breakdown(pid, exe).items():
             result[BREAKDOWN_RSS + group] = group_rss / 1024.0
             result[BREAKDOWN_PSS + group] = group_pss / 1024.0
+        result["threads"] = thread_count(pid)
         for name in ("program", "wineserver", "Xorg"):
             prefix = "" if name == "program" else name + " "
             wakeups, cpu = ends[name].rates_since(starts[name]) if name in starts else (float("nan"),) * 2
@@ -342,12 +342,12 @@ def print_table(columns, results):
         if row.startswith(BREAKDOWN_RSS):
             # RSS / PSS of one kind of mapping, indented under the totals' rows.
             group = row[len(BREAKDOWN_RSS):]
+            if group == smaps.GROUPS[0]:
+                print("RSS / PSS by mapping (MiB):")
             cells = [(cell(row, c) + " / " + cell(BREAKDOWN_PSS + group, c)).rjust(width) for c in columns]
             print(("  " + group).ljust(label_width) + "".join(cells))
         else:
             print(row.ljust(label_width) + "".join(cell(row, c).rjust(width) for c in columns))
-        if row == "PSS (MiB)":
-            print("RSS / PSS by mapping (MiB):")
 
 
 def main(argv):
