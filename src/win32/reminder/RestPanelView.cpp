@@ -66,10 +66,7 @@ void RestPanelView::place(RECT b)
     moveWindow(m_panel.hwnd(), b);
     const HFONT boxFont = m_text.runFont(kBoxFont, false);
     for (HWND box : {m_work, m_rest}) SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(boxFont), FALSE);
-    // The sentence is measured in a Chinese face, a font that costs memory for the whole run: only
-    // once the panel is seen.
-    m_boxesPlaced = false;
-    if (m_panel.visible()) placeBoxes();
+    placeBoxes();
     m_buttons.place(m_text.dpi());
     m_panel.redraw();
 }
@@ -96,14 +93,9 @@ void RestPanelView::placeBoxes()
     const int boxHeight = px(layout::rest::kBoxHeight);
     moveWindow(m_work, RECT{m_pieceX[1], boxTop, m_pieceX[1] + box, boxTop + boxHeight});
     moveWindow(m_rest, RECT{m_pieceX[3], boxTop, m_pieceX[3] + box, boxTop + boxHeight});
-    m_boxesPlaced = true;
 }
 
-void RestPanelView::show(bool visible)
-{
-    if (visible && !m_boxesPlaced) placeBoxes();
-    m_panel.show(visible);
-}
+void RestPanelView::show(bool visible) { m_panel.show(visible); }
 
 void RestPanelView::sync()
 {

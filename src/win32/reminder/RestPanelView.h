@@ -46,7 +46,6 @@ private:
     PanelButtons m_buttons;
     int m_sentenceTop = 0;
     int m_pieceX[5] = {};  // left of "每工作", box, "分钟，去休息", box, "分钟"
-    bool m_boxesPlaced = false;  // at the current density
     bool m_syncing = false;
 };
 
