@@ -11,14 +11,17 @@ corner, and then an idle window in which nothing touches the program. Printed pe
 
   start-up       from `wine prog.exe` until the window is mapped (hidden runs: until the tray icon
                  is), with the wineserver and its services already running
-  RSS, PSS       of the program's process (/proc/PID/smaps_rollup), after the idle window
+  RSS, PSS       of the program's process (/proc/PID/smaps_rollup), after the idle window, and
+                 the same split by kind of mapping (bench/smaps.py: program image, Wine/system
+                 libraries, fonts, other files, heap/anonymous, stacks)
   threads        /proc/PID/status
   wake-ups/s     voluntary + involuntary context switches of all its threads over the idle window
   CPU ms/min     utime + stime over the idle window, per minute (resolution: one clock tick)
   wineserver and Xorg: the same two idle figures, since every message Wine delivers and every
                  repaint costs them too
 
-With --runs N each figure is the median of N runs. It measures; it never judges the figures.
+With --runs N each figure is the median of N runs. --case picks some of the four runs; --smaps DIR
+keeps each run's /proc/PID/smaps there. It measures; it never judges the figures.
 """
 
 import argparse
@@ -35,6 +38,7 @@ from pathlib import Path
 REPO = Path(__file__).resolve().parents[1]
 sys.path.insert(0, str(REPO / "tests" / "e2e"))
 
+import smaps  # noqa: E402
 import wineprefix  # noqa: E402
 from harness import centre, twips_rect  # noqa: E402
 from mainwindow import IMAGE_MINIMISE, in_top_strip  # noqa: E402
@@ -53,6 +57,9 @@ PARK = (WIDTH - 1, HEIGHT - 1)
 START_TIMEOUT = 60.0
 POLL = 0.02
 CLK_TCK = os.sysconf("SC_CLK_TCK")
+
+
+CASES = ("minimal shown", "minimal hidden", "vistrel shown", "vistrel hidden")
 
 
 class BenchError(RuntimeError):
@@ -169,8 +176,9 @@ class IdleSample:
 # --- the session ----------------------------------------------------------------------------------
 
 class Bench:
-    def __init__(self, work_dir, seconds, settle):
+    def __init__(self, work_dir, seconds, settle, smaps_dir=None):
         self.work_dir = work_dir
+        self.smaps_dir = smaps_dir
         self.seconds = seconds
         self.settle = settle
         self.xserver = None
@@ -220,7 +228,7 @@ class Bench:
         if self.mapped(TRAY_WINDOW):
             raise BenchError("the tray is not empty before the run")
 
-    def run(self, exe, args, caption, hide, config=None):
+    def run(self, name, exe, args, caption, hide, config=None):
         self.fresh_session()
         app_dir = Path(tempfile.mkdtemp(prefix="footprint-app-"))
         try:
@@ -234,7 +242,7 @@ class Bench:
                                                 env=self.env(), stdin=subprocess.DEVNULL, stdout=log,
                                                 stderr=subprocess.STDOUT, start_new_session=True)
             try:
-                return self._measure(exe.name, args, caption, hide, started)
+                return self._measure(name, app_dir / exe.name, args, caption, hide, started)
             except BenchError as error:
                 tail = (app_dir / "wine.log").read_bytes()[-1500:].decode(errors="replace")
                 raise BenchError("%s %s: %s\n%s" % (exe.name, " ".join(args), error, tail)) from None
@@ -243,13 +251,13 @@ class Bench:
         finally:
             shutil.rmtree(app_dir, ignore_errors=True)
 
-    def _measure(self, exe_name, args, caption, hide, started):
+    def _measure(self, name, exe, args, caption, hide, started):
         shown = not hide and "--hidden" not in args
         ready = (lambda: self.mapped(caption)) if shown else (lambda: self.mapped(TRAY_WINDOW))
         startup = self.wait(ready, "the window" if shown else "the tray icon") - started
-        pid = self.program_pid = windows_process(self.process.pid, exe_name, self.prefix.path)
+        pid = self.program_pid = windows_process(self.process.pid, exe.name, self.prefix.path)
         if pid is None:
-            raise BenchError("no process runs %s" % exe_name)
+            raise BenchError("no process runs %s" % exe.name)
         if hide:
             self.wait(lambda: self.mapped(caption), "the window before minimising")
             geometry = dict(line.split("=", 1) for line in
@@ -274,8 +282,14 @@ class Bench:
             raise BenchError("the program ended during the idle window")
 
         rss, pss = memory_kib(pid)
-        result = {"start-up (s)": startup, "RSS (MiB)": rss / 1024.0, "PSS (MiB)": pss / 1024.0,
-                  "threads": thread_count(pid)}
+        if self.smaps_dir:
+            Path(self.smaps_dir).mkdir(parents=True, exist_ok=True)
+            shutil.copyfile("/proc/%d/smaps" % pid, Path(self.smaps_dir) / (name.replace(" ", "-") + ".smaps"))
+        result = {"start-up (s)": startup, "RSS (MiB)": rss / 1024.0, "PSS (MiB)": pss / 1024.0}
+        for group, (group_rss, group_pss) in smaps.process_breakdown(pid, exe).items():
+            result[BREAKDOWN_RSS + group] = group_rss / 1024.0
+            result[BREAKDOWN_PSS + group] = group_pss / 1024.0
+        result["threads"] = thread_count(pid)
         for name in ("program", "wineserver", "Xorg"):
             prefix = "" if name == "program" else name + " "
             wakeups, cpu = ends[name].rates_since(starts[name]) if name in starts else (float("nan"),) * 2
@@ -308,18 +322,32 @@ class Bench:
 
 # --- output ---------------------------------------------------------------------------------------
 
+BREAKDOWN_RSS = "RSS of "
+BREAKDOWN_PSS = "PSS of "
+
+
 def print_table(columns, results):
     rows = list(next(iter(results.values()))[0].keys())
     label_width = max(len(r) for r in rows) + 2
     width = max(max(len(c) for c in columns) + 2, 10)
+
+    def cell(row, column):
+        value = statistics.median(run[row] for run in results[column])
+        return "%d" % value if row == "threads" else "%.2f" % value if row.startswith("start-up") else "%.1f" % value
+
     print("".ljust(label_width) + "".join(c.rjust(width) for c in columns))
     for row in rows:
-        cells = []
-        for column in columns:
-            value = statistics.median(run[row] for run in results[column])
-            cells.append(("%d" % value if row == "threads" else
-                          "%.2f" % value if row.startswith("start-up") else "%.1f" % value).rjust(width))
-        print(row.ljust(label_width) + "".join(cells))
+        if row.startswith(BREAKDOWN_PSS):
+            continue  # printed beside its RSS
+        if row.startswith(BREAKDOWN_RSS):
+            # RSS / PSS of one kind of mapping, indented under the totals' rows.
+            group = row[len(BREAKDOWN_RSS):]
+            if group == smaps.GROUPS[0]:
+                print("RSS / PSS by mapping (MiB):")
+            cells = [(cell(row, c) + " / " + cell(BREAKDOWN_PSS + group, c)).rjust(width) for c in columns]
+            print(("  " + group).ljust(label_width) + "".join(cells))
+        else:
+            print(row.ljust(label_width) + "".join(cell(row, c).rjust(width) for c in columns))
 
 
 def main(argv):
@@ -330,6 +358,9 @@ def main(argv):
     parser.add_argument("--settle", type=float, default=5.0,
                         help="seconds between the program being ready and the idle window")
     parser.add_argument("--runs", type=int, default=1, help="runs of each program; figures are medians")
+    parser.add_argument("--case", action="append", choices=CASES,
+                        help="run only this case (may be given more than once); all four by default")
+    parser.add_argument("--smaps", metavar="DIR", help="keep each run's /proc/PID/smaps in DIR")
     parser.add_argument("--work-dir", default=str(REPO / "build" / "e2e-wine"),
                         help="where the Wine prefix template and the throwaway prefix live")
     args = parser.parse_args(argv)
@@ -345,7 +376,7 @@ def main(argv):
     signal.signal(signal.SIGTERM, lambda signum, _frame: sys.exit(128 + signum))
 
     build_dir = Path(tempfile.mkdtemp(prefix="footprint-build-"))
-    bench = Bench(args.work_dir, args.seconds, args.settle)
+    bench = Bench(args.work_dir, args.seconds, args.settle, args.smaps)
     try:
         minimal = build_minimal(build_dir)
         bench.start()
@@ -355,11 +386,12 @@ def main(argv):
             "vistrel shown": (program, [], VISTREL_CAPTION, False, VISTREL_CONFIG),
             "vistrel hidden": (program, [], VISTREL_CAPTION, True, VISTREL_CONFIG),
         }
+        cases = {name: case for name, case in cases.items() if not args.case or name in args.case}
         results = {name: [] for name in cases}
         for run in range(args.runs):
             for name, case in cases.items():
                 print("footprint: run %d/%d, %s ..." % (run + 1, args.runs, name), file=sys.stderr, flush=True)
-                results[name].append(bench.run(*case))
+                results[name].append(bench.run(name, *case))
         print("%s, %s on %s, idle window %g s after %g s settling, %d run(s) each, median" % (
             wineprefix.wine_version(), bench.xserver.kind, bench.xserver.display, args.seconds, args.settle,
             args.runs))

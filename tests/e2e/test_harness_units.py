@@ -1,11 +1,18 @@
 """The harness's own file readers and geometry, without an X server or Wine."""
 
+import struct
+import sys
+import tempfile
 import unittest
+from pathlib import Path
 
 import inifile
 import screen
 import xgamma
 from harness import close, descendants, pixels, twips, twips_rect
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "bench"))
+import smaps  # noqa: E402
 
 
 class IniFileTest(unittest.TestCase):
@@ -93,6 +100,34 @@ class GammaRampTest(unittest.TestCase):
     def test_stored_ramp_keeps_the_high_byte(self):
         self.assertEqual(xgamma.as_stored([0, 255, 256, 511, 512, 65534, 65535]),
                          [0, 0, 257, 257, 514, 65535, 65535])
+
+
+class SmapsBreakdownTest(unittest.TestCase):
+    def test_each_mapping_is_counted_once_in_its_kind(self):
+        # (mapping, its name, RSS KiB): the program's image is 0x4000 bytes from its first page.
+        rows = [("140000000-140001000 r--p 00000000", "/app/vistrel.exe", 4),
+                ("140001000-140003000 r-xp 00000000", "", 8),  # a section Wine copied
+                ("140003000-140004000 rw-p 00000000", "", 16),
+                ("140004000-140005000 rw-p 00000000", "", 32),  # past the image: heap
+                ("7f0000000000-7f0000001000 r--p 00000000", "/usr/share/fonts/noto/CJK.ttc", 64),
+                ("7f0000001000-7f0000002000 r-xp 00000000", "/usr/lib/wine/x86_64-windows/user32.dll", 128),
+                ("7f0000002000-7f0000003000 r-xp 00000000", "/usr/lib/libX11.so.6.4.0", 256),
+                ("7f0000003000-7f0000004000 r--s 00000000", "/SYSV00000000 (deleted)", 512),
+                ("7f0000004000-7f0000005000 rw-p 00000000", "[heap]", 1024),
+                ("7f0000005000-7f0000006000 rw-p 00000000", "", 2048),  # holds a thread's stack pointer
+                ("7ffd00000000-7ffd00001000 rw-p 00000000", "[stack]", 4096)]
+        text = "".join("%s 00:00 0 %s\nRss: %d kB\nPss: %d kB\n" % (m, name, rss, rss // 2)
+                       for m, name, rss in rows)
+        with tempfile.TemporaryDirectory() as folder:
+            program = Path(folder) / "vistrel.exe"
+            header = bytearray(0x200)
+            header[0:2], header[0x3C:0x40], header[0x40:0x44] = b"MZ", struct.pack("<I", 0x40), b"PE\0\0"
+            header[0x40 + 24 + 56:0x40 + 24 + 60] = struct.pack("<I", 0x4000)
+            program.write_bytes(bytes(header))
+            result = smaps.breakdown(smaps.parse(text), program, stack_pointers=[0x7F0000005800])
+        self.assertEqual(result, {"program image": (28, 14), "Wine/system": (384, 192), "fonts": (64, 32),
+                                  "other files": (512, 256), "heap/anonymous": (1056, 528),
+                                  "stacks": (6144, 3072)})
 
 
 if __name__ == "__main__":

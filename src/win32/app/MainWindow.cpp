@@ -3,6 +3,7 @@
 #include "app/MainFormLayout.h"
 #include "base/ArtScale.h"
 #include "base/BufferedPaint.h"
+#include "base/CommonControls.h"
 #include "base/Dpi.h"
 #include "base/Trace.h"
 #include "base/Text.h"
@@ -126,13 +127,6 @@ void MainWindow::createChildren()
     m_overlay = std::make_unique<Panel>(palette::kWindowBackground, Panel::Handlers{});
     m_overlay->create(hwnd(), RECT{}, kOverlayId);
     SetWindowPos(m_overlay->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-
-    m_colourPanel = std::make_unique<ColourPanelView>(m_form, m_text);
-    m_colourPanel->create(m_overlay->hwnd());
-    m_restPanel = std::make_unique<RestPanelView>(m_form, m_text);
-    m_restPanel->create(m_overlay->hwnd());
-    m_colourPanel->show(false);
-    m_restPanel->show(false);
     m_overlay->show(false);
 
     m_restWindows = std::make_unique<RestReminderWindows>(m_form.rest(), m_text, m_dpi);
@@ -158,11 +152,31 @@ void MainWindow::placeChildren()
     m_restSwitch->place(restSwitch.left, restSwitch.top, art);
 
     moveWindow(m_overlay->hwnd(), pixels(layout::kOverlay));
-    m_colourPanel->place(pixels(layout::kColourPanel));
-    m_restPanel->place(pixels(layout::kRestPanel));
+    placePanels();
 
     m_colourPicture = loadBitmapResource(IDB_TILE_COLOUR, art);
     m_restPicture = loadBitmapResource(IDB_TILE_REST, art);
+}
+
+void MainWindow::createPanels()
+{
+    // Their trackbars and edit boxes are common controls: loading those costs the process memory
+    // for the whole run, which a run that never opens a panel is spared.
+    initCommonControls(ICC_BAR_CLASSES | ICC_STANDARD_CLASSES);
+    m_colourPanel = std::make_unique<ColourPanelView>(m_form, m_text);
+    m_colourPanel->create(m_overlay->hwnd());
+    m_restPanel = std::make_unique<RestPanelView>(m_form, m_text);
+    m_restPanel->create(m_overlay->hwnd());
+    m_colourPanel->show(false);
+    m_restPanel->show(false);
+    placePanels();
+}
+
+void MainWindow::placePanels()
+{
+    if (!m_colourPanel) return;
+    m_colourPanel->place(pixels(layout::kColourPanel));
+    m_restPanel->place(pixels(layout::kRestPanel));
 }
 
 void MainWindow::sync()
@@ -171,11 +185,16 @@ void MainWindow::sync()
     using Feature = MainForm::Feature;
     m_colourSettings->show(m_form.featureOn(Feature::Colour));
     m_restSettings->show(m_form.featureOn(Feature::Rest));
-    m_colourPanel->show(m_form.panelVisible(Feature::Colour));
-    m_restPanel->show(m_form.panelVisible(Feature::Rest));
+    if (!m_colourPanel && m_form.overlayVisible()) createPanels();
+    if (m_colourPanel) {
+        m_colourPanel->show(m_form.panelVisible(Feature::Colour));
+        m_restPanel->show(m_form.panelVisible(Feature::Rest));
+    }
     m_overlay->show(m_form.overlayVisible());
-    m_colourPanel->sync();
-    m_restPanel->sync();
+    if (m_colourPanel) {
+        m_colourPanel->sync();
+        m_restPanel->sync();
+    }
     m_restWindows->sync();
     InvalidateRect(hwnd(), nullptr, FALSE);
 }

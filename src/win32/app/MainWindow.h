@@ -42,6 +42,9 @@ private:
     void createChildren();
     // Places and sizes every child, and picks fonts and pictures, for the window's density.
     void placeChildren();
+    // The settings panels, made when the overlay first opens.
+    void createPanels();
+    void placePanels();
     PixelRect windowSize() const;
     void paint(HDC dc, const RECT& client);
     void sync();
@@ -67,7 +70,7 @@ private:
     std::unique_ptr<SafeSwitchControl> m_colourSwitch;  // SafeSwitch1
     std::unique_ptr<SafeSwitchControl> m_restSwitch;    // SafeSwitch2
     std::unique_ptr<Panel> m_overlay;  // ppset
-    std::unique_ptr<ColourPanelView> m_colourPanel;  // eyeset
+    std::unique_ptr<ColourPanelView> m_colourPanel;  // eyeset; with xxset, null until first opened
     std::unique_ptr<RestPanelView> m_restPanel;      // xxset
     std::unique_ptr<RestReminderWindows> m_restWindows;  // Form2, Form3 and the display-off timer
 };

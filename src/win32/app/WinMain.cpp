@@ -1,8 +1,6 @@
 // Vistrel: screen colour and rest reminder in the notification area.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <shellapi.h>
 
 #include "app/Autostart.h"
@@ -85,9 +83,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     // A second copy ends here, before it touches the tray or the settings file.
     SingleInstance instanceLock(L"Local\\Vistrel.SingleInstance.{6B1C0E52-8F7A-4C38-9D55-1E0F6A1B2C3D}");
     if (!instanceLock.isFirst()) return 0;
-
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
 
     // Started by the user's Run entry at logon: the tray icon and the schedule, no window.
     const bool inTray = autostart::startsInTray(commandArguments());

@@ -14,10 +14,10 @@ std::wstring lower(std::wstring s)
     return s;
 }
 
-int CALLBACK collectFamily(const LOGFONTW* lf, const TEXTMETRICW*, DWORD, LPARAM param)
+int CALLBACK stopAtFirst(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
 {
-    reinterpret_cast<std::set<std::wstring>*>(param)->insert(lower(lf->lfFaceName));
-    return 1;
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
 }
 
 // Faces that carry the Chinese glyphs, best first: Windows' own, then those common elsewhere.
@@ -34,21 +34,31 @@ constexpr std::initializer_list<const wchar_t*> kSansFaces = {L"Segoe UI", L"Tah
 
 }  // namespace
 
-FontCatalog::FontCatalog()
+bool FontCatalog::isInstalled(const std::wstring& face) const
 {
+    auto [known, added] = m_installed.try_emplace(lower(face), false);
+    if (!added) return known->second;
     WindowDc screen(nullptr);
     LOGFONTW query{};
     query.lfCharSet = DEFAULT_CHARSET;
-    EnumFontFamiliesExW(screen.get(), &query, collectFamily, reinterpret_cast<LPARAM>(&m_installed), 0);
-    for (const wchar_t* face : kCjkFaces) {
-        if (isInstalled(face)) {
-            m_cjkFace = face;
-            break;
-        }
-    }
+    wcsncpy_s(query.lfFaceName, face.c_str(), _TRUNCATE);
+    EnumFontFamiliesExW(screen.get(), &query, stopAtFirst, reinterpret_cast<LPARAM>(&known->second), 0);
+    return known->second;
 }
 
-bool FontCatalog::isInstalled(const std::wstring& face) const { return m_installed.count(lower(face)) != 0; }
+const std::wstring& FontCatalog::cjkFace()
+{
+    if (!m_cjkFace) {
+        m_cjkFace.emplace();
+        for (const wchar_t* face : kCjkFaces) {
+            if (isInstalled(face)) {
+                m_cjkFace = face;
+                break;
+            }
+        }
+    }
+    return *m_cjkFace;
+}
 
 std::wstring FontCatalog::resolveFace(const std::wstring& face) const
 {
@@ -84,7 +94,7 @@ HFONT FontCatalog::cjkFont(const FontSpec& spec, int dpi)
     if (!slot) {
         FontSpec cjk = spec;
         cjk.charset = GB2312_CHARSET;
-        slot.reset(create(cjk, m_cjkFace.empty() ? resolveFace(spec.face) : m_cjkFace, dpi));
+        slot.reset(create(cjk, cjkFace().empty() ? resolveFace(spec.face) : cjkFace(), dpi));
     }
     return slot.get();
 }

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include <map>
-#include <set>
+#include <optional>
 #include <string>
 #include <tuple>
 
@@ -28,10 +28,12 @@ struct FontSpec {
 // relying on the system's font linking, which not every system does. Fonts are made for the
 // density of the window that draws them; windows on monitors of different densities share the
 // catalog.
+//
+// Faces are looked up one name at a time, when a font first needs them: listing every installed
+// family makes the system open every font file (Wine keeps the pages it read), most of which the
+// program never draws with.
 class FontCatalog {
 public:
-    FontCatalog();
-
     // The font for spec at dpi, with its face replaced when that face is not installed.
     HFONT font(const FontSpec& spec, int dpi);
     // The same size and weight in the first installed face that shows Chinese.
@@ -41,10 +43,11 @@ public:
 
 private:
     std::wstring resolveFace(const std::wstring& face) const;
+    const std::wstring& cjkFace();
     static HFONT create(const FontSpec& spec, const std::wstring& face, int dpi);
 
-    std::set<std::wstring> m_installed;  // lower-cased family names
-    std::wstring m_cjkFace;
+    mutable std::map<std::wstring, bool> m_installed;  // answers so far, by lower-cased family name
+    std::optional<std::wstring> m_cjkFace;              // empty when no face with the glyphs is installed
     std::map<std::tuple<FontSpec, bool, int>, UniqueFont> m_fonts;  // by spec, Chinese face, dpi
 };
 

@@ -5,6 +5,8 @@
 
 #include <utility>
 
+#include "base/CommonControls.h"
+
 namespace vistrel::win32 {
 namespace {
 
@@ -21,7 +23,6 @@ ImageButton::ImageButton(HWND parent, RECT boundsPx, int bitmapId, std::wstring 
     create({.className = kClassName, .style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, .bounds = boundsPx,
             .parent = parent, .controlId = controlId});
     loadPicture();
-    if (!m_tooltipText.empty()) createTooltip();
 }
 
 ImageButton::~ImageButton()
@@ -58,6 +59,7 @@ bool ImageButton::visible() const { return hwnd() && IsWindowVisible(hwnd()); }
 
 void ImageButton::setTooltipFont(HFONT font)
 {
+    m_tooltipFont = font;
     if (m_tooltip) SendMessageW(m_tooltip.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
@@ -71,6 +73,17 @@ LRESULT ImageButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_ERASEBKGND:
         return 1;
+    case WM_MOUSEMOVE:
+        if (!m_tooltipTried && !m_tooltipText.empty()) {
+            m_tooltipTried = true;
+            createTooltip();
+            // From now on the tooltip hears the moves itself; this first one it is told.
+            const DWORD at = GetMessagePos();
+            MSG move{hwnd(), message, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
+                     {GET_X_LPARAM(at), GET_Y_LPARAM(at)}};
+            if (m_tooltip) SendMessageW(m_tooltip.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
+        }
+        break;
     case WM_LBUTTONDOWN:
         m_pressed = true;
         SetCapture(hwnd());
@@ -98,8 +111,7 @@ LRESULT ImageButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void ImageButton::createTooltip()
 {
-    INITCOMMONCONTROLSEX init{sizeof init, ICC_TAB_CLASSES};
-    InitCommonControlsEx(&init);
+    if (!initCommonControls(ICC_TAB_CLASSES)) return;
     m_tooltip.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
                                     GetModuleHandleW(nullptr), nullptr));
@@ -112,6 +124,7 @@ void ImageButton::createTooltip()
     tool.uId = reinterpret_cast<UINT_PTR>(hwnd());
     tool.lpszText = m_tooltipText.data();
     SendMessageW(m_tooltip.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (m_tooltipFont) SendMessageW(m_tooltip.get(), WM_SETFONT, reinterpret_cast<WPARAM>(m_tooltipFont), FALSE);
 }
 
 void ImageButton::destroyTooltip()

@@ -12,7 +12,8 @@ namespace vistrel::win32 {
 
 // A picture that acts as a button: one bitmap resource, at the art scale of the window's density,
 // drawn unscaled at the top-left corner, a hand cursor, an optional tooltip, and onClick after a
-// left press and release both inside it.
+// left press and release both inside it. The tooltip window is made when the cursor first comes
+// over the button, so common controls are loaded only once someone points at one.
 // Pure magenta pixels (and everything beyond the bitmap) are not part of the button: the parent
 // shows through them and they take no clicks.
 class ImageButton final : public Window {
@@ -32,6 +33,7 @@ public:
     // The tooltip's font, owned by the caller and kept alive as long as this button. The system's
     // tooltip font may lack Chinese glyphs where the system does no font linking.
     void setTooltipFont(HFONT font);
+    bool hasTooltipWindow() const { return static_cast<bool>(m_tooltip); }
 
 protected:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -47,7 +49,9 @@ private:
     UniqueBitmap m_bitmap;
     BitmapMask m_shape;
     std::wstring m_tooltipText;
+    HFONT m_tooltipFont = nullptr;  // the caller's
     UniqueWindow m_tooltip;
+    bool m_tooltipTried = false;  // made once, or failed once (traced)
     bool m_pressed = false;
 };
 

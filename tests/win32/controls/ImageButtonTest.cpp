@@ -35,5 +35,17 @@ TEST(ImageButton, ClicksOnlyOnAPressAndReleaseBothInside)
     EXPECT_FALSE(button.visible());
 }
 
+TEST(ImageButton, MakesItsTooltipOnlyWhenTheCursorFirstComesOverIt)
+{
+    HostWindow host;
+    if (!host.get()) GTEST_SKIP() << "no window can be created here";
+    ImageButton tipped(host.get(), RECT{5, 5, 25, 25}, 0, L"关于", 3);
+    ImageButton plain(host.get(), RECT{30, 5, 50, 25}, 0, L"", 4);
+    EXPECT_FALSE(tipped.hasTooltipWindow());
+    for (ImageButton* b : {&tipped, &plain}) SendMessageW(b->hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+    EXPECT_TRUE(tipped.hasTooltipWindow());
+    EXPECT_FALSE(plain.hasTooltipWindow());
+}
+
 }  // namespace
 }  // namespace vistrel::win32
