@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "base/LocalDateTime.h"
-#include "reminder/TimeOfDay.h"
+#include "base/TimeOfDay.h"
 
 namespace vistrel {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "reminder/TimeOfDay.h"
+#include "base/TimeOfDay.h"
 
 namespace vistrel {
 

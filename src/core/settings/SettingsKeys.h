@@ -26,4 +26,15 @@ inline constexpr std::string_view kHoldWhenBusy = "hold_when_busy";          // 
 inline constexpr std::string_view kAwayCountsAsRest = "away_counts_as_rest";  // "0" (default) or "1"
 inline constexpr std::string_view kPausedUntil = "paused_until";             // "yyyy-mm-dd hh:mm" or empty
 
+// Section of the night colour; written when the user changes it, never by the exit sequence.
+inline constexpr std::string_view kNight = "night";
+inline constexpr std::string_view kNightMode = "mode";       // "off" (default), "times" or "sun"
+inline constexpr std::string_view kNightKelvin = "night_k";  // 1900..6500, default 3600
+inline constexpr std::string_view kDayKelvin = "day_k";      // 1900..6500 and not below night_k, default 6500
+inline constexpr std::string_view kNightStart = "start";     // "hh:mm", default "21:00"
+inline constexpr std::string_view kNightEnd = "end";         // "hh:mm", default "07:00"
+inline constexpr std::string_view kNightFade = "fade";       // minutes 0..120, default 30
+inline constexpr std::string_view kLatitude = "latitude";    // decimal degrees, north positive
+inline constexpr std::string_view kLongitude = "longitude";  // decimal degrees, east positive
+
 }  // namespace vistrel::settings

@@ -7,7 +7,7 @@
 #include "fakes/FakeDesktopServices.h"
 #include "fakes/FakePresence.h"
 #include "reminder/RestReminder.h"
-#include "reminder/TimeOfDay.h"
+#include "base/TimeOfDay.h"
 
 namespace vistrel::testing {
 

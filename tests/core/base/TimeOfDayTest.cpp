@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/FakeClock.h"
-#include "reminder/TimeOfDay.h"
+#include "base/TimeOfDay.h"
 
 namespace vistrel {
 namespace {

@@ -1,4 +1,4 @@
-#include "reminder/TimeOfDay.h"
+#include "base/TimeOfDay.h"
 
 namespace vistrel {
 
