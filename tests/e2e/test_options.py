@@ -7,9 +7,10 @@ import inifile
 from harness import E2ETestCase, centre, e2e_program_path, find_window, find_windows, rect_size
 
 SHEET = {"cls": "#32770", "text": "Vistrel 选项"}
-OK, CANCEL, APPLY = 1, 2, 0x3021  # the property sheet's own buttons
+OK, APPLY = 1, 0x3021  # the property sheet's own buttons
 MODE_SUN, FADE, LATITUDE, LONGITUDE = 1103, 1113, 1121, 1122
 HOLD_WHEN_BUSY = 1002
+KELVIN_TEXT = 1132
 STORED = inifile.build({"night": {"mode": "times", "night_k": "3600", "start": "21:00", "end": "07:00",
                                   "fade": "30"}})
 
@@ -53,10 +54,13 @@ class OptionsWindowTest(OptionsCase):
         self.assertFalse(self.control(LATITUDE)["enabled"], "the place is for sunset to sunrise")
         self.save_state("opened")
 
-        self.click_control(MODE_SUN)
+        # By the keyboard: the mnemonics of "日落到日出(&U)" and "纬度(&L)".
+        self.click_control(KELVIN_TEXT)  # a label: the window has the keyboard and nothing changes
+        self.key("alt+u")
         self.wait_for(lambda: self.control(LATITUDE)["enabled"], message="the place to be enabled")
         self.assertTrue(self.control(APPLY)["enabled"])
-        self.retype(LATITUDE, "95")
+        self.key("alt+l")
+        self.type_text("95")
         self.retype(LONGITUDE, "13.4")
         self.click_control(APPLY)
         balloon = self.wait_for(self.balloons, message="a balloon on the latitude")[0]
@@ -95,7 +99,7 @@ class OptionsAt144DpiTest(OptionsCase):
         width, height = rect_size(sheet["rect"])
         self.assertGreater(width, 600, "laid out at 144 DPI: %dx%d" % (width, height))
 
-        self.click_control(CANCEL)
+        self.key("Escape")  # Cancel
         self.wait_no_window(visible=True, **SHEET)
         self.assertIsNone(self.program.config(), "Cancel writes nothing")
         self.assertTrue(self.program.running())

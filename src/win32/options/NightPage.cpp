@@ -12,7 +12,7 @@ namespace {
 using Field = OptionsModel::Field;
 using Mode = NightSettings::Mode;
 
-constexpr int kKelvinTick = 500;  // a tick on every round 500 K, besides the two ends
+constexpr int kKelvinPage = 500;  // Page Up and Page Down
 
 struct FieldControl {
     Field field;
@@ -56,10 +56,7 @@ void NightPage::init()
     HWND bar = item(IDC_NIGHT_KELVIN);
     constexpr int step = OptionsModel::kKelvinStep;
     SendMessageW(bar, TBM_SETRANGE, FALSE, MAKELPARAM(NightSettings::kMinKelvin / step, NightSettings::kMaxKelvin / step));
-    for (int kelvin = NightSettings::kMinKelvin / kKelvinTick * kKelvinTick + kKelvinTick;
-         kelvin < NightSettings::kMaxKelvin; kelvin += kKelvinTick)
-        SendMessageW(bar, TBM_SETTIC, 0, kelvin / step);
-    SendMessageW(bar, TBM_SETPAGESIZE, 0, kKelvinTick / step);
+    SendMessageW(bar, TBM_SETPAGESIZE, 0, kKelvinPage / step);
     show();
 }
 
