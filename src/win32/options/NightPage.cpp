@@ -49,13 +49,15 @@ NightPage::NightPage(OptionsModel& model) : OptionsPage(IDD_OPTIONS_NIGHT), m_mo
 
 void NightPage::init()
 {
-    for (const int id : {IDC_START, IDC_END}) SendMessageW(item(id), DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"HH:mm"));
+    for (const int id : {IDC_START, IDC_END})
+        SendMessageW(item(id), DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"HH:mm"));
     SendMessageW(item(IDC_FADE_SPIN), UDM_SETRANGE32, 0, NightSettings::kMaxFadeMinutes);
     SendMessageW(item(IDC_FADE), EM_SETLIMITTEXT, 3, 0);
     for (const int id : {IDC_LATITUDE, IDC_LONGITUDE}) SendMessageW(item(id), EM_SETLIMITTEXT, 12, 0);
     HWND bar = item(IDC_NIGHT_KELVIN);
     constexpr int step = OptionsModel::kKelvinStep;
-    SendMessageW(bar, TBM_SETRANGE, FALSE, MAKELPARAM(NightSettings::kMinKelvin / step, NightSettings::kMaxKelvin / step));
+    SendMessageW(bar, TBM_SETRANGE, FALSE,
+                 MAKELPARAM(NightSettings::kMinKelvin / step, NightSettings::kMaxKelvin / step));
     SendMessageW(bar, TBM_SETPAGESIZE, 0, kKelvinPage / step);
     show();
 }
