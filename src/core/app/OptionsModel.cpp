@@ -65,7 +65,9 @@ void OptionsModel::refreshGeneral()
 bool OptionsModel::applyGeneral()
 {
     using Key = ReminderOptions::Key;
-    const General live = liveGeneral();
+    // Only what the user changed here: a value the tray changed meanwhile stays as the tray left it.
+    refreshGeneral();
+    const General live = m_generalRead;
     RestReminder& rest = m_ports.rest;
     if (m_general.holdWhenBusy != live.holdWhenBusy) {
         rest.setHoldWhenBusy(m_general.holdWhenBusy);

@@ -64,7 +64,7 @@ public:
     // Takes the live state again for every value the user has not changed here.
     void refreshGeneral();
     bool generalChanged() const { return m_general != m_generalRead; }
-    // Puts every changed value in force and saves it. False when start with Windows could not be
+    // Puts every value changed here in force and saves it. False when start with Windows could not be
     // changed: the user has been told, and the page shows the real state again.
     bool applyGeneral();
 

@@ -154,8 +154,11 @@ TEST_F(OptionsModelTest, TheGeneralPageAndTheTrayMenuShareOneState)
     m.refreshGeneral();
     EXPECT_EQ(m.general(), (OptionsModel::General{false, true, true}));
 
+    // Changed in the tray again with no refresh in between: an apply leaves what the user did not touch.
+    tray.choose(trayItem("离开算作休息").id);
     desktop.autostartRefused = true;
     EXPECT_FALSE(m.applyGeneral());
+    EXPECT_FALSE(rest.options().awayCountsAsRest);
     EXPECT_EQ(desktop.messages.back().text, "无法取消开机启动。");
     EXPECT_TRUE(m.general().startWithWindows) << "the page shows what is in force";
 }
