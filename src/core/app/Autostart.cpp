@@ -42,4 +42,11 @@ bool startsInTray(const std::vector<std::string>& arguments)
     return std::find(arguments.begin(), arguments.end(), kTrayArgument) != arguments.end();
 }
 
+bool change(DesktopServices& desktop, bool on)
+{
+    if (desktop.setStartsWithWindows(on)) return true;
+    desktop.messageBox(on ? "无法设置开机启动。" : "无法取消开机启动。", "Vistrel", MessageIcon::Warning);
+    return false;
+}
+
 }  // namespace vistrel::autostart

@@ -5,6 +5,8 @@
 #include <vector>
 #include <string_view>
 
+#include "base/DesktopServices.h"
+
 namespace vistrel {
 
 // Start with Windows: the command the per-user Run value holds, and how to tell whether a value
@@ -29,6 +31,10 @@ bool disabledByUser(std::span<const std::uint8_t> approvedMark);
 // Whether the command line's arguments (the program's own name left out) ask for a start in the
 // tray; every other argument is ignored.
 bool startsInTray(const std::vector<std::string>& arguments);
+
+// Turns start with Windows on or off, as the tray menu and the Options window do; when the change
+// cannot be made the user is told, and the result is false.
+bool change(DesktopServices& desktop, bool on);
 
 }  // namespace autostart
 }  // namespace vistrel

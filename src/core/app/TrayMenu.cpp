@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/Autostart.h"
 #include "base/LocalDateTime.h"
 #include "base/TimeOfDay.h"
 
@@ -168,12 +169,7 @@ TrayMenuItem TrayMenu::pauseMenu()
 TrayMenuItem TrayMenu::startWithWindowsItem()
 {
     const bool on = m_ports.desktop.startsWithWindows();
-    return check("开机启动", on, inPlace([this, turnOn = !on] {
-                     DesktopServices& desktop = m_ports.desktop;
-                     if (!desktop.setStartsWithWindows(turnOn))
-                         desktop.messageBox(turnOn ? "无法设置开机启动。" : "无法取消开机启动。", "Vistrel",
-                                            MessageIcon::Warning);
-                 }));
+    return check("开机启动", on, inPlace([this, turnOn = !on] { autostart::change(m_ports.desktop, turnOn); }));
 }
 
 void TrayMenu::pause(ReminderPause pause)

@@ -21,15 +21,17 @@
 #include "base/Trace.h"
 #include "base/FontCatalog.h"
 #include "gamma/GdiGammaDevice.h"
+#include "options/OptionsWindow.h"
 #include "res/resource.h"
 
 namespace {
 
-int runMessageLoop(HWND dialogLike)
+int runMessageLoop(HWND dialogLike, vistrel::win32::OptionsWindow& options)
 {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        // Tab and arrow keys move between the panels' boxes and sliders.
+        // Tab and arrow keys move between the panels' boxes and sliders, and the Options window's.
+        if (options.translate(msg)) continue;
         if (dialogLike && IsDialogMessageW(dialogLike, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
@@ -116,6 +118,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                       {[&] { return tray.iconShown(); }, [] { PostQuitMessage(0); }});
     mainWindow = &window;
     SystemEventWindow systemEvents(desktop, {[&](SystemEvent event) { form.onSystemEvent(event); }, &presence});
+    // Without an owner: opened from the tray while the main window is hidden, it needs a taskbar button.
+    OptionsWindow options({.profile = profile, .desktop = desktop, .rest = form.rest(), .night = {},
+                           .owner = nullptr, .icon = icon.get()});
 #ifdef VISTREL_E2E_SEAMS
     if (failsFirst(L"tray")) tray.failFirstAdds(1);
     if (failsFirst(L"session")) systemEvents.failFirstSessionRegistrations(1);
@@ -132,8 +137,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
         SetForegroundWindow(window.hwnd());
     }
     if (!settingsFolder.saves()) profile.warn();
+#ifdef VISTREL_E2E_SEAMS
+    // VISTREL_E2E_OPEN_OPTIONS=general or night opens the Options window on that page at start.
+    if (wchar_t page[16] = {}; GetEnvironmentVariableW(L"VISTREL_E2E_OPEN_OPTIONS", page, std::size(page)))
+        options.show(std::wstring_view(page) == L"general" ? OptionsWindow::Page::General : OptionsWindow::Page::Night);
+#endif
 
-    const int code = runMessageLoop(window.hwnd());
+    const int code = runMessageLoop(window.hwnd(), options);
+    // A preview must not outlive the exit sequence, which leaves the colours the user chose.
+    options.close();
     // The exit sequence: settings, then the tray icon; the windows go with the process.
     form.exitSequence();
     tray.removeIcon();

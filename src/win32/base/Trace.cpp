@@ -1,6 +1,8 @@
 #include "base/Trace.h"
 
 #include <cstdlib>
+#include <exception>
+#include <string>
 
 namespace vistrel::win32 {
 
@@ -42,6 +44,20 @@ void failFast(std::wstring_view what) noexcept
     }
     RaiseFailFastException(nullptr, nullptr, 0);
     std::abort();  // where the system has no fail-fast exit
+}
+
+void failFastOnException(std::wstring_view where) noexcept
+{
+    std::wstring what(where);
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        const char* text = error.what();
+        what += L": " + std::wstring(text, text + std::char_traits<char>::length(text));
+    } catch (...) {
+        what += L": unknown exception";
+    }
+    failFast(what);
 }
 
 }  // namespace vistrel::win32

@@ -24,5 +24,7 @@ void traceError(std::wstring_view what, DWORD code);
 // settings) would leave the program in a state nobody designed; a fail-fast exit leaves the last
 // good settings file and a crash report instead.
 [[noreturn]] void failFast(std::wstring_view what) noexcept;
+// The same from inside a catch block, for any callback the system calls: "<where>: <exception>".
+[[noreturn]] void failFastOnException(std::wstring_view where) noexcept;
 
 }  // namespace vistrel::win32

@@ -60,11 +60,8 @@ LRESULT CALLBACK Window::staticProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     LRESULT result = 0;
     try {
         result = self->onMessage(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        failFast(L"exception in window message " + std::to_wstring(message) + L": " +
-                 std::wstring(error.what(), error.what() + std::char_traits<char>::length(error.what())));
     } catch (...) {
-        failFast(L"unknown exception in window message " + std::to_wstring(message));
+        failFastOnException(L"exception in window message " + std::to_wstring(message));
     }
     if (message == WM_NCDESTROY) {
         // The window is gone: the owner must not destroy it again.

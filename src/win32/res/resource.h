@@ -37,3 +37,26 @@
 
 // Countdown screen, drawn on black; pure magenta around the disc is not part of the button.
 #define IDB_CLOSE_ROUND 151
+
+// The Options window's pages (options.rc) and their controls.
+#define IDD_OPTIONS_GENERAL 201
+#define IDD_OPTIONS_NIGHT 202
+
+#define IDC_START_WITH_WINDOWS 1001
+#define IDC_HOLD_WHEN_BUSY 1002
+#define IDC_AWAY_COUNTS_AS_REST 1003
+
+#define IDC_MODE_OFF 1101
+#define IDC_MODE_TIMES 1102
+#define IDC_MODE_SUN 1103
+#define IDC_START 1111
+#define IDC_END 1112
+#define IDC_FADE 1113
+#define IDC_FADE_SPIN 1114
+#define IDC_FADE_UNIT 1115
+#define IDC_LATITUDE 1121
+#define IDC_LONGITUDE 1122
+#define IDC_SUN_TIMES 1123
+#define IDC_NIGHT_KELVIN 1131
+#define IDC_NIGHT_KELVIN_TEXT 1132
+#define IDC_DISPLAY_STATUS 1141

@@ -1,0 +1,24 @@
+#pragma once
+#include "app/OptionsModel.h"
+#include "options/OptionsPage.h"
+
+namespace vistrel::win32 {
+
+// Page "常规": start with Windows and the rest reminder's two options, the same state the tray
+// menu's check items show.
+class GeneralPage final : public OptionsPage {
+public:
+    explicit GeneralPage(OptionsModel& model);
+
+    void refresh() override;
+
+private:
+    void init() override { refresh(); }
+    void command(int id, int code) override;
+    bool apply() override;
+    void show();
+
+    OptionsModel& m_model;
+};
+
+}  // namespace vistrel::win32

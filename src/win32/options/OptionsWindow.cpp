@@ -1,0 +1,147 @@
+#include "options/OptionsWindow.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "base/CommonControls.h"
+#include "base/Trace.h"
+#include "base/UniqueHandle.h"
+#include "options/GeneralPage.h"
+#include "options/HomeRegion.h"
+#include "options/NightPage.h"
+#include "options/SheetTemplate.h"
+
+namespace vistrel::win32 {
+namespace {
+
+constexpr wchar_t kTitle[] = L"Vistrel \u9009\u9879";  // Vistrel 选项
+constexpr UINT_PTR kSubclassId = 1;
+// Date-time pickers, the fade's up-down, the temperature's trackbar, the sheet's tabs and the balloons.
+constexpr DWORD kClasses = ICC_DATE_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES | ICC_TAB_CLASSES;
+constexpr WORD kPagePointSize = 9;  // the FONT of the pages in options.rc
+
+// In the middle of the work area of the monitor the user is at (the tray's, after a click on it); its
+// top left corner inside it when it is larger.
+void centreAtCursor(HWND window)
+{
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    RECT r{};
+    if (!GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTOPRIMARY), &monitor) || !GetWindowRect(window, &r))
+        return;
+    const RECT& area = monitor.rcWork;
+    const int x = std::max(area.left, (area.left + area.right - (r.right - r.left)) / 2);
+    const int y = std::max(area.top, (area.top + area.bottom - (r.bottom - r.top)) / 2);
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int CALLBACK sheetCallback(HWND, UINT message, LPARAM lParam)
+{
+    if (message == PSCB_PRECREATE) adjustSheetTemplate(reinterpret_cast<void*>(lParam), kPagePointSize);
+    return 0;
+}
+
+}  // namespace
+
+// What lives while the window is open. The sheet goes first, so its pages see the model to the end.
+struct OptionsWindow::Open {
+    explicit Open(OptionsModelPorts ports) : model(std::move(ports)) {}
+
+    OptionsModel model;
+    GeneralPage general{model};
+    NightPage night{model};
+    UniqueWindow sheet;
+};
+
+OptionsWindow::OptionsWindow(Options options) : m_options(std::move(options)) {}
+
+OptionsWindow::~OptionsWindow() { close(); }
+
+HWND OptionsWindow::hwnd() const { return m_open ? m_open->sheet.get() : nullptr; }
+
+void OptionsWindow::show(Page page)
+{
+    if (!m_open && !create(page)) return;
+    HWND sheet = m_open->sheet.get();
+    PropSheet_SetCurSel(sheet, nullptr, static_cast<int>(page));
+    if (IsIconic(sheet)) ShowWindow(sheet, SW_RESTORE);
+    SetForegroundWindow(sheet);
+}
+
+bool OptionsWindow::create(Page page)
+{
+    if (!initCommonControls(kClasses)) return false;
+    const auto propertySheet = commonControlsFunction<decltype(&::PropertySheetW)>("PropertySheetW");
+    const auto setSubclass = commonControlsFunction<decltype(&::SetWindowSubclass)>("SetWindowSubclass");
+    if (!propertySheet) return false;
+
+    const Options& o = m_options;
+    auto open = std::make_unique<Open>(OptionsModelPorts{o.profile, o.desktop, o.rest, o.night, homeRegion()});
+    std::array pages = {open->general.sheetPage(), open->night.sheetPage()};
+    PROPSHEETHEADERW header{};
+    header.dwSize = sizeof header;
+    header.dwFlags =
+        PSH_PROPSHEETPAGE | PSH_MODELESS | PSH_NOCONTEXTHELP | PSH_USECALLBACK | (o.icon ? PSH_USEHICON : 0);
+    header.hwndParent = o.owner;
+    header.hInstance = GetModuleHandleW(nullptr);
+    header.hIcon = o.icon;
+    header.pszCaption = kTitle;
+    header.nPages = static_cast<UINT>(pages.size());
+    header.nStartPage = static_cast<UINT>(page);
+    header.ppsp = pages.data();
+    header.pfnCallback = &sheetCallback;
+    const auto sheet = reinterpret_cast<HWND>(propertySheet(&header));
+    if (!sheet || sheet == reinterpret_cast<HWND>(-1)) {
+        traceLastError(L"PropertySheetW");
+        return false;
+    }
+    open->sheet.reset(sheet);
+    m_open = std::move(open);
+    centreAtCursor(sheet);
+    ShowWindow(sheet, SW_SHOW);
+    // Activated again after the tray menu was used: the general page shows what it changed.
+    m_defSubclass = commonControlsFunction<decltype(&::DefSubclassProc)>("DefSubclassProc");
+    if (!setSubclass || !m_defSubclass ||
+        !setSubclass(sheet, &OptionsWindow::sheetProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
+        trace(L"the Options window will not refresh on activation");
+    return true;
+}
+
+void OptionsWindow::close() { m_open.reset(); }
+
+bool OptionsWindow::translate(MSG& message)
+{
+    if (!m_open) return false;
+    HWND sheet = m_open->sheet.get();
+    const bool taken = IsWindow(sheet) && PropSheet_IsDialogMessage(sheet, &message);
+    // OK and Cancel leave the modeless sheet without a page: it is then ours to destroy.
+    if (!IsWindow(sheet) || !PropSheet_GetCurrentPageHwnd(sheet)) m_open.reset();
+    return taken;
+}
+
+void OptionsWindow::refresh()
+{
+    if (!m_open) return;
+    m_open->general.refresh();
+    m_open->night.refresh();
+}
+
+LRESULT CALLBACK OptionsWindow::sheetProc(HWND sheet, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                         DWORD_PTR self) noexcept
+{
+    auto* window = reinterpret_cast<OptionsWindow*>(self);
+    try {
+        if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) window->refresh();
+    } catch (...) {
+        failFastOnException(L"exception in the Options window's activation");
+    }
+    return window->m_defSubclass(sheet, message, wParam, lParam);
+}
+
+}  // namespace vistrel::win32

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include "app/OptionsModel.h"
+#include "app/TrayMenu.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeDesktopServices.h"
+#include "fakes/InMemoryProfile.h"
+
+namespace vistrel::testing {
+namespace {
+
+using Field = OptionsModel::Field;
+using Mode = NightSettings::Mode;
+
+constexpr const char* kStored = "[night]\nmode=times\nnight_k=3600\nstart=21:00\nend=07:00\nfade=30\n";
+
+class OptionsModelTest : public ::testing::Test {
+protected:
+    OptionsModel& open(std::string settings, std::optional<Place> homeRegion = std::nullopt)
+    {
+        profile.setText(std::move(settings));
+        model.emplace(OptionsModelPorts{profile, desktop, rest, hooks, homeRegion});
+        return *model;
+    }
+    const TrayMenuItem& trayItem(std::string_view text)
+    {
+        for (const TrayMenuItem& item : tray.open())
+            if (item.text == text) return item;
+        throw std::runtime_error("no item " + std::string(text));
+    }
+
+    FakeClock clock;
+    FakeDesktopServices desktop;
+    InMemoryProfile profile;
+    RestReminder rest{clock, desktop, RestReminderHooks{}};
+    TrayMenu tray{{profile, clock, desktop, rest, nullptr}};
+    std::vector<std::string> calls;  // what reached the night colour
+    NightHooks hooks{
+        .apply = [this](const NightSettings& s) { calls.push_back("apply " + std::to_string(s.nightK)); },
+        .preview = [this](int k) { calls.push_back("preview " + std::to_string(k)); },
+        .endPreview = [this] { calls.push_back("end"); },
+        .displayStatus = nullptr,
+        .sunTimes = nullptr,
+    };
+    std::optional<OptionsModel> model;
+};
+
+TEST_F(OptionsModelTest, AnInvalidFieldInUseRefusesTheApplyWithItsOwnErrorAndNothingIsWritten)
+{
+    struct Case {
+        Mode mode;
+        Field field;
+        const char* text;
+        const char* error;
+    };
+    for (const Case& c : {Case{Mode::Times, Field::Start, "25:00", "开始时间应在 00:00 到 23:59 之间"},
+                          Case{Mode::Times, Field::Fade, "121", "渐变时间应在 0 到 120 分钟之间"},
+                          Case{Mode::Sun, Field::Latitude, "95", "纬度应在 -90 到 90 之间"},
+                          Case{Mode::Sun, Field::Longitude, "13,4", "经度应在 -180 到 180 之间"}}) {
+        OptionsModel& m = open(kStored);
+        m.setMode(c.mode);
+        m.setText(Field::Latitude, "52.52");
+        m.setText(Field::Longitude, "13.4");
+        m.setText(c.field, c.text);
+        EXPECT_EQ(m.error(c.field), c.error);
+        EXPECT_EQ(m.applyNight(), c.field) << c.text;
+        EXPECT_EQ(profile.text(), kStored) << c.text;
+    }
+    EXPECT_TRUE(calls.empty());
+}
+
+TEST_F(OptionsModelTest, AFieldTheModeDoesNotUseKeepsItsLastGoodValueAndAValidEditIsTaken)
+{
+    OptionsModel& m = open(kStored);
+    m.setMode(Mode::Sun);
+    m.setText(Field::Latitude, " -33.8688 ");
+    m.setText(Field::Longitude, "151.2093");
+    m.setText(Field::Start, "25:00");  // left wrong, then the sun was chosen instead
+    m.setText(Field::End, "06:30");
+    EXPECT_FALSE(m.inUse(Field::Start));
+    ASSERT_EQ(m.applyNight(), std::nullopt);
+
+    const NightSettings written = NightSettings::read(profile);
+    EXPECT_EQ(written.mode, Mode::Sun);
+    EXPECT_EQ(written.start.text(), "21:00");
+    EXPECT_EQ(written.end.text(), "06:30");
+    EXPECT_DOUBLE_EQ(*written.latitude, -33.8688);
+    EXPECT_EQ(calls, (std::vector<std::string>{"apply 3600"}));
+    EXPECT_FALSE(m.nightChanged());
+}
+
+TEST_F(OptionsModelTest, ThePreviewEndsOnCancelOrApplyAndCancelLeavesTheSectionUntouched)
+{
+    OptionsModel& m = open(kStored);
+    m.setNightKelvin(2749);  // the trackbar's steps of 100 K
+    m.setNightKelvin(100);
+    EXPECT_EQ(m.nightKelvin(), 1900);
+    m.endPreview();  // Cancel
+    m.endPreview();  // and the page closing after it
+    EXPECT_EQ(calls, (std::vector<std::string>{"preview 2700", "preview 1900", "end"}));
+    EXPECT_EQ(profile.text(), kStored);
+
+    calls.clear();
+    m.setNightKelvin(4000);
+    ASSERT_EQ(m.applyNight(), std::nullopt);
+    EXPECT_EQ(calls, (std::vector<std::string>{"preview 4000", "end", "apply 4000"}));
+    EXPECT_EQ(NightSettings::read(profile).nightK, 4000);
+}
+
+TEST_F(OptionsModelTest, WindowsHomeRegionIsShownButWrittenOnlyWhenTheSunIsChosen)
+{
+    OptionsModel& m = open("", Place{52.52, 13.405});
+    EXPECT_EQ(m.text(Field::Latitude), "52.52");
+    EXPECT_EQ(m.text(Field::Longitude), "13.405");
+    EXPECT_EQ(m.sunTimesText(), "今日日落 —，日出 —") << "no sun times without the night colour";
+    m.setMode(Mode::Times);
+    ASSERT_EQ(m.applyNight(), std::nullopt);
+    EXPECT_EQ(NightSettings::read(profile).latitude, std::nullopt);
+    m.setMode(Mode::Sun);
+    ASSERT_EQ(m.applyNight(), std::nullopt);
+    EXPECT_DOUBLE_EQ(NightSettings::read(profile).latitude.value_or(0), 52.52);
+}
+
+TEST_F(OptionsModelTest, SunTimesAndDisplayStatusComeFromTheNightColour)
+{
+    std::optional<Place> asked;
+    hooks.sunTimes = [&](Place p) {
+        asked = p;
+        return SunTimes{FakeClock::at(5, 10), std::nullopt};
+    };
+    hooks.displayStatus = [] { return std::vector<std::string>{"显示器 1：HDR，已跳过", "", "显示器 2：最低 3000 K"}; };
+    OptionsModel& m = open("[night]\nlatitude=69.65\nlongitude=18.96\n");
+    EXPECT_EQ(m.sunTimesText(), "今日日落 —，日出 05:10");
+    EXPECT_DOUBLE_EQ(asked->latitude, 69.65);
+    EXPECT_EQ(m.displayStatusText(), "显示器 1：HDR，已跳过；显示器 2：最低 3000 K");
+    m.setText(Field::Latitude, "");
+    EXPECT_EQ(m.sunTimesText(), "今日日落 —，日出 —");
+}
+
+TEST_F(OptionsModelTest, TheGeneralPageAndTheTrayMenuShareOneState)
+{
+    OptionsModel& m = open("");
+    m.setGeneral({.startWithWindows = true, .holdWhenBusy = true, .awayCountsAsRest = false});
+    EXPECT_TRUE(m.generalChanged());
+    ASSERT_TRUE(m.applyGeneral());
+    EXPECT_TRUE(desktop.startWithWindows);
+    EXPECT_TRUE(trayItem("全屏时推迟提醒").checked);
+    EXPECT_EQ(profile.read("extra", "hold_when_busy", ""), "1");
+    EXPECT_FALSE(m.generalChanged());
+
+    // The tray changes one value while the page holds an edit of another: both show.
+    m.setGeneral({.startWithWindows = false, .holdWhenBusy = true, .awayCountsAsRest = false});
+    tray.choose(trayItem("离开算作休息").id);
+    m.refreshGeneral();
+    EXPECT_EQ(m.general(), (OptionsModel::General{false, true, true}));
+
+    // Changed in the tray again with no refresh in between: an apply leaves what the user did not touch.
+    tray.choose(trayItem("离开算作休息").id);
+    desktop.autostartRefused = true;
+    EXPECT_FALSE(m.applyGeneral());
+    EXPECT_FALSE(rest.options().awayCountsAsRest);
+    EXPECT_EQ(desktop.messages.back().text, "无法取消开机启动。");
+    EXPECT_TRUE(m.general().startWithWindows) << "the page shows what is in force";
+}
+
+}  // namespace
+}  // namespace vistrel::testing

@@ -1,0 +1,105 @@
+"""The Options window, used as a user would: opened, edited, applied, refused and cancelled.
+
+Until the tray menu carries "选项…", the tests' copy of the program opens the window at start
+(VISTREL_E2E_OPEN_OPTIONS names the page)."""
+
+import inifile
+from harness import E2ETestCase, centre, e2e_program_path, find_window, find_windows, rect_size
+
+SHEET = {"cls": "#32770", "text": "Vistrel 选项"}
+OK, APPLY = 1, 0x3021  # the property sheet's own buttons
+MODE_SUN, FADE, LATITUDE, LONGITUDE = 1103, 1113, 1121, 1122
+HOLD_WHEN_BUSY = 1002
+KELVIN_TEXT = 1132
+STORED = inifile.build({"night": {"mode": "times", "night_k": "3600", "start": "21:00", "end": "07:00",
+                                  "fade": "30"}})
+
+
+class OptionsCase(E2ETestCase):
+    def setUp(self):
+        self.require_program()
+        super().setUp()
+
+    def open_options(self, page, config=None):
+        self.program = self.start_program(config=config, program=e2e_program_path(),
+                                          env={"VISTREL_E2E_OPEN_OPTIONS": page})
+        sheet = self.wait_window(visible=True, **SHEET)
+        self.park_mouse()
+        return sheet
+
+    def control(self, control_id):
+        """A control of the sheet (its buttons) or of the page on show, by its id."""
+        windows = self.windows()
+        sheet = find_window(windows, **SHEET)
+        dialogs = [sheet] + find_windows(windows, cls="#32770", parent=sheet["hwnd"], visible=True)
+        return next(w for d in dialogs for w in find_windows(windows, parent=d["hwnd"]) if w["id"] == control_id)
+
+    def click_control(self, control_id):
+        self.click(*centre(self.control(control_id)["rect"]))
+
+    def retype(self, control_id, text):
+        self.click_control(control_id)
+        self.key("End", *["BackSpace"] * 12)
+        self.type_text(text)
+
+    def balloons(self):
+        return find_windows(self.windows(), cls="tooltips_class32", visible=True)
+
+
+
+class OptionsWindowTest(OptionsCase):
+    def test_a_change_okd_persists_and_an_invalid_one_is_refused_with_a_balloon_and_nothing_written(self):
+        self.open_options("night", config=STORED)
+        self.assertFalse(self.control(APPLY)["enabled"], "Apply is greyed until something changes")
+        self.assertFalse(self.control(LATITUDE)["enabled"], "the place is for sunset to sunrise")
+        self.save_state("opened")
+
+        # By the keyboard: the mnemonics of "日落到日出(&U)" and "纬度(&L)".
+        self.click_control(KELVIN_TEXT)  # a label: the window has the keyboard and nothing changes
+        self.key("alt+u")
+        self.wait_for(lambda: self.control(LATITUDE)["enabled"], message="the place to be enabled")
+        self.assertTrue(self.control(APPLY)["enabled"])
+        self.key("alt+l")
+        self.type_text("95")
+        self.retype(LONGITUDE, "13.4")
+        self.click_control(APPLY)
+        balloon = self.wait_for(self.balloons, message="a balloon on the latitude")[0]
+        self.save_state("refused")
+        self.assertEqual(balloon["text"], "纬度应在 -90 到 90 之间")
+        field = self.control(LATITUDE)["rect"]
+        self.assertLess(abs(centre(balloon["rect"])[0] - centre(field)[0]), rect_size(balloon["rect"])[0] // 2 + 2,
+                        "the balloon points at the field")
+        self.assertEqual(self.program.config(), STORED, "nothing invalid is written")
+        self.assertIsNotNone(find_window(self.windows(), visible=True, **SHEET), "the window stays open")
+
+        self.retype(LATITUDE, "52.52")
+        self.wait_for(lambda: not self.balloons(), message="the balloon to go once the field changes")
+        self.click_control(OK)
+        self.wait_no_window(visible=True, **SHEET)
+        values = {(s, k): v for s, k, v in self.program.config_entries()}
+        self.assertEqual((values[("night", "mode")], values[("night", "latitude")], values[("night", "longitude")]),
+                         ("sun", "52.5200", "13.4000"))
+        self.assertEqual(values[("night", "start")], "21:00", "the rest as it was")
+
+
+
+class OptionsAt144DpiTest(OptionsCase):
+    OUTPUTS = ((1920, 1080),)  # a screen Windows scales to 150 %
+
+    def test_both_pages_scale_and_cancel_closes_without_writing(self):
+        self.use_dpi(144)
+        sheet = self.open_options("general")
+        self.save_state("general-144dpi")
+        self.click_control(HOLD_WHEN_BUSY)
+        self.wait_for(lambda: self.control(APPLY)["enabled"], message="Apply once a box is changed")
+        self.key("ctrl+Tab")  # to the night page
+        self.wait_for(lambda: find_window(self.windows(), cls="#32770", text="夜间护眼", visible=True),
+                      message="the night page")
+        self.save_state("night-144dpi")
+        width, height = rect_size(sheet["rect"])
+        self.assertGreater(width, 600, "laid out at 144 DPI: %dx%d" % (width, height))
+
+        self.key("Escape")  # Cancel
+        self.wait_no_window(visible=True, **SHEET)
+        self.assertIsNone(self.program.config(), "Cancel writes nothing")
+        self.assertTrue(self.program.running())
