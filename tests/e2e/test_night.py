@@ -15,7 +15,7 @@ import time
 import unittest
 
 import inifile
-from harness import PROGRAM_NAME, Program
+from harness import PROGRAM_NAME, Program, drawn_menu_items
 from test_colour import LINEAR, ColourTestCase, backup_file, brightness, stored
 from test_rest_reminder import SteppedClock, find_libfaketime
 
@@ -24,6 +24,7 @@ from test_rest_reminder import SteppedClock, find_libfaketime
 NIGHT_FACTORS = (1.0, 0.81, 0.57)
 FACTOR_TOLERANCE = 0.03
 HIGH_BYTE = 257  # one step of what the server keeps
+MENU_ITEMS = 12  # the tray menu's items, separators aside
 
 
 def clock_text(minute_of_day):
@@ -55,7 +56,7 @@ class NightColourTest(ColourTestCase):
         # The server of this prefix keeps the real clock: start it first, for the whole test.
         subprocess.run(["wineserver", "-p"], env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL, timeout=60)
-        env.update(self.clock.env())
+        env.update(self.clock.env(), WINEDEBUG="+menu")  # the menu's items, as drawn, in the log
         with open(app_dir / "wine.log", "ab") as log:
             process = subprocess.Popen(["wine", str(app_dir / PROGRAM_NAME)], cwd=app_dir, env=env,
                                        stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
@@ -63,6 +64,17 @@ class NightColourTest(ColourTestCase):
         self.addCleanup(lambda: process.poll() is not None or process.kill())
         self.program = Program(app_dir, process)
         self.wait_main()
+        return now
+
+    def tray_menu(self):
+        """Opens the tray menu, keeps a picture of it and closes it; returns its items as drawn."""
+        log = self.program.app_dir / "wine.log"
+        drawn = len(drawn_menu_items(log))
+        self.click_tray_icon(button=3)
+        self.wait_for(lambda: len(drawn_menu_items(log)) >= drawn + MENU_ITEMS, 10, "the tray menu")
+        self.screenshot("tray menu")
+        self.key("Escape")
+        return drawn_menu_items(log)[drawn:drawn + MENU_ITEMS]
 
     def jump_to(self, minutes, seconds=0):
         """Moves the program's clock forward to that long after its minute at start."""
@@ -85,10 +97,11 @@ class NightColourTest(ColourTestCase):
 
     def test_full_night_full_day_a_change_in_small_steps_and_the_exit(self):
         # Night began two hours ago and ends in three minutes, with the usual half-hour fades.
-        self.start_on_stepped_clock({"mode": "times", "night_k": "3600", "fade": "30", "start": -120, "end": 3})
+        now = self.start_on_stepped_clock({"mode": "times", "night_k": "3600", "fade": "30", "start": -120, "end": 3})
         designed = brightness(LINEAR, -20)
         self.assert_night(designed, "full night")
-        self.save_state("night")
+        self.assertEqual(self.tray_menu()[5:9], [("夜间 3600 K，%s 转为日间" % clock_text(now + 3), False),
+                                                  ("夜间护眼", True), ("暂停 1 小时", False), ("选项…", False)])
 
         # Past the morning's change: the designed ramp, bit for bit.
         self.jump_to(3 + 31)
