@@ -28,6 +28,19 @@ std::vector<DISPLAYCONFIG_PATH_INFO> activePaths()
     return {};
 }
 
+// One piece of what Windows knows of a path's source or target; false, traced, when it says nothing.
+template <typename Info>
+bool deviceInfo(Info& info, DISPLAYCONFIG_DEVICE_INFO_TYPE type, LUID adapter, UINT32 id, const wchar_t* what)
+{
+    info.header.type = type;
+    info.header.size = sizeof info;
+    info.header.adapterId = adapter;
+    info.header.id = id;
+    const LONG result = DisplayConfigGetDeviceInfo(&info.header);
+    if (result != ERROR_SUCCESS) traceError(what, static_cast<DWORD>(result));
+    return result == ERROR_SUCCESS;
+}
+
 }  // namespace
 
 std::vector<std::wstring> advancedColourDisplays()
@@ -35,26 +48,14 @@ std::vector<std::wstring> advancedColourDisplays()
     std::vector<std::wstring> names;
     for (const DISPLAYCONFIG_PATH_INFO& path : activePaths()) {
         DISPLAYCONFIG_GET_ADVANCED_COLOR_INFO colour{};
-        colour.header.type = DISPLAYCONFIG_DEVICE_INFO_GET_ADVANCED_COLOR_INFO;
-        colour.header.size = sizeof colour;
-        colour.header.adapterId = path.targetInfo.adapterId;
-        colour.header.id = path.targetInfo.id;
-        if (const LONG result = DisplayConfigGetDeviceInfo(&colour.header); result != ERROR_SUCCESS) {
-            traceError(L"DisplayConfigGetDeviceInfo for advanced colour", static_cast<DWORD>(result));
+        if (!deviceInfo(colour, DISPLAYCONFIG_DEVICE_INFO_GET_ADVANCED_COLOR_INFO, path.targetInfo.adapterId,
+                        path.targetInfo.id, L"DisplayConfigGetDeviceInfo for advanced colour") ||
+            !colour.advancedColorEnabled)
             continue;
-        }
-        if (!colour.advancedColorEnabled) continue;
-
         DISPLAYCONFIG_SOURCE_DEVICE_NAME source{};
-        source.header.type = DISPLAYCONFIG_DEVICE_INFO_GET_SOURCE_NAME;
-        source.header.size = sizeof source;
-        source.header.adapterId = path.sourceInfo.adapterId;
-        source.header.id = path.sourceInfo.id;
-        if (const LONG result = DisplayConfigGetDeviceInfo(&source.header); result != ERROR_SUCCESS) {
-            traceError(L"DisplayConfigGetDeviceInfo for the source name", static_cast<DWORD>(result));
-            continue;
-        }
-        names.emplace_back(source.viewGdiDeviceName);
+        if (deviceInfo(source, DISPLAYCONFIG_DEVICE_INFO_GET_SOURCE_NAME, path.sourceInfo.adapterId, path.sourceInfo.id,
+                       L"DisplayConfigGetDeviceInfo for the source name"))
+            names.emplace_back(source.viewGdiDeviceName);
     }
     return names;
 }
