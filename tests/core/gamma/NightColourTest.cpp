@@ -224,11 +224,6 @@ TEST_F(NightColourTest, SettingsAndThePreviewTakeEffectAtOnce)
     EXPECT_TRUE(night.apply(s));
     EXPECT_EQ(kelvin(), 3000);
     EXPECT_EQ(NightSettings::read(profile), s);
-
-    s.mode = NightSettings::Mode::Off;
-    night.apply(s);
-    EXPECT_EQ(kelvin(), 6500);
-    EXPECT_EQ(NightSettings::read(profile).lastSchedule, NightSettings::Mode::Times) << "for the tray to bring back";
 }
 
 }  // namespace
