@@ -79,6 +79,7 @@ public:
     NightColour& night() { return m_night; }
     const RestReminder& rest() const { return m_rest; }
     const ColourAdjustment& colour() const { return m_colour; }
+    const NightColour& night() const { return m_night; }
 
 private:
     void hideOverlay();
