@@ -184,9 +184,7 @@ void NightColour::update(bool atOnce)
     m_updating = true;
     const std::int64_t now = m_clock.now().seconds;
     const NightTarget target = this->target();
-    m_changing = target.changing;
-    m_evaluatedAt = now;
-    m_steadyUntil = target.changing ? now : now + std::min(target.steadySeconds, NightTarget::kForever);
+    bool waiting = false;  // a display's write waits for its pace: look again at the next tick
 
     // A copy: a display event during such a box may change the list.
     for (const DisplayRamps& display : std::vector<DisplayRamps>(m_colour.displays())) {
@@ -200,14 +198,21 @@ void NightColour::update(bool atOnce)
         const int moved = kelvin - display.nightKelvin;
         if (moved == 0) continue;
         std::int64_t& last = lastWriteTick(display.name);
+        if (!atOnce && m_ticks - last < kChangeWriteTicks) {
+            waiting = true;
+            continue;
+        }
         if (target.changing && !atOnce) {
-            if (std::abs(moved) < kChangeStepKelvin || m_ticks - last < kChangeWriteTicks) continue;
+            if (std::abs(moved) < kChangeStepKelvin) continue;
             // Whole steps: a slow change moves by exactly one each time.
             kelvin = display.nightKelvin + moved / kChangeStepKelvin * kChangeStepKelvin;
         }
         last = m_ticks;
         m_colour.setNightKelvin(display.name, kelvin);
     }
+    m_changing = target.changing || waiting;
+    m_evaluatedAt = now;
+    m_steadyUntil = m_changing ? now : now + std::min(target.steadySeconds, NightTarget::kForever);
     m_updating = false;
 }
 

@@ -131,23 +131,33 @@ TEST_F(NightColourTest, ModeOffAndFullDayWriteNothingAndFullNightCostsNoDisplayA
     EXPECT_EQ(device.display().ramp, colour.displays().at(0).designed());
 }
 
-TEST_F(NightColourTest, AFadeMovesInTwentyKelvinStepsAtMostEveryFiveSeconds)
+TEST_F(NightColourTest, AFadeMovesInWholeStepsAtMostEveryFiveSecondsAndEndsOnTime)
 {
-    clock.set(FakeClock::at(20, 59, 50));
     start(kTimes);
-    const auto moves = tickUntil(FakeClock::at(21, 40));
-    ASSERT_GT(moves.size(), 100u);
-    EXPECT_EQ(moves.back().second, 3600);
-    int shown = 6500;
-    std::int64_t last = -5;
-    for (const auto& [tick, kelvin] : moves) {
-        EXPECT_GE(tick - last, NightColour::kChangeWriteTicks) << tick;
-        EXPECT_LE(shown - kelvin, NightColour::kChangeStepKelvin) << tick;
-        EXPECT_GT(shown, kelvin) << tick;
-        shown = kelvin;
-        last = tick;
+    // Half an hour is slow enough for steps of 20 K; five minutes is not, and still ends on time.
+    for (const int fade : {30, 5}) {
+        NightSettings s = night.settings();
+        s.fadeMinutes = fade;
+        clock.set(FakeClock::at(20, 59, 50, fade));
+        night.apply(s);
+        device.writes.clear();
+        const auto moves = tickUntil(FakeClock::at(21, fade + 1, 0, fade));
+        ASSERT_FALSE(moves.empty());
+        EXPECT_EQ(moves.back().second, 3600) << fade;
+        EXPECT_LE(moves.back().first, 10 + fade * 60 + NightColour::kChangeWriteTicks) << fade;
+        int shown = 6500;
+        std::int64_t last = -NightColour::kChangeWriteTicks;
+        for (const auto& [tick, kelvin] : moves) {
+            EXPECT_GE(tick - last, NightColour::kChangeWriteTicks) << fade << " " << tick;
+            EXPECT_EQ((shown - kelvin) % NightColour::kChangeStepKelvin, 0) << fade << " " << tick;
+            if (fade == 30) {
+                EXPECT_EQ(shown - kelvin, NightColour::kChangeStepKelvin) << tick;
+            }
+            shown = kelvin;
+            last = tick;
+        }
+        EXPECT_EQ(device.writes.size(), moves.size());
     }
-    EXPECT_EQ(device.writes.size(), moves.size());
 }
 
 TEST_F(NightColourTest, ARefusedNightRampIsRaisedToTheFirstTemperatureTakenAndToldOnce)
