@@ -1,7 +1,9 @@
 // Cost of one slider step (a complete ramp recomputed from the saved ramp), of reading the gamma
-// backup file, and of the read-back comparison that decides whether a display still holds its ramp.
+// backup file, of the read-back comparison that decides whether a display still holds its ramp, and
+// of one step of the night colour (a temperature's white point and one display's ramp with it).
 // A step must stay far below a frame so that dragging a thumb never lags; the comparison runs after
-// every write and once a minute per display, and should stay well under a microsecond.
+// every write and once a minute per display, and should stay well under a microsecond; a night
+// step runs at most every five seconds per display, and should take a few microseconds.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -9,6 +11,7 @@
 #include "gamma/GammaBackupFile.h"
 #include "gamma/GammaMath.h"
 #include "gamma/RampReadBack.h"
+#include "gamma/WhitePoint.h"
 
 namespace {
 
@@ -92,6 +95,19 @@ void readBack(benchmark::State& state)
     }
 }
 BENCHMARK(readBack);
+
+// What a change writes: the white point of the next temperature, then one display's designed ramp
+// with it. The temperature moves each time, as it does during a change, so nothing is cached.
+void nightStep(benchmark::State& state)
+{
+    const GammaRamp designed = vistrel::brightnessRamp(calibratedRamp(), -20);
+    int kelvin = 1900;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(vistrel::withWhitePoint(designed, vistrel::whitePointFactors(kelvin)));
+        kelvin = kelvin >= 6480 ? 1900 : kelvin + 20;
+    }
+}
+BENCHMARK(nightStep);
 
 }  // namespace
 

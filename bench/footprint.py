@@ -2,6 +2,7 @@
 """Footprint and idle cost of vistrel.exe beside a minimal Win32 tray program, under Wine.
 
     python3 bench/footprint.py [--program build/windows/src/win32/vistrel.exe] [--seconds 60] [--runs 1]
+                               [--config config.ini]
 
 One private X server (Xorg with the dummy driver) and one throwaway Wine prefix serve four runs:
 the minimal program (bench/idle/MinimalTray.cpp, built here with mingw-w64) shown and hidden, and
@@ -21,7 +22,9 @@ corner, and then an idle window in which nothing touches the program. Printed pe
                  repaint costs them too
 
 With --runs N each figure is the median of N runs. --case picks some of the four runs; --smaps DIR
-keeps each run's /proc/PID/smaps there. It measures; it never judges the figures.
+keeps each run's /proc/PID/smaps there; --config gives vistrel's runs that config.ini instead of the
+default one (the rest reminder on, 45 working minutes), for example a night colour schedule at full
+night or in the middle of a change. It measures; it never judges the figures.
 """
 
 import argparse
@@ -361,12 +364,16 @@ def main(argv):
     parser.add_argument("--case", action="append", choices=CASES,
                         help="run only this case (may be given more than once); all four by default")
     parser.add_argument("--smaps", metavar="DIR", help="keep each run's /proc/PID/smaps in DIR")
+    parser.add_argument("--config", metavar="FILE", help="config.ini for vistrel's runs instead of the default")
     parser.add_argument("--work-dir", default=str(REPO / "build" / "e2e-wine"),
                         help="where the Wine prefix template and the throwaway prefix live")
     args = parser.parse_args(argv)
     if args.runs < 1 or args.seconds <= 0 or args.settle < 0:
         parser.error("--runs needs at least 1, --seconds more than 0, --settle no less than 0")
 
+    if args.config and not Path(args.config).is_file():
+        parser.error("--config: no file %s" % args.config)
+    config = Path(args.config).read_bytes() if args.config else VISTREL_CONFIG
     program = Path(args.program).resolve()
     if not program.is_file():
         print("footprint: %s is not built (cmake --preset windows && cmake --build --preset windows)" % program,
@@ -383,8 +390,8 @@ def main(argv):
         cases = {
             "minimal shown": (minimal, [], MINIMAL_CAPTION, False, None),
             "minimal hidden": (minimal, ["--hidden"], MINIMAL_CAPTION, False, None),
-            "vistrel shown": (program, [], VISTREL_CAPTION, False, VISTREL_CONFIG),
-            "vistrel hidden": (program, [], VISTREL_CAPTION, True, VISTREL_CONFIG),
+            "vistrel shown": (program, [], VISTREL_CAPTION, False, config),
+            "vistrel hidden": (program, [], VISTREL_CAPTION, True, config),
         }
         cases = {name: case for name, case in cases.items() if not args.case or name in args.case}
         results = {name: [] for name in cases}

@@ -178,6 +178,15 @@ def parse_inspection(output):
     return windows
 
 
+def drawn_menu_items(log_path):
+    """(text, checked) of each menu item a program drew, in the order drawn, from its Wine log
+    (the program runs with WINEDEBUG=+menu)."""
+    log = Path(log_path).read_text(errors="replace")
+    items = re.findall(r'draw_menu_item \{ ID=\S+,(.*?)Text=L"((?:[^"\\]|\\.)*)"', log)
+    return [(re.sub(r"\\([0-9a-f]{4})", lambda m: chr(int(m.group(1), 16)), text), "State=check" in flags)
+            for flags, text in items]
+
+
 class Session:
     """The X server and Wine prefix shared by all tests of one run (or by all of them that want
     the same monitors: outputs, as XServer takes them)."""

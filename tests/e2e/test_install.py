@@ -17,7 +17,7 @@ import zipfile
 from pathlib import Path
 
 import inifile
-from harness import PROGRAM_NAME, Program, find_windows, program_path, windows_build
+from harness import PROGRAM_NAME, Program, drawn_menu_items, find_windows, program_path, windows_build
 from test_rest_reminder import (CONTINUE_WORK, PROMPT_CLASS, RestReminderCase, SteppedClock, find_libfaketime,
                                 settings)
 
@@ -153,10 +153,7 @@ class InstallTest(RestReminderCase):
     def tray_menu_items(self):
         """(text, checked) of each menu item the program drew, in the order drawn (the program
         runs with WINEDEBUG=+menu)."""
-        log = self.program_log().read_text(errors="replace")
-        items = re.findall(r'draw_menu_item \{ ID=\S+,(.*?)Text=L"((?:[^"\\]|\\.)*)"', log)
-        return [(re.sub(r"\\([0-9a-f]{4})", lambda m: chr(int(m.group(1), 16)), text), "State=check" in flags)
-                for flags, text in items]
+        return drawn_menu_items(self.program_log())
 
     def toggle_autostart(self, screenshot=None):
         """Opens the tray menu and chooses "开机启动" with the keyboard; returns the items down to

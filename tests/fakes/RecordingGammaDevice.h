@@ -1,5 +1,6 @@
 #pragma once
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +22,10 @@ public:
         bool acceptsWrites = true;   // false: apply reports failure
         bool ignoresWrites = false;  // apply reports success and keeps the old ramp
         bool keepsHighByte = false;  // an 8-bit table: (v >> 8) * 257 is what reads back
+        bool hdr = false;
+        // Ramps this display turns down (apply fails, the old ramp stays), as Windows does without
+        // the wide gamma range for ramps far from the identity.
+        std::function<bool(const GammaRamp&)> refuses{};
     };
     struct Write {
         std::string display;
@@ -29,11 +34,11 @@ public:
 
     RecordingGammaDevice() { add(kFirst); }
 
-    std::vector<std::string> displays() override
+    std::vector<GammaDisplay> displays() override
     {
-        std::vector<std::string> names;
-        for (const Display& d : connected) names.push_back(d.name);
-        return names;
+        std::vector<GammaDisplay> list;
+        for (const Display& d : connected) list.push_back({d.name, d.hdr});
+        return list;
     }
     std::optional<GammaRamp> capture(const std::string& name) override
     {
@@ -45,7 +50,7 @@ public:
     {
         writes.push_back({name, ramp});
         Display* d = find(name);
-        if (!d || !d->acceptsWrites) return false;
+        if (!d || !d->acceptsWrites || (d->refuses && d->refuses(ramp))) return false;
         if (!d->ignoresWrites) {
             d->ramp = ramp;
             if (d->keepsHighByte)

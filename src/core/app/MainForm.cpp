@@ -14,8 +14,9 @@ MainForm::MainForm(MainFormPorts ports, std::string aboutHost)
              {[this] { hideOverlay(); }, [this] { notifyChanged(); },
               [this] { m_rest.options().write(m_profile, ReminderOptions::Key::PausedUntil); }},
              ports.presence),
-      m_trayMenu({ports.profile, ports.clock, ports.desktop, m_rest, [this] { aboutClick(); }}),
-      m_colour(ports.profile, ports.gamma, ports.desktop, {[this] { hideOverlay(); }, [this] { notifyChanged(); }})
+      m_trayMenu({ports.profile, ports.clock, ports.desktop, m_rest, [this] { aboutClick(); }, &m_night}),
+      m_colour(ports.profile, ports.gamma, ports.desktop, {[this] { hideOverlay(); }, [this] { notifyChanged(); }}),
+      m_night(ports.profile, ports.clock, ports.desktop, m_colour)
 {
     // The switches' designed positions (colour off, rest on) are set before any handler is
     // attached, so building the window never runs a feature's on or off sequence.
@@ -42,12 +43,15 @@ void MainForm::load()
         hideOverlay();
     }
     m_rest.setOptions(ReminderOptions::read(m_profile, m_clock));
+    m_night.load();
     notifyChanged();
 }
 
 void MainForm::exitSequence()
 {
     using namespace settings;
+    // Nothing is left to follow the day once the program has gone.
+    m_night.takeOff();
     writeini(m_profile, kRest, kWorkMinutes, m_rest.workMinutesText());
     writeini(m_profile, kRest, kRestMinutes, m_rest.restMinutesText());
     writeini(m_profile, kRest, kSwitch, m_rest.xxrun());
@@ -61,6 +65,7 @@ void MainForm::timer1Tick()
 {
     m_rest.tick();
     m_colour.timer1Tick();
+    m_night.tick();
 }
 
 void MainForm::onSystemEvent(SystemEvent event)
@@ -71,10 +76,12 @@ void MainForm::onSystemEvent(SystemEvent event)
         // cover the monitors there are now.
         m_colour.displaysChanged();
         m_colour.holdRamps();
+        m_night.displaysChanged();
         m_rest.displaysChanged();
         break;
     case SystemEvent::DeviceChange:
         m_colour.displaysChanged();
+        m_night.displaysChanged();
         break;
     case SystemEvent::Resume:
         m_rest.onResume();

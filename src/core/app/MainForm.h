@@ -10,6 +10,7 @@
 #include "controls/SafeSwitch.h"
 #include "gamma/ColourAdjustment.h"
 #include "gamma/GammaDevice.h"
+#include "gamma/NightColour.h"
 #include "reminder/RestReminder.h"
 
 namespace vistrel {
@@ -39,13 +40,15 @@ public:
 
     // The load sequence: settings read, switches set (their handlers run), first rest scheduled,
     // display ramp captured, stored colours applied when the colour switch was on. Then the
-    // options of section `[extra]`.
+    // options of section `[extra]`, and the night colour of section `[night]`.
     void load();
-    // The settings part of the exit sequence: nine keys written in a fixed order. The shell then
-    // removes the tray icon and ends the process.
+    // The exit sequence: the night layer taken off each display (the designed adjustment stays),
+    // then nine keys written in a fixed order. The shell then removes the tray icon and ends the
+    // process.
     void exitSequence();
 
-    // The main window's `Timer1`, once a second: the reminder's tick and the ramps' safety net.
+    // The main window's `Timer1`, once a second: the reminder's tick, the ramps' safety net and
+    // the night colour's schedule.
     void timer1Tick();
     // What the system told the shell: ramps held, displays listed again, the reminder caught up
     // after sleep, the countdown screen laid out afresh, the exit sequence at the end of a session.
@@ -73,8 +76,10 @@ public:
     RestReminder& rest() { return m_rest; }
     TrayMenu& trayMenu() { return m_trayMenu; }
     ColourAdjustment& colour() { return m_colour; }
+    NightColour& night() { return m_night; }
     const RestReminder& rest() const { return m_rest; }
     const ColourAdjustment& colour() const { return m_colour; }
+    const NightColour& night() const { return m_night; }
 
 private:
     void hideOverlay();
@@ -90,6 +95,7 @@ private:
     RestReminder m_rest;
     TrayMenu m_trayMenu;
     ColourAdjustment m_colour;
+    NightColour m_night;
     SafeSwitch m_colourSwitch;
     SafeSwitch m_restSwitch;
 };

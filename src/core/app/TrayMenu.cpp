@@ -1,5 +1,6 @@
 #include "app/TrayMenu.h"
 
+#include <iterator>
 #include <utility>
 
 #include "app/Autostart.h"
@@ -102,7 +103,7 @@ std::vector<TrayMenuItem> TrayMenu::build()
     const ReminderOptions& options = m_ports.rest.options();
     TrayMenuItem display = item("Display", [] { return TrayAction::ShowMainWindow; });
     display.isDefault = true;
-    return {
+    std::vector<TrayMenuItem> items = {
         line(firstLine()),
         pauseMenu(),
         check("全屏时推迟提醒", options.holdWhenBusy, inPlace([this, on = !options.holdWhenBusy] {
@@ -115,13 +116,57 @@ std::vector<TrayMenuItem> TrayMenu::build()
               })),
         startWithWindowsItem(),
         separator(),
-        std::move(display),
-        item("About", inPlace([this] {
-                 if (m_ports.about) m_ports.about();
-             })),
-        separator(),
-        item("Exit", [] { return TrayAction::Exit; }),
     };
+    if (m_ports.night) {
+        std::vector<TrayMenuItem> night = nightGroup();
+        std::move(night.begin(), night.end(), std::back_inserter(items));
+        items.push_back(separator());
+    }
+    items.push_back(std::move(display));
+    items.push_back(item("About", inPlace([this] {
+                             if (m_ports.about) m_ports.about();
+                         })));
+    items.push_back(separator());
+    items.push_back(item("Exit", [] { return TrayAction::Exit; }));
+    return items;
+}
+
+std::vector<TrayMenuItem> TrayMenu::nightGroup()
+{
+    NightColour& night = *m_ports.night;
+    const bool on = night.on();
+    const bool paused = night.paused();
+    TrayMenuItem pause = check("暂停 1 小时", paused, inPlace([&night, paused] {
+                                   if (paused) night.resume();
+                                   else night.pauseForAnHour();
+                               }));
+    pause.enabled = on;
+    return {
+        line(nightLine()),
+        check("夜间护眼", on, [&night, on] {
+            if (on) night.turnOff();
+            // No schedule was ever chosen: the user picks one.
+            else if (!night.turnOn()) return TrayAction::OpenOptions;
+            return TrayAction::None;
+        }),
+        std::move(pause),
+        item("选项…", [] { return TrayAction::OpenOptions; }),
+    };
+}
+
+std::string TrayMenu::nightLine() const
+{
+    const NightColour& night = *m_ports.night;
+    if (!night.on()) return "夜间护眼已关闭";
+    if (night.needsPlace()) return "夜间护眼：请在选项中设置位置";
+    if (const std::optional<LocalTime> end = night.pauseEnd()) return "夜间护眼已暂停至 " + TimeOfDay::of(*end).text();
+    const NightTarget now = night.scheduled();
+    const std::string kelvin = std::to_string(now.kelvin) + " K";
+    if (now.changing) return (now.towardNight ? "正在转暖，现为 " : "正在转为日间，现为 ") + kelvin;
+    std::string state = now.towardNight ? "夜间 " + kelvin : now.kelvin == kNeutralKelvin ? "日间" : "日间 " + kelvin;
+    if (const std::optional<LocalTime> next = night.nextChange())
+        state += "，" + TimeOfDay::of(*next).text() + (now.towardNight ? " 转为日间" : " 开始转暖");
+    return state;
 }
 
 std::string TrayMenu::firstLine() const

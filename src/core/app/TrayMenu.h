@@ -6,13 +6,20 @@
 
 #include "base/Clock.h"
 #include "base/DesktopServices.h"
+#include "gamma/NightColour.h"
 #include "reminder/RestReminder.h"
 #include "settings/Profile.h"
 
 namespace vistrel {
 
 // What the shell does after the user used the tray icon or its menu.
-enum class TrayAction { None, ShowMainWindow, OpenMenu, Exit };
+enum class TrayAction {
+    None,
+    ShowMainWindow,
+    OpenMenu,
+    Exit,
+    OpenOptions,  // the Options window, on its night colour page
+};
 
 // Mouse notifications the tray icon reports, numbered as the platform's mouse messages.
 enum class TrayMouse : std::uint32_t {
@@ -45,11 +52,13 @@ struct TrayMenuPorts {
     DesktopServices& desktop;  // start with Windows lives in the registry, not in the settings file
     RestReminder& rest;
     std::function<void()> about;  // the main window's about action
+    NightColour* night = nullptr;  // none: the menu has no night colour group
 };
 
 // The tray icon and its menu `cd`: the designed "Display", "About" and "Exit", and before them a
 // first line telling what comes next, the pause submenu, the reminder's option check items and
-// start with Windows. The menu is built fresh each time it opens; each item carries its own
+// start with Windows, then the night colour's group: a line telling its state, its check item,
+// its pause and the Options window. The menu is built fresh each time it opens; each item carries its own
 // action, and the shell draws the items and reports the one chosen.
 class TrayMenu {
 public:
@@ -76,6 +85,8 @@ private:
     std::string pauseEndText() const;
     TrayMenuItem pauseMenu();
     TrayMenuItem startWithWindowsItem();
+    std::vector<TrayMenuItem> nightGroup();
+    std::string nightLine() const;
     void pause(ReminderPause pause);
     void save(ReminderOptions::Key key);
 

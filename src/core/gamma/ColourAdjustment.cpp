@@ -20,8 +20,11 @@ constexpr std::string_view kProgramTitle = "Vistrel";
 // Windows declines ramps too far from identity unless the machine allows a wider range; the program
 // never edits the registry itself, it only says where the setting lives.
 constexpr std::string_view kGammaRangeBefore = "Windows 限制了显示器";
-constexpr std::string_view kGammaRangeAfter =
-    "的伽马范围，屏幕颜色的调整没有生效。\n\n"
+constexpr std::string_view kGammaRangeNotApplied = "的伽马范围，屏幕颜色的调整没有生效。";
+constexpr std::string_view kGammaRangeNightBefore = "的伽马范围，夜间护眼在这台显示器上最低只能用到 ";
+constexpr std::string_view kGammaRangeNightAfter = " K。";
+constexpr std::string_view kGammaRangeAdvice =
+    "\n\n"
     "如需放宽限制，请以管理员身份运行注册表编辑器，打开注册表项\n"
     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ICM\n"
     "在其中新建 DWORD 值 GdiICMGammaRange，数值数据设为 256，然后重新启动计算机。";
@@ -117,7 +120,7 @@ void ColourAdjustment::okClick()
 
 void ColourAdjustment::holdRamps()
 {
-    if (holding()) report(m_displays.hold());
+    if (m_loaded && (switchedOn() || m_displays.layered())) report(m_displays.hold(switchedOn()));
 }
 
 void ColourAdjustment::timer1Tick()
@@ -130,7 +133,13 @@ void ColourAdjustment::timer1Tick()
 void ColourAdjustment::displaysChanged()
 {
     if (!m_loaded) return;
-    report(m_displays.follow(holding() ? std::optional<RampAdjustment>(m_adjustment) : std::nullopt));
+    report(m_displays.follow(switchedOn() ? std::optional<RampAdjustment>(m_adjustment) : std::nullopt));
+}
+
+void ColourAdjustment::setNightKelvin(const std::string& display, int kelvin)
+{
+    if (!m_loaded) return;
+    if (const std::optional<WriteReport> written = m_displays.setNight(display, kelvin)) report({*written});
 }
 
 std::array<std::string, 5> ColourAdjustment::exitValues() const
@@ -184,13 +193,19 @@ void ColourAdjustment::writeAdjustment(const RampAdjustment& adjustment)
     report(m_displays.write(adjustment));
 }
 
-bool ColourAdjustment::holding() const { return m_loaded && m_eyerun == "1"; }
+bool ColourAdjustment::switchedOn() const { return m_loaded && m_eyerun == "1"; }
 
 void ColourAdjustment::report(const std::vector<WriteReport>& reports)
 {
     using Outcome = WriteReport::Outcome;
     const WriteReport* firstRefusal = nullptr;
+    const WriteReport* firstLimit = nullptr;
     for (const WriteReport& r : reports) {
+        if (r.nightLimitedTo) {
+            m_desktop.trace("night colour on " + r.display + " raised to " + std::to_string(*r.nightLimitedTo) +
+                            " K: it turned warmer ramps down");
+            if (!firstLimit) firstLimit = &r;
+        }
         const std::string ramp = "gamma ramp for " + r.display;
         switch (r.outcome) {
         case Outcome::Written: continue;
@@ -210,11 +225,23 @@ void ColourAdjustment::report(const std::vector<WriteReport>& reports)
         }
         if (!firstRefusal) firstRefusal = &r;
     }
-    if (!firstRefusal || m_refusalTold) return;
     // Marked before the box opens: the box's own message loop may run more writes meanwhile.
-    m_refusalTold = true;
-    const std::string text = std::string(kGammaRangeBefore) + " " + firstRefusal->display + " " +
-                             std::string(kGammaRangeAfter);
+    if (firstRefusal && !m_refusalTold) {
+        m_refusalTold = true;
+        tellGammaRange(firstRefusal->display, kGammaRangeNotApplied);
+    }
+    if (firstLimit && !m_nightLimitTold) {
+        m_nightLimitTold = true;
+        tellGammaRange(firstLimit->display, std::string(kGammaRangeNightBefore) +
+                                                std::to_string(*firstLimit->nightLimitedTo) +
+                                                std::string(kGammaRangeNightAfter));
+    }
+}
+
+void ColourAdjustment::tellGammaRange(const std::string& display, std::string_view what)
+{
+    const std::string text =
+        std::string(kGammaRangeBefore) + " " + display + " " + std::string(what) + std::string(kGammaRangeAdvice);
     m_desktop.messageBox(text, kProgramTitle, MessageIcon::Warning);
 }
 

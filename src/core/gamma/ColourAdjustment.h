@@ -50,14 +50,19 @@ public:
     void okClick();
     // The platform resets ramps on its own (mode changes, resume, unlock, a display turned back on,
     // some full-screen programs); the shell calls this on those events. Each display whose ramp no
-    // longer reads back as last written gets that ramp again. Only while the switch is on: with
-    // the feature off the ramps belong to whoever set them.
+    // longer reads back as last written gets that ramp again, night layer included. Only while the
+    // switch is on or a night layer is on: otherwise the ramps belong to whoever set them.
     void holdRamps();
     // Timer1's tick: every kHoldTicks-th one holds the ramps, for resets no event announced.
     void timer1Tick();
     // Displays may have come or gone: a removed one is forgotten, a new one captured and, while the
     // switch is on, given the current adjustment.
     void displaysChanged();
+    // The night layer of one display: its designed ramp with the white point of `kelvin` on top
+    // (kNeutralKelvin: the designed ramp alone), written when that changes what it shows. A
+    // display that turns the ramp down is raised to the warmest temperature it takes, and the
+    // user is told once per run which that is and how to widen Windows' range.
+    void setNightKelvin(const std::string& display, int kelvin);
 
     // Slider1 brightness, Slider2 contrast, Slider3 elements 0..2 red, green and blue gains. The
     // shell's trackbars are views: a user move becomes setValue on these.
@@ -93,11 +98,13 @@ private:
     void brightset(int value);                        // the brightness adjustment, written
     void channelset(int value, std::size_t channel);  // one channel's gain into the adjustment, not written
     void writeAdjustment(const RampAdjustment& adjustment);
-    bool holding() const;
+    bool switchedOn() const;
     // Traces what did not take; the first refusal of a write the user made (a slider, the switch, a
-    // reset or restore) also tells the user, once per run, why and what to do. What a hold or a
-    // new display did not take is only traced: it is tried again, and the advice would not apply.
+    // reset or restore) also tells the user, once per run, why and what to do, and so does the
+    // first night layer a display turned down. What a hold or a new display did not take is only
+    // traced: it is tried again, and the advice would not apply.
     void report(const std::vector<WriteReport>& reports);
+    void tellGammaRange(const std::string& display, std::string_view what);
     void restore(Closing closing);
     void assignNeutralValues();
     BackupOutcome readBackup();
@@ -112,6 +119,7 @@ private:
     DisplaySet m_displays;
     RampAdjustment m_adjustment;
     bool m_refusalTold = false;
+    bool m_nightLimitTold = false;
     int m_ticks = 0;
 
     Slider m_slider1;

@@ -94,6 +94,7 @@ NightSettings NightSettings::read(const Profile& profile)
     s.latitude = parseLatitude(value(kLatitude));
     s.longitude = parseLongitude(value(kLongitude));
     if (!s.latitude || !s.longitude) s.latitude = s.longitude = std::nullopt;
+    s.lastSchedule = parseMode(value(kLastNightMode)).value_or(Mode::Off);
     return s;
 }
 
@@ -113,6 +114,7 @@ bool NightSettings::write(Profile& profile) const
     const bool place = latitude && longitude;
     put(kLatitude, place ? std::optional(degreesText(*latitude)) : std::nullopt);
     put(kLongitude, place ? std::optional(degreesText(*longitude)) : std::nullopt);
+    put(kLastNightMode, lastSchedule != Mode::Off ? std::optional(std::string(modeText(lastSchedule))) : std::nullopt);
     return written;
 }
 

@@ -28,6 +28,12 @@ struct NightSettings {
     // region Windows knows stands in for it meanwhile).
     std::optional<double> latitude;
     std::optional<double> longitude;
+    // While the mode is off: the schedule turning the night colour back on brings back (Off: none
+    // was ever chosen, so the user is asked for one).
+    Mode lastSchedule = Mode::Off;
+
+    // The schedule in force, or the one turning it back on would bring (Off: none known).
+    Mode schedule() const { return mode != Mode::Off ? mode : lastSchedule; }
 
     static NightSettings read(const Profile& profile);
     // Writes every key as it stands. False when the file did not take a write.
@@ -46,5 +52,8 @@ struct NightSettings {
 
     friend bool operator==(const NightSettings&, const NightSettings&) = default;
 };
+
+// The screen's own white: a night layer at this temperature changes nothing.
+inline constexpr int kNeutralKelvin = NightSettings::kMaxKelvin;
 
 }  // namespace vistrel

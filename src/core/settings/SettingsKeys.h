@@ -36,5 +36,7 @@ inline constexpr std::string_view kNightEnd = "end";         // "hh:mm", default
 inline constexpr std::string_view kNightFade = "fade";       // minutes 0..120, default 30
 inline constexpr std::string_view kLatitude = "latitude";    // decimal degrees, north positive
 inline constexpr std::string_view kLongitude = "longitude";  // decimal degrees, east positive
+// The schedule the tray's check item turns back on while `mode` is "off": "times" or "sun".
+inline constexpr std::string_view kLastNightMode = "last_mode";
 
 }  // namespace vistrel::settings

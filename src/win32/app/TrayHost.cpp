@@ -119,6 +119,9 @@ void TrayHost::act(TrayAction action)
     case TrayAction::Exit:
         if (m_actions.exit) m_actions.exit();
         break;
+    case TrayAction::OpenOptions:
+        if (m_actions.openOptions) m_actions.openOptions();
+        break;
     case TrayAction::None:
         break;
     }

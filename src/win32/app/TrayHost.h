@@ -19,6 +19,7 @@ public:
         std::function<void()> showMainWindow;  // "Display" and a left click on the icon
         std::function<void()> exit;            // "Exit", and WM_CLOSE sent to this window
         std::function<void()> iconGivenUp;     // the shell never took the icon within the retries
+        std::function<void()> openOptions;     // "选项…", or turning the night colour on with no schedule yet
     };
 
     TrayHost(HICON icon, TrayMenu& menu, Actions actions);

@@ -113,7 +113,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                    .iconGivenUp = [&] {
                        if (mainWindow && !IsWindowVisible(mainWindow->hwnd()))
                            ShowWindow(mainWindow->hwnd(), SW_SHOWMINNOACTIVE);
-                   }});
+                   },
+                   .openOptions = {}});
     MainWindow window(form, fonts, icon.get(),
                       {[&] { return tray.iconShown(); }, [] { PostQuitMessage(0); }});
     mainWindow = &window;

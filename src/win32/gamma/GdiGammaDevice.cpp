@@ -1,7 +1,10 @@
 #include "gamma/GdiGammaDevice.h"
 
+#include <algorithm>
+
 #include "base/Text.h"
 #include "base/Trace.h"
+#include "gamma/AdvancedColour.h"
 
 namespace vistrel::win32 {
 namespace {
@@ -14,7 +17,7 @@ constexpr char kDesktopName[] = "DISPLAY";
 
 }  // namespace
 
-std::vector<std::string> GdiGammaDevice::displays()
+std::vector<GammaDisplay> GdiGammaDevice::displays()
 {
     m_displays.clear();
     m_desktop.reset();
@@ -32,14 +35,17 @@ std::vector<std::string> GdiGammaDevice::displays()
             traceLastError(std::wstring(L"CreateDCW ") + device.DeviceName);
     }
 
-    std::vector<std::string> names;
-    for (const Display& d : m_displays) names.push_back(d.name);
-    if (names.empty()) {
-        m_desktop.emplace(GetDesktopWindow());
-        if (*m_desktop) names.emplace_back(kDesktopName);
-        else traceLastError(L"GetDC for the desktop");
+    std::vector<GammaDisplay> list;
+    if (!m_displays.empty()) {
+        const std::vector<std::wstring> hdr = advancedColourDisplays();
+        for (const Display& d : m_displays)
+            list.push_back({d.name, std::find(hdr.begin(), hdr.end(), widen(d.name)) != hdr.end()});
+        return list;
     }
-    return names;
+    m_desktop.emplace(GetDesktopWindow());
+    if (*m_desktop) list.push_back({kDesktopName});
+    else traceLastError(L"GetDC for the desktop");
+    return list;
 }
 
 std::optional<GammaRamp> GdiGammaDevice::capture(const std::string& display)

@@ -13,8 +13,9 @@ namespace vistrel::win32 {
 // Windows often refuses ramps through it, so it serves only when no display context can be made.
 class GdiGammaDevice final : public GammaDevice {
 public:
-    // Lists the displays attached to the desktop and makes their contexts afresh; the old ones go.
-    std::vector<std::string> displays() override;
+    // Lists the displays attached to the desktop, with whether each is in HDR, and makes their
+    // contexts afresh; the old ones go.
+    std::vector<GammaDisplay> displays() override;
     std::optional<GammaRamp> capture(const std::string& display) override;
     // Some drivers refuse the first SetDeviceGammaRamp after a mode change, so a refused call is
     // made once more at once; a ramp that still does not take is written again by the next hold.
