@@ -1,10 +1,8 @@
-"""The Options window, used as a user would: opened, edited, applied, refused and cancelled.
-
-Until the tray menu carries "选项…", the tests' copy of the program opens the window at start
-(VISTREL_E2E_OPEN_OPTIONS names the page)."""
+"""The Options window, used as a user would: opened from the tray menu's "选项…", edited, applied,
+refused and cancelled."""
 
 import inifile
-from harness import E2ETestCase, centre, e2e_program_path, find_window, find_windows, rect_size
+from harness import E2ETestCase, centre, find_window, find_windows, rect_size
 
 SHEET = {"cls": "#32770", "text": "Vistrel 选项"}
 OK, APPLY = 1, 0x3021  # the property sheet's own buttons
@@ -20,9 +18,13 @@ class OptionsCase(E2ETestCase):
         self.require_program()
         super().setUp()
 
-    def open_options(self, page, config=None):
-        self.program = self.start_program(config=config, program=e2e_program_path(),
-                                          env={"VISTREL_E2E_OPEN_OPTIONS": page})
+    def open_options(self, config=None):
+        """Starts the program and opens its Options window, on the night colour page."""
+        self.program = self.start_program(config=config)
+        self.click_tray_icon(button=3)
+        self.wait_window(cls="#32768", visible=True)  # the tray menu
+        # From the bottom: "Exit", "About", "Display", then "选项…".
+        self.key("Up", "Up", "Up", "Up", "Return")
         sheet = self.wait_window(visible=True, **SHEET)
         self.park_mouse()
         return sheet
@@ -49,7 +51,7 @@ class OptionsCase(E2ETestCase):
 
 class OptionsWindowTest(OptionsCase):
     def test_a_change_okd_persists_and_an_invalid_one_is_refused_with_a_balloon_and_nothing_written(self):
-        self.open_options("night", config=STORED)
+        self.open_options(config=STORED)
         self.assertFalse(self.control(APPLY)["enabled"], "Apply is greyed until something changes")
         self.assertFalse(self.control(LATITUDE)["enabled"], "the place is for sunset to sunrise")
         self.save_state("opened")
@@ -88,11 +90,15 @@ class OptionsAt144DpiTest(OptionsCase):
 
     def test_both_pages_scale_and_cancel_closes_without_writing(self):
         self.use_dpi(144)
-        sheet = self.open_options("general")
+        sheet = self.open_options()
+        self.click_control(KELVIN_TEXT)  # a label: the sheet has the keyboard and nothing changes
+        self.key("ctrl+Tab")  # to the general page
+        self.wait_for(lambda: find_window(self.windows(), cls="#32770", text="常规", visible=True),
+                      message="the general page")
         self.save_state("general-144dpi")
         self.click_control(HOLD_WHEN_BUSY)
         self.wait_for(lambda: self.control(APPLY)["enabled"], message="Apply once a box is changed")
-        self.key("ctrl+Tab")  # to the night page
+        self.key("ctrl+Tab")  # back to the night page
         self.wait_for(lambda: find_window(self.windows(), cls="#32770", text="夜间护眼", visible=True),
                       message="the night page")
         self.save_state("night-144dpi")

@@ -179,10 +179,15 @@ std::string OptionsModel::displayStatusText() const
 {
     if (!m_ports.night.displayStatus) return {};
     std::string joined;
-    for (const std::string& line : m_ports.night.displayStatus()) {
-        if (line.empty()) continue;
+    for (const NightDisplayStatus& status : m_ports.night.displayStatus()) {
+        if (status.state == NightDisplayStatus::State::Normal) continue;
+        // "\\.\DISPLAY2" is how Windows names it; "DISPLAY2" is what a user can match to Settings.
+        std::string_view name = status.display;
+        if (name.starts_with("\\\\.\\")) name.remove_prefix(4);
         if (!joined.empty()) joined += "；";
-        joined += line;
+        joined += std::string(name) + (status.state == NightDisplayStatus::State::Hdr
+                                           ? "：HDR 模式，不调色温"
+                                           : "：Windows 只允许到 " + std::to_string(status.limitKelvin) + " K");
     }
     return joined;
 }
@@ -223,6 +228,7 @@ std::optional<Field> OptionsModel::applyNight()
     m_stored = settings;
     m_textsRead = m_texts;
     m_placeFromHomeRegion = m_placeFromHomeRegion && !settings.latitude;
+    // The night colour writes what it puts in force too (what the tray's check item turns back on).
     if (m_ports.night.apply) m_ports.night.apply(settings);
     return std::nullopt;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/DesktopServices.h"
+#include "gamma/NightColour.h"
 #include "gamma/NightSettings.h"
 #include "gamma/SunPosition.h"
 #include "reminder/RestReminder.h"
@@ -19,7 +20,7 @@ struct NightHooks {
     std::function<void(const NightSettings&)> apply;           // the schedule follows settings just written
     std::function<void(int kelvin)> preview;                   // every display shows this night temperature now
     std::function<void()> endPreview;                          // back to what the schedule says
-    std::function<std::vector<std::string>()> displayStatus;   // displays skipped (HDR) or limited, one line each
+    std::function<std::vector<NightDisplayStatus>()> displayStatus;  // each display's state, in order
     std::function<SunTimes(Place)> sunTimes;                   // today's, at that place
 };
 

@@ -21,7 +21,8 @@ SystemEventWindow::SystemEventWindow(DeferringDesktopServices& desktop, Options 
       m_options(std::move(options)),
       m_sessionRetry({.timerId = kSessionRetryTimer,
                       .what = L"WTSRegisterSessionNotification",
-                      .attempt = [this] { return m_sessionRegistered = m_notifications->registerSession(); }})
+                      .attempt = [this] { return m_sessionRegistered = m_notifications->registerSession(); },
+                      .gaveUp = {}})
 {
 }
 

@@ -21,6 +21,7 @@
 #include "base/Trace.h"
 #include "base/FontCatalog.h"
 #include "gamma/GdiGammaDevice.h"
+#include "options/HomeRegion.h"
 #include "options/OptionsWindow.h"
 #include "res/resource.h"
 
@@ -105,6 +106,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     UniqueIcon icon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
                                                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
     MainWindow* mainWindow = nullptr;
+    OptionsWindow* optionsWindow = nullptr;
+    // Sun mode follows the home region Windows knows until the user gives a place.
+    form.night().setFallbackPlace(homeRegion());
     TrayHost tray(icon.get(), form.trayMenu(),
                   {.showMainWindow = [&] { if (mainWindow) mainWindow->showAndActivate(); },
                    .exit = [] { PostQuitMessage(0); },
@@ -114,14 +118,30 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                        if (mainWindow && !IsWindowVisible(mainWindow->hwnd()))
                            ShowWindow(mainWindow->hwnd(), SW_SHOWMINNOACTIVE);
                    },
-                   .openOptions = {}});
+                   .openOptions = [&] { if (optionsWindow) optionsWindow->show(OptionsWindow::Page::Night); }});
     MainWindow window(form, fonts, icon.get(),
                       {[&] { return tray.iconShown(); }, [] { PostQuitMessage(0); }});
     mainWindow = &window;
-    SystemEventWindow systemEvents(desktop, {[&](SystemEvent event) { form.onSystemEvent(event); }, &presence});
+    SystemEventWindow systemEvents(desktop, {[&](SystemEvent event) {
+                                                 // As at "Exit": no preview may outlive the exit sequence.
+                                                 if (event == SystemEvent::EndSession && optionsWindow)
+                                                     optionsWindow->close();
+                                                 form.onSystemEvent(event);
+                                             },
+                                             &presence});
     // Without an owner: opened from the tray while the main window is hidden, it needs a taskbar button.
-    OptionsWindow options({.profile = profile, .desktop = desktop, .rest = form.rest(), .night = {},
-                           .owner = nullptr, .icon = icon.get()});
+    NightColour& night = form.night();
+    OptionsWindow options({.profile = profile,
+                           .desktop = desktop,
+                           .rest = form.rest(),
+                           .night = {.apply = [&](const NightSettings& s) { night.apply(s); },
+                                     .preview = [&](int kelvin) { night.preview(kelvin); },
+                                     .endPreview = [&] { night.endPreview(); },
+                                     .displayStatus = [&] { return night.displayStatus(); },
+                                     .sunTimes = [&](Place place) { return night.sunTimesToday(place); }},
+                           .owner = nullptr,
+                           .icon = icon.get()});
+    optionsWindow = &options;
 #ifdef VISTREL_E2E_SEAMS
     if (failsFirst(L"tray")) tray.failFirstAdds(1);
     if (failsFirst(L"session")) systemEvents.failFirstSessionRegistrations(1);
@@ -138,11 +158,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
         SetForegroundWindow(window.hwnd());
     }
     if (!settingsFolder.saves()) profile.warn();
-#ifdef VISTREL_E2E_SEAMS
-    // VISTREL_E2E_OPEN_OPTIONS=general or night opens the Options window on that page at start.
-    if (wchar_t page[16] = {}; GetEnvironmentVariableW(L"VISTREL_E2E_OPEN_OPTIONS", page, std::size(page)))
-        options.show(std::wstring_view(page) == L"general" ? OptionsWindow::Page::General : OptionsWindow::Page::Night);
-#endif
 
     const int code = runMessageLoop(window.hwnd(), options);
     // A preview must not outlive the exit sequence, which leaves the colours the user chose.

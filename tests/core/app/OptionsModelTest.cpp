@@ -128,11 +128,15 @@ TEST_F(OptionsModelTest, SunTimesAndDisplayStatusComeFromTheNightColour)
         asked = p;
         return SunTimes{FakeClock::at(5, 10), std::nullopt};
     };
-    hooks.displayStatus = [] { return std::vector<std::string>{"显示器 1：HDR，已跳过", "", "显示器 2：最低 3000 K"}; };
+    using State = NightDisplayStatus::State;
+    hooks.displayStatus = [] {
+        return std::vector<NightDisplayStatus>{{"\\\\.\\DISPLAY1", State::Hdr, 6500}, {"\\\\.\\DISPLAY2", State::Normal, 6500},
+                                               {"\\\\.\\DISPLAY3", State::Limited, 3000}};
+    };
     OptionsModel& m = open("[night]\nlatitude=69.65\nlongitude=18.96\n");
     EXPECT_EQ(m.sunTimesText(), "今日日落 —，日出 05:10");
     EXPECT_DOUBLE_EQ(asked->latitude, 69.65);
-    EXPECT_EQ(m.displayStatusText(), "显示器 1：HDR，已跳过；显示器 2：最低 3000 K");
+    EXPECT_EQ(m.displayStatusText(), "DISPLAY1：HDR 模式，不调色温；DISPLAY3：Windows 只允许到 3000 K");
     m.setText(Field::Latitude, "");
     EXPECT_EQ(m.sunTimesText(), "今日日落 —，日出 —");
 }
