@@ -14,6 +14,8 @@ public:
     virtual std::int64_t idleSeconds() const = 0;
     virtual bool locked() const = 0;
     virtual bool busy() const = 0;
+    // The camera or the microphone is in use by some program: the user is likely in a call.
+    virtual bool inMeeting() const { return false; }
 };
 
 }  // namespace vistrel

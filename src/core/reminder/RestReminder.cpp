@@ -268,6 +268,14 @@ void RestReminder::countdownCloseClick()
     publish();
 }
 
+void RestReminder::eyeBreakClick()
+{
+    if (!m_eyeBreak.isOpen()) return;
+    m_eyeBreak.close();
+    markChanged();
+    publish();
+}
+
 void RestReminder::setNextRestFromNow()
 {
     // The seconds are dropped first, so the first reminder comes between work - 1 and work

@@ -10,6 +10,7 @@
 #include "reminder/AwayWatch.h"
 #include "reminder/Countdown.h"
 #include "reminder/CountdownScreenLogic.h"
+#include "reminder/EyeBreak.h"
 #include "reminder/MinuteSettings.h"
 #include "reminder/Presence.h"
 #include "reminder/ReminderOptions.h"
@@ -26,6 +27,8 @@ struct RestReminderHooks {
     // Runs when the local clock jumped under a timed pause, so its end shows at another local
     // time and the settings file must say so.
     std::function<void()> pauseEndMoved;
+    // A rest is near: the tray icon shows this text as a notification (no sound).
+    std::function<void(const std::string& text)> showNotice;
 };
 
 // The rest reminder as the main window holds it: next rest time, work and rest minutes, switch,
@@ -96,6 +99,10 @@ public:
     void promptDisplayOff(bool lockFirst);    // "关闭显示器" / "锁屏 + 关闭显示器"
     void displayOffTimerTick();               // the prompt's `Timer1`, while armed
 
+    // --- Eye break ---
+    const EyeBreak& eyeBreak() const { return m_eyeBreak; }
+    void eyeBreakClick();  // a click on its window closes it at once
+
     // --- Countdown screen ---
     void countdownCloseClick();  // `imgclose`
 
@@ -146,6 +153,7 @@ private:
     Countdown m_countdown;
     RestPromptLogic m_prompt;
     CountdownScreenLogic m_screen;
+    EyeBreak m_eyeBreak;
 
     std::optional<LocalTime> m_loadStarted;  // when the window's load read the settings
     std::optional<LocalTime> m_lastTick;     // to notice sleep and clock jumps between ticks

@@ -25,6 +25,12 @@ inline constexpr std::string_view kExtra = "extra";
 inline constexpr std::string_view kHoldWhenBusy = "hold_when_busy";          // "1" (default) or "0"
 inline constexpr std::string_view kAwayCountsAsRest = "away_counts_as_rest";  // "0" (default) or "1"
 inline constexpr std::string_view kPausedUntil = "paused_until";             // "yyyy-mm-dd hh:mm" or empty
+inline constexpr std::string_view kNoticeSeconds = "notice_seconds";        // 0 (off) or 10..300, default 60
+inline constexpr std::string_view kEyeBreakMinutes = "eye_break_minutes";   // 0 (off, default) or 10..60
+inline constexpr std::string_view kEyeBreakSeconds = "eye_break_seconds";   // 10..60, default 20
+inline constexpr std::string_view kWorkHours = "work_hours";                // "hh:mm-hh:mm", empty (default): always
+inline constexpr std::string_view kWorkDays = "work_days";                  // digits 1..7 for Monday..Sunday, default all
+inline constexpr std::string_view kHoldInMeetings = "hold_in_meetings";     // "1" (default) or "0"
 
 // Section of the night colour; written when the user changes it, never by the exit sequence.
 inline constexpr std::string_view kNight = "night";

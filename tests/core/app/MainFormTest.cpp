@@ -62,7 +62,10 @@ TEST_F(MainFormTest, LoadReadsTheKeysInOrder)
     // The load sequence's four, then the options beyond them, then the night colour.
     EXPECT_THAT(profile.calls,
                 ElementsAre("read dsxx/mei", "read dsxx/xiuxi", "read dsxx/pdrun", "read eye/pdrun",
-                            "read extra/hold_when_busy", "read extra/away_counts_as_rest", "read extra/paused_until",
+                            "read extra/hold_when_busy", "read extra/away_counts_as_rest",
+                            "read extra/hold_in_meetings", "read extra/notice_seconds", "read extra/eye_break_minutes",
+                            "read extra/eye_break_seconds", "read extra/work_hours", "read extra/work_days",
+                            "read extra/paused_until",
                             "read night/mode", "read night/night_k", "read night/day_k", "read night/start",
                             "read night/end", "read night/fade", "read night/latitude", "read night/longitude",
                             "read night/last_mode"));

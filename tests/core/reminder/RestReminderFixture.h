@@ -22,7 +22,7 @@ protected:
     int promptOpenings = 0;
     int pauseEndMoves = 0;
     RestReminder reminder{
-        clock, desktop, {[this] { ++overlayHides; }, [this] { onChanged(); }, [this] { ++pauseEndMoves; }}, &presence};
+        clock, desktop, {[this] { ++overlayHides; }, [this] { onChanged(); }, [this] { ++pauseEndMoves; }, {}}, &presence};
 
     // The window's load: the `dsxx` values, the switch set from them (raising its click), dsxxadd.
     void load(std::string_view mei, std::string_view xiuxi, std::string_view pdrun = "1")
