@@ -114,6 +114,7 @@ std::vector<TrayMenuItem> TrayMenu::build()
                   m_ports.rest.setAwayCountsAsRest(on);
                   save(Key::AwayCountsAsRest);
               })),
+        eyeBreakItem(options.eyeBreakMinutes != 0),
         startWithWindowsItem(),
         separator(),
     };
@@ -209,6 +210,15 @@ TrayMenuItem TrayMenu::pauseMenu()
                                     })));
     }
     return menu;
+}
+
+TrayMenuItem TrayMenu::eyeBreakItem(bool on)
+{
+    return check("护眼小憩", on, inPlace([this, on] {
+                     const int seconds = on ? m_ports.rest.options().eyeBreakSeconds : ReminderOptions::kEyeBreakSecondsDefault;
+                     m_ports.rest.setEyeBreaks(on ? 0 : ReminderOptions::kEyeBreakMinutesOn, seconds);
+                     save(Key::EyeBreak);
+                 }));
 }
 
 TrayMenuItem TrayMenu::startWithWindowsItem()

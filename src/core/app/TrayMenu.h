@@ -84,6 +84,7 @@ private:
     std::string firstLine() const;
     std::string pauseEndText() const;
     TrayMenuItem pauseMenu();
+    TrayMenuItem eyeBreakItem(bool on);  // "护眼小憩": on at 20 minutes / 20 seconds, or off
     TrayMenuItem startWithWindowsItem();
     std::vector<TrayMenuItem> nightGroup();
     std::string nightLine() const;

@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 #include <string_view>
 
 namespace vistrel {
@@ -10,6 +11,7 @@ public:
 
     bool isOpen() const { return m_secondsLeft > 0; }
     int secondsLeft() const { return m_secondsLeft; }
+    std::string secondsText() const { return std::to_string(m_secondsLeft) + " 秒"; }  // "20 秒"
 
     void open(int seconds) { m_secondsLeft = seconds > 0 ? seconds : 0; }
     // One second passed; true when that ended the break.

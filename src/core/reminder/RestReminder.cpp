@@ -12,6 +12,8 @@ namespace {
 constexpr char kOn = '1';
 constexpr char kOff = '0';
 constexpr std::string_view kMessageTitle = "Vistrel";
+// An eye break this close to a rest would only delay the rest's prompt.
+constexpr int kEyeBreakRestMarginMinutes = 5;
 
 }  // namespace
 
@@ -64,8 +66,13 @@ void RestReminder::tick()
 {
     const LocalTime now = m_clock.now();
     const auto previous = std::exchange(m_lastTick, now);
-    // Switched off, the tick does nothing at all: a running countdown stands still.
-    if (!switchedOn()) return;
+    // First, so that an eye break still closes when the reminder is switched off.
+    followEyeBreak();
+    // Switched off, the tick does nothing more: a running countdown stands still.
+    if (!switchedOn()) {
+        publish();
+        return;
+    }
 
     skipMissedRest(previous, now);
     followPause();
@@ -99,6 +106,9 @@ void RestReminder::setOptions(const ReminderOptions& options)
 {
     setHoldWhenBusy(options.holdWhenBusy);
     setAwayCountsAsRest(options.awayCountsAsRest);
+    setEyeBreaks(options.eyeBreakMinutes, options.eyeBreakSeconds);
+    m_options.workHours = options.workHours;
+    m_options.holdInMeetings = options.holdInMeetings;
     if (options.pause) pause(*options.pause);
 }
 
@@ -119,6 +129,19 @@ void RestReminder::setAwayCountsAsRest(bool on)
 {
     m_options.awayCountsAsRest = on;
     if (!on) m_awayWatch.reset();
+}
+
+bool RestReminder::setEyeBreaks(int minutes, int seconds)
+{
+    if (!ReminderOptions::validEyeBreakMinutes(minutes) || !ReminderOptions::validEyeBreakSeconds(seconds)) return false;
+    m_options.eyeBreakMinutes = minutes;
+    m_options.eyeBreakSeconds = seconds;
+    if (minutes == 0 && m_eyeBreak.isOpen()) {
+        m_eyeBreak.close();
+        markChanged();
+        publish();
+    }
+    return true;
 }
 
 void RestReminder::pause(ReminderPause pause)
@@ -170,6 +193,59 @@ void RestReminder::followPresence()
     case AwayWatch::Outcome::None:
         break;
     }
+}
+
+void RestReminder::followEyeBreak()
+{
+    const LocalTime now = m_clock.now();
+    EyeBreakSchedule::Moment moment{.now = m_clock.utcNow(),
+                                    .breakOpen = m_eyeBreak.isOpen(),
+                                    .everyMinutes = m_options.eyeBreakMinutes,
+                                    .breakSeconds = m_options.eyeBreakSeconds,
+                                    .skip = eyeBreaksSkipped(now)};
+    if (m_presence) {
+        moment.idleSeconds = m_presence->idleSeconds();
+        moment.locked = m_presence->locked();
+    }
+    // Busy counts whatever the hold-when-busy option says: a break over a presentation helps no one.
+    const auto busy = [this] {
+        return m_presence && (m_presence->busy() || (m_options.holdInMeetings && m_presence->inMeeting()));
+    };
+    switch (m_eyeBreakSchedule.follow(moment, busy)) {
+    case EyeBreakSchedule::Decision::Open:
+        m_eyeBreak.open(m_options.eyeBreakSeconds);
+        markChanged();
+        break;
+    case EyeBreakSchedule::Decision::Close:
+        m_eyeBreak.close();
+        markChanged();
+        break;
+    case EyeBreakSchedule::Decision::None:
+    case EyeBreakSchedule::Decision::Restart:
+        if (m_eyeBreak.isOpen()) {
+            m_eyeBreak.tick();
+            markChanged();
+        }
+        break;
+    }
+}
+
+bool RestReminder::eyeBreaksSkipped(LocalTime now) const
+{
+    const bool restPending = m_pdtipshow != 0 || m_held || m_prompt.isOpen() || m_countdown.running();
+    return !switchedOn() || paused() || restPending || !m_options.workHours.contains(now) ||
+           restDueWithinMinutes(now, kEyeBreakRestMarginMinutes);
+}
+
+bool RestReminder::restDueWithinMinutes(LocalTime now, int minutes) const
+{
+    const auto due = TimeOfDay::parse(m_text1);
+    if (!due) return false;
+    // Whole minutes, as the due test compares: within five means at most 300 seconds ahead.
+    constexpr int kMinutesPerDay = 24 * 60;
+    const int ahead = ((due->minuteOfDay() - TimeOfDay::of(now).minuteOfDay()) % kMinutesPerDay + kMinutesPerDay) %
+                      kMinutesPerDay;
+    return ahead <= minutes;
 }
 
 bool RestReminder::windowsBusyHolds() const

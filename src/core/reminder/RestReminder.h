@@ -11,6 +11,7 @@
 #include "reminder/Countdown.h"
 #include "reminder/CountdownScreenLogic.h"
 #include "reminder/EyeBreak.h"
+#include "reminder/EyeBreakSchedule.h"
 #include "reminder/MinuteSettings.h"
 #include "reminder/Presence.h"
 #include "reminder/ReminderOptions.h"
@@ -84,6 +85,9 @@ public:
     void setOptions(const ReminderOptions& options);
     void setHoldWhenBusy(bool on);
     void setAwayCountsAsRest(bool on);
+    // An eye break of `seconds` every `minutes` of work; 0 minutes turns them off and closes an
+    // open one. Values out of range are refused (false).
+    bool setEyeBreaks(int minutes, int seconds);
     // No prompt opens until the pause is over (an open one closes); a running countdown goes on.
     // The next rest is scheduled from the minute the pause ends.
     void pause(ReminderPause pause);
@@ -136,6 +140,10 @@ private:
     void followPause();
     void followPresence();
     bool windowsBusyHolds() const;
+    // The eye breaks' part of a tick: one falls due, counts down or closes.
+    void followEyeBreak();
+    bool eyeBreaksSkipped(LocalTime now) const;
+    bool restDueWithinMinutes(LocalTime now, int minutes) const;
     void publish();
 
     const Clock& m_clock;
@@ -154,6 +162,7 @@ private:
     RestPromptLogic m_prompt;
     CountdownScreenLogic m_screen;
     EyeBreak m_eyeBreak;
+    EyeBreakSchedule m_eyeBreakSchedule;
 
     std::optional<LocalTime> m_loadStarted;  // when the window's load read the settings
     std::optional<LocalTime> m_lastTick;     // to notice sleep and clock jumps between ticks

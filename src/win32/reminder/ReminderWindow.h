@@ -10,9 +10,9 @@ class RestReminder;
 
 namespace vistrel::win32 {
 
-// What the rest prompt and the countdown screen share: each shows the reminder's state, exists
-// exactly while the reminder says it is open (RestReminderWindows sees to that), and lays itself
-// out at the screen's density.
+// What the rest prompt, the countdown screen and the eye break share: each shows the reminder's
+// state, exists exactly while the reminder says it is open (RestReminderWindows sees to that), and
+// lays itself out at the screen's density.
 class ReminderWindow : public Window {
 public:
     // `text` gives the program's fonts; `dpi` is the density to start at.
@@ -27,7 +27,7 @@ public:
     void hide();
 
 protected:
-    // Both windows paint every pixel themselves, and only the reminder closes them: Alt+F4 and the
+    // The windows paint every pixel themselves, and only the reminder closes them: Alt+F4 and the
     // system's close do nothing.
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // The density the window is laid out and its texts drawn at.

@@ -21,6 +21,7 @@ RestReminderWindows::~RestReminderWindows()
 {
     m_prompt.reset();
     m_screen.reset();
+    m_eyeBreak.reset();
     m_retired.clear();
     if (hwnd()) DestroyWindow(hwnd());
 }
@@ -44,6 +45,7 @@ void RestReminderWindows::sync()
     }
     m_screenLayout = layout;
     syncWindow(m_screen, m_rest.countdownScreen().isOpen());
+    syncWindow(m_eyeBreak, m_rest.eyeBreak().isOpen());
     syncDisplayOffTimer();
 }
 

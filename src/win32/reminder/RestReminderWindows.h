@@ -7,6 +7,7 @@
 #include "base/TextRenderer.h"
 #include "base/Window.h"
 #include "reminder/CountdownScreens.h"
+#include "reminder/EyeBreakWindow.h"
 #include "reminder/RestPromptWindow.h"
 
 namespace vistrel {
@@ -15,11 +16,11 @@ class RestReminder;
 
 namespace vistrel::win32 {
 
-// Keeps the rest prompt and the countdown screen in step with the reminder: each exists exactly
-// while the reminder says it is open, and the screen is opened afresh over the monitors there are
-// now when the reminder says the displays changed. A hidden window of its own runs the prompt's
-// display-off timer, which outlives the prompt it was armed on, and destroys closed windows once
-// the click that closed them has been handled.
+// Keeps the rest prompt, the countdown screen and the eye break in step with the reminder: each
+// exists exactly while the reminder says it is open, and the screen is opened afresh over the
+// monitors there are now when the reminder says the displays changed. A hidden window of its own
+// runs the prompt's display-off timer, which outlives the prompt it was armed on, and destroys
+// closed windows once the click that closed them has been handled.
 class RestReminderWindows final : public Window {
 public:
     static constexpr UINT kDisplayOffTimerMilliseconds = 1000;
@@ -36,11 +37,12 @@ public:
     // The countdown screen's window on the primary monitor.
     CountdownScreenWindow* countdownScreen() const { return m_screen ? m_screen->primary() : nullptr; }
     CountdownScreens* countdownScreens() const { return m_screen.get(); }
+    EyeBreakWindow* eyeBreak() const { return m_eyeBreak.get(); }
     bool displayOffTimerRunning() const { return m_displayOffTimer; }
 
 private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // Opens, updates or closes the prompt or the countdown screen.
+    // Opens, updates or closes the prompt, the countdown screen or the eye break.
     template <typename W>
     void syncWindow(std::unique_ptr<W>& window, bool open);
     void syncDisplayOffTimer();
@@ -53,6 +55,7 @@ private:
     int m_dpi;
     std::unique_ptr<RestPromptWindow> m_prompt;  // Form2
     std::unique_ptr<CountdownScreens> m_screen;  // Form3
+    std::unique_ptr<EyeBreakWindow> m_eyeBreak;
     unsigned m_screenLayout = 0;  // the reminder's layout number the screen was opened for
     std::vector<std::shared_ptr<void>> m_retired;  // closed prompts and countdown screens
     bool m_displayOffTimer = false;  // the prompt's `Timer1`

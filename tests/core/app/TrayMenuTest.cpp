@@ -149,6 +149,26 @@ TEST_F(TrayMenuTest, TheFirstLineSaysAHeldRestWaitsAndDatesAPauseBeyondADay)
     EXPECT_EQ(firstLine(), "提醒已暂停至 10:32");
 }
 
+TEST_F(TrayMenuTest, EyeBreaksGoOnAtTwentyMinutesAndTwentySecondsAndOffClosesAnOpenOne)
+{
+    start("[extra]\neye_break_seconds=45\n");
+    EXPECT_FALSE(item("护眼小憩").checked);
+    choose("护眼小憩");
+    EXPECT_TRUE(item("护眼小憩").checked);
+    EXPECT_THAT(profile.calls, ElementsAre("write extra/eye_break_minutes=20", "write extra/eye_break_seconds=20"));
+
+    for (int i = 0; i < 20 * 60 + 1; ++i) {
+        presence.input();
+        clock.advanceSeconds(1);
+        rest.tick();
+    }
+    ASSERT_TRUE(rest.eyeBreak().isOpen());
+    profile.calls.clear();
+    choose("护眼小憩");
+    EXPECT_FALSE(rest.eyeBreak().isOpen());
+    EXPECT_THAT(profile.calls, ElementsAre("write extra/eye_break_minutes=0", "write extra/eye_break_seconds=20"));
+}
+
 TEST(LocalDateTime, ReadsAndWritesTheStoredForm)
 {
     const auto t = parseLocalDateTime("2026-12-09 23:05");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "reminder/CountdownScreenLayout.h"
+#include "reminder/EyeBreakPlacement.h"
 #include "reminder/RestPromptPlacement.h"
 
 namespace vistrel {
@@ -12,6 +13,15 @@ TEST(RestPromptPlacement, RightEdgeOnTheScreenBottomOnTheWorkArea)
     EXPECT_EQ(RestPromptPlacement::place({1920, 1080, 1040}), (PixelRect{1594, 911, 326, 129}));
     // Taskbar on the right: the work area ends at the screen's bottom and the prompt overlaps it.
     EXPECT_EQ(RestPromptPlacement::place({1920, 1080, 1080}), (PixelRect{1594, 951, 326, 129}));
+}
+
+TEST(EyeBreakPlacement, AboveThePromptsPlaceAtEachDensityAndNeverOffTheScreen)
+{
+    // The prompt at 96 DPI lies at (1594, 911): the break is as wide and 8 px above it.
+    EXPECT_EQ(EyeBreakPlacement::place({1920, 1080, 1040}), (PixelRect{1594, 831, 326, 72}));
+    // At 144 DPI the prompt is 489 x 194 (193.5 to even) at (1431, 846); gap 12, height 108.
+    EXPECT_EQ(EyeBreakPlacement::place({1920, 1080, 1040, 144}), (PixelRect{1431, 726, 489, 108}));
+    EXPECT_EQ(EyeBreakPlacement::place({640, 150, 150}).top, 0);
 }
 
 TEST(CountdownScreenLayout, CoversTheScreenAndCentresAtDesignTops)

@@ -1,0 +1,113 @@
+#include "reminder/EyeBreakWindow.h"
+
+#include <utility>
+
+#include "base/BufferedPaint.h"
+#include "base/Dpi.h"
+#include "base/Gdi.h"
+#include "base/Text.h"
+#include "base/Trace.h"
+#include "base/Translucency.h"
+#include "reminder/EyeBreakLayout.h"
+#include "reminder/EyeBreakPlacement.h"
+#include "reminder/RestReminder.h"
+
+namespace vistrel::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"Vistrel.EyeBreak";
+// The rest prompt's message colours, so the two read as one program's.
+constexpr COLORREF kBackground = RGB(192, 255, 255);
+constexpr COLORREF kFrameColour = RGB(224, 224, 224);
+
+const std::wstring kYaHei = L"\u5FAE\u8F6F\u96C5\u9ED1";  // 微软雅黑
+
+TextStyle messageStyle() { return {{kYaHei, 14.0, true, GB2312_CHARSET}, palette::kLabelText, TextStyle::Align::Centre, false, true}; }
+TextStyle secondsStyle() { return {{kYaHei, 11.0, false, GB2312_CHARSET}, palette::kLabelText, TextStyle::Align::Centre, false, true}; }
+
+}  // namespace
+
+bool EyeBreakWindow::open()
+{
+    registerClass(kClassName, {.cursor = IDC_HAND});
+    // No-activate: neither the show nor a click takes the keyboard from the user's work. A tool
+    // window has no taskbar button.
+    if (!create({.className = kClassName, .style = WS_POPUP,
+                 .exStyle = WS_EX_NOACTIVATE | WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
+                 .title = widen(EyeBreak::kText).c_str()}))
+        return false;
+    placeAt(dpiForWindow(hwnd()));
+    makeTranslucent(hwnd(), kAlpha);
+    sync();
+    ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+    return true;
+}
+
+void EyeBreakWindow::sync()
+{
+    if (!hwnd()) return;
+    std::wstring seconds = widen(m_rest.eyeBreak().secondsText());
+    if (seconds == m_seconds) return;
+    m_seconds = std::move(seconds);
+    // The caption carries the seconds too, so the break can be followed from outside.
+    SetWindowTextW(hwnd(), (widen(EyeBreak::kText) + L" " + m_seconds).c_str());
+    const RECT r = toRect(toPixels(layout::eyeBreak::kSeconds, m_dpi));
+    InvalidateRect(hwnd(), &r, FALSE);
+}
+
+void EyeBreakWindow::placeAt(int dpi)
+{
+    setDpi(dpi);
+    RECT workArea{};
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0)) {
+        traceLastError(L"SystemParametersInfoW(SPI_GETWORKAREA)");
+        workArea.bottom = GetSystemMetrics(SM_CYSCREEN);
+    }
+    const PixelRect place = EyeBreakPlacement::place(
+        {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), static_cast<int>(workArea.bottom), m_dpi});
+    moveWindow(hwnd(), toRect(place));
+}
+
+void EyeBreakWindow::paint(HDC dc, const RECT& client)
+{
+    fillRect(dc, client, kBackground);
+    m_text.draw(dc, messageStyle(), widen(EyeBreak::kText), toRect(toPixels(layout::eyeBreak::kMessage, m_dpi)));
+    m_text.draw(dc, secondsStyle(), m_seconds, toRect(toPixels(layout::eyeBreak::kSeconds, m_dpi)));
+    drawFrame(dc, client, kFrameColour);
+}
+
+LRESULT EyeBreakWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT:
+        paintBuffered(hwnd(), [this](HDC dc, const RECT& client) { paint(dc, client); });
+        return 0;
+    case WM_DPICHANGED:
+        // The primary monitor's density changed: the same place, at the new size.
+        placeAt(LOWORD(wParam));
+        InvalidateRect(hwnd(), nullptr, FALSE);
+        return 0;
+    case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;
+    case WM_LBUTTONDOWN:
+        m_pressed = true;
+        SetCapture(hwnd());
+        return 0;
+    case WM_LBUTTONUP: {
+        // Closed on the release, so that the release does not land on the window below.
+        const bool pressed = std::exchange(m_pressed, false);
+        if (GetCapture() == hwnd()) ReleaseCapture();
+        // The reminder closes the break, which may retire this window: nothing of it is used after.
+        if (pressed) m_rest.eyeBreakClick();
+        return 0;
+    }
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != hwnd()) m_pressed = false;
+        return 0;
+    default:
+        break;
+    }
+    return ReminderWindow::onMessage(message, wParam, lParam);
+}
+
+}  // namespace vistrel::win32

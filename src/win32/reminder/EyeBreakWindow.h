@@ -1,0 +1,34 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "reminder/ReminderWindow.h"
+
+namespace vistrel::win32 {
+
+// The eye break: a small translucent topmost window above the place where the rest prompt opens,
+// saying "看看 6 米外的地方" and the seconds left. It never takes the focus or the keyboard, so the
+// user's typing goes on where it was; a click on it closes it at once.
+class EyeBreakWindow final : public ReminderWindow {
+public:
+    static constexpr BYTE kAlpha = 220;
+
+    using ReminderWindow::ReminderWindow;
+
+    // Shows the window without activating it.
+    bool open() override;
+    // Redraws the seconds when they changed.
+    void sync() override;
+
+private:
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void paint(HDC dc, const RECT& client);
+    // Sizes and places the window at a density.
+    void placeAt(int dpi);
+
+    std::wstring m_seconds;  // as last drawn
+    bool m_pressed = false;  // a left press began on the window
+};
+
+}  // namespace vistrel::win32
