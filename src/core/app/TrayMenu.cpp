@@ -214,9 +214,11 @@ TrayMenuItem TrayMenu::pauseMenu()
 
 TrayMenuItem TrayMenu::eyeBreakItem(bool on)
 {
+    using Options = ReminderOptions;
     return check("护眼小憩", on, inPlace([this, on] {
-                     const int seconds = on ? m_ports.rest.options().eyeBreakSeconds : ReminderOptions::kEyeBreakSecondsDefault;
-                     m_ports.rest.setEyeBreaks(on ? 0 : ReminderOptions::kEyeBreakMinutesOn, seconds);
+                     // Off keeps the length the user chose; on is the common 20 minutes / 20 seconds.
+                     if (on) m_ports.rest.setEyeBreaks(0, m_ports.rest.options().eyeBreakSeconds);
+                     else m_ports.rest.setEyeBreaks(Options::kEyeBreakMinutesOn, Options::kEyeBreakSecondsDefault);
                      save(Key::EyeBreak);
                  }));
 }

@@ -133,7 +133,8 @@ void RestReminder::setAwayCountsAsRest(bool on)
 
 bool RestReminder::setEyeBreaks(int minutes, int seconds)
 {
-    if (!ReminderOptions::validEyeBreakMinutes(minutes) || !ReminderOptions::validEyeBreakSeconds(seconds)) return false;
+    using Options = ReminderOptions;
+    if (!Options::validEyeBreakMinutes(minutes) || !Options::validEyeBreakSeconds(seconds)) return false;
     m_options.eyeBreakMinutes = minutes;
     m_options.eyeBreakSeconds = seconds;
     if (minutes == 0 && m_eyeBreak.isOpen()) {

@@ -22,8 +22,11 @@ constexpr COLORREF kFrameColour = RGB(224, 224, 224);
 
 const std::wstring kYaHei = L"\u5FAE\u8F6F\u96C5\u9ED1";  // 微软雅黑
 
-TextStyle messageStyle() { return {{kYaHei, 14.0, true, GB2312_CHARSET}, palette::kLabelText, TextStyle::Align::Centre, false, true}; }
-TextStyle secondsStyle() { return {{kYaHei, 11.0, false, GB2312_CHARSET}, palette::kLabelText, TextStyle::Align::Centre, false, true}; }
+// Centred on one line each, in the prompt's text colour.
+TextStyle lineStyle(double points, bool bold)
+{
+    return {{kYaHei, points, bold, GB2312_CHARSET}, palette::kLabelText, TextStyle::Align::Centre, false, true};
+}
 
 }  // namespace
 
@@ -71,8 +74,8 @@ void EyeBreakWindow::placeAt(int dpi)
 void EyeBreakWindow::paint(HDC dc, const RECT& client)
 {
     fillRect(dc, client, kBackground);
-    m_text.draw(dc, messageStyle(), widen(EyeBreak::kText), toRect(toPixels(layout::eyeBreak::kMessage, m_dpi)));
-    m_text.draw(dc, secondsStyle(), m_seconds, toRect(toPixels(layout::eyeBreak::kSeconds, m_dpi)));
+    m_text.draw(dc, lineStyle(14.0, true), widen(EyeBreak::kText), toRect(toPixels(layout::eyeBreak::kMessage, m_dpi)));
+    m_text.draw(dc, lineStyle(11.0, false), m_seconds, toRect(toPixels(layout::eyeBreak::kSeconds, m_dpi)));
     drawFrame(dc, client, kFrameColour);
 }
 

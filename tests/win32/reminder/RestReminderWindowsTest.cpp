@@ -186,7 +186,8 @@ TEST_F(RestWindowsTest, EyeBreakOpensAboveThePromptsPlaceWithoutFocusAndAClickCl
               WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE);
     EXPECT_EQ(alphaOf(window), EyeBreakWindow::kAlpha);
     EXPECT_EQ(GetForegroundWindow(), before) << "the user's window keeps the focus";
-    EXPECT_EQ(SendMessageW(window, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)),
+    EXPECT_EQ(SendMessageW(window, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(window),
+                           MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)),
               MA_NOACTIVATE);
 
     tickSeconds(5);
