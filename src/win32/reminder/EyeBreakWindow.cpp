@@ -2,11 +2,9 @@
 
 #include <utility>
 
-#include "base/BufferedPaint.h"
 #include "base/Dpi.h"
 #include "base/Gdi.h"
 #include "base/Text.h"
-#include "base/Trace.h"
 #include "base/Translucency.h"
 #include "reminder/EyeBreakLayout.h"
 #include "reminder/EyeBreakPlacement.h"
@@ -61,13 +59,8 @@ void EyeBreakWindow::sync()
 void EyeBreakWindow::placeAt(int dpi)
 {
     setDpi(dpi);
-    RECT workArea{};
-    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0)) {
-        traceLastError(L"SystemParametersInfoW(SPI_GETWORKAREA)");
-        workArea.bottom = GetSystemMetrics(SM_CYSCREEN);
-    }
     const PixelRect place = EyeBreakPlacement::place(
-        {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), static_cast<int>(workArea.bottom), m_dpi});
+        {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), workAreaBottom(), m_dpi});
     moveWindow(hwnd(), toRect(place));
 }
 
@@ -82,16 +75,6 @@ void EyeBreakWindow::paint(HDC dc, const RECT& client)
 LRESULT EyeBreakWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_PAINT:
-        paintBuffered(hwnd(), [this](HDC dc, const RECT& client) { paint(dc, client); });
-        return 0;
-    case WM_DPICHANGED:
-        // The primary monitor's density changed: the same place, at the new size.
-        placeAt(LOWORD(wParam));
-        InvalidateRect(hwnd(), nullptr, FALSE);
-        return 0;
-    case WM_MOUSEACTIVATE:
-        return MA_NOACTIVATE;
     case WM_LBUTTONDOWN:
         m_pressed = true;
         SetCapture(hwnd());
@@ -110,7 +93,7 @@ LRESULT EyeBreakWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
-    return ReminderWindow::onMessage(message, wParam, lParam);
+    return CornerWindow::onMessage(message, wParam, lParam);
 }
 
 }  // namespace vistrel::win32

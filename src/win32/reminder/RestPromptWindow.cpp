@@ -5,10 +5,8 @@
 #include <array>
 #include <utility>
 
-#include "base/BufferedPaint.h"
 #include "base/Dpi.h"
 #include "base/Text.h"
-#include "base/Trace.h"
 #include "reminder/RestPromptLayout.h"
 #include "reminder/RestPromptPlacement.h"
 #include "reminder/RestReminder.h"
@@ -105,14 +103,8 @@ void RestPromptWindow::placeAt(int dpi)
 {
     setDpi(dpi);
     const PixelRect client = toPixels(layout::prompt::kClient, m_dpi);
-    RECT workArea{};
-    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0)) {
-        traceLastError(L"SystemParametersInfoW(SPI_GETWORKAREA)");
-        workArea.bottom = GetSystemMetrics(SM_CYSCREEN);
-    }
-    const PixelRect place = RestPromptPlacement::place({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                                        static_cast<int>(workArea.bottom), client.width,
-                                                        client.height});
+    const PixelRect place = RestPromptPlacement::place(
+        {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), workAreaBottom(), client.width, client.height});
     moveWindow(hwnd(), toRect(place));
     moveWindow(m_tippro->hwnd(), pixels(layout::prompt::kTippro));
 }
@@ -166,16 +158,6 @@ void RestPromptWindow::choose(Choice choice)
 LRESULT RestPromptWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_PAINT:
-        paintBuffered(hwnd(), [this](HDC dc, const RECT& client) { paint(dc, client); });
-        return 0;
-    case WM_DPICHANGED:
-        // The primary monitor's density changed: the same corner, at the new size.
-        placeAt(LOWORD(wParam));
-        InvalidateRect(hwnd(), nullptr, FALSE);
-        return 0;
-    case WM_MOUSEACTIVATE:
-        return MA_NOACTIVATE;
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT) {
             POINT at{};
@@ -202,7 +184,7 @@ LRESULT RestPromptWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
-    return ReminderWindow::onMessage(message, wParam, lParam);
+    return CornerWindow::onMessage(message, wParam, lParam);
 }
 
 }  // namespace vistrel::win32

@@ -8,7 +8,7 @@
 #include "base/Gdi.h"
 
 #include "controls/ProgButtonControl.h"
-#include "reminder/ReminderWindow.h"
+#include "reminder/CornerWindow.h"
 
 namespace vistrel::win32 {
 
@@ -16,13 +16,13 @@ namespace vistrel::win32 {
 // right of the desktop with the rest message and the four choices, all painted labels. It never
 // takes the focus from the user's work, not even when clicked. The window only shows the
 // reminder's prompt state; its choices go straight to the reminder.
-class RestPromptWindow final : public ReminderWindow {
+class RestPromptWindow final : public CornerWindow {
 public:
     enum class Choice { TakeRest, SwitchDisplayOff, LockAndSwitchDisplayOff, ContinueWork };
 
     static constexpr BYTE kAlpha = 220;
 
-    using ReminderWindow::ReminderWindow;
+    using CornerWindow::CornerWindow;
     ~RestPromptWindow() override;
 
     // Shows the window without activating it.
@@ -38,10 +38,10 @@ public:
 
 private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void paint(HDC dc, const RECT& client);
+    void paint(HDC dc, const RECT& client) override;
     void choose(Choice choice);
     // Sizes the window and places it at the primary work area's bottom right, at a density.
-    void placeAt(int dpi);
+    void placeAt(int dpi) override;
     RECT pixels(const TwipsRect& r) const { return toRect(toPixels(r, m_dpi)); }
 
     std::wstring m_message;  // `Label1`, as last drawn
