@@ -53,6 +53,13 @@ TEST_F(EyeBreakTest, OneOpensEveryTwentyMinutesOfWorkCountsItsSecondsDownAndClos
     EXPECT_FALSE(reminder.prompt().isOpen());
 }
 
+TEST_F(EyeBreakTest, WorkIsTimedInRealTimeWhateverTheLocalClockDoes)
+{
+    workUntil(FakeClock::at(12, 10, 0));
+    clock.jumpLocalClock(3600);  // daylight saving begins
+    EXPECT_EQ(workUntilBreak(), FakeClock::at(13, 20, 1));
+}
+
 TEST_F(EyeBreakTest, AClickClosesItAtOnceAndTurningThemOffClosesItToo)
 {
     ASSERT_TRUE(workUntilBreak());
