@@ -26,7 +26,7 @@ UNINSTALL_KEY = CURRENT_VERSION + r"\Uninstall\Vistrel"
 RUN_KEY = CURRENT_VERSION + r"\Run"
 APPROVED_KEY = CURRENT_VERSION + r"\Explorer\StartupApproved\Run"
 # The tray menu's items after its status line, down to "开机启动".
-MENU_ITEMS = ["暂停提醒", "全屏时推迟提醒", "离开算作休息", "开机启动"]
+MENU_ITEMS = ["暂停提醒", "全屏时推迟提醒", "离开算作休息", "护眼小憩", "开机启动"]
 # The running program's hidden window, which the installer looks for.
 TRAY_HOST_CLASS = "Vistrel.TrayHost"
 # Task Manager marks a Run entry it disabled with an odd first byte.
@@ -158,13 +158,14 @@ class InstallTest(RestReminderCase):
     def toggle_autostart(self, screenshot=None):
         """Opens the tray menu and chooses "开机启动" with the keyboard; returns the items down to
         it as the menu showed them."""
+        shown = len(MENU_ITEMS) + 1  # the first line, then the items down to "开机启动"
         drawn = len(self.tray_menu_items())
         self.click_tray_icon(button=3)
-        self.wait_for(lambda: len(self.tray_menu_items()) >= drawn + 5, 10, "the tray menu")
+        self.wait_for(lambda: len(self.tray_menu_items()) >= drawn + shown, 10, "the tray menu")
         if screenshot:
             self.screenshot(screenshot)
-        items = self.tray_menu_items()[drawn:drawn + 5]
-        self.key(*(["Down"] * 5), "Return")
+        items = self.tray_menu_items()[drawn:drawn + shown]
+        self.key(*(["Down"] * shown), "Return")
         return items
 
     # --- the test ------------------------------------------------------------------------------

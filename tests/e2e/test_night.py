@@ -24,7 +24,6 @@ from test_rest_reminder import SteppedClock, find_libfaketime
 NIGHT_FACTORS = (1.0, 0.81, 0.57)
 FACTOR_TOLERANCE = 0.03
 HIGH_BYTE = 257  # one step of what the server keeps
-MENU_ITEMS = 12  # the tray menu's items, separators aside
 
 
 def clock_text(minute_of_day):
@@ -71,10 +70,14 @@ class NightColourTest(ColourTestCase):
         log = self.program.app_dir / "wine.log"
         drawn = len(drawn_menu_items(log))
         self.click_tray_icon(button=3)
-        self.wait_for(lambda: len(drawn_menu_items(log)) >= drawn + MENU_ITEMS, 10, "the tray menu")
+
+        def whole_menu():  # up to "Exit", its last item
+            texts = [text for text, _ in drawn_menu_items(log)[drawn:]]
+            return drawn_menu_items(log)[drawn:drawn + texts.index("Exit") + 1] if "Exit" in texts else None
+        menu = self.wait_for(whole_menu, 10, "the tray menu")
         self.screenshot("tray menu")
         self.key("Escape")
-        return drawn_menu_items(log)[drawn:drawn + MENU_ITEMS]
+        return menu
 
     def jump_to(self, minutes, seconds=0):
         """Moves the program's clock forward to that long after its minute at start."""
@@ -100,7 +103,9 @@ class NightColourTest(ColourTestCase):
         now = self.start_on_stepped_clock({"mode": "times", "night_k": "3600", "fade": "30", "start": -120, "end": 3})
         designed = brightness(LINEAR, -20)
         self.assert_night(designed, "full night")
-        self.assertEqual(self.tray_menu()[5:9], [("夜间 3600 K，%s 转为日间" % clock_text(now + 3), False),
+        menu = self.tray_menu()
+        night = [text for text, _ in menu].index("夜间护眼") - 1  # the group's first line
+        self.assertEqual(menu[night:night + 4], [("夜间 3600 K，%s 转为日间" % clock_text(now + 3), False),
                                                   ("夜间护眼", True), ("暂停 1 小时", False), ("选项…", False)])
 
         # Past the morning's change: the designed ramp, bit for bit.
