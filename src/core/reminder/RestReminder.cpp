@@ -99,6 +99,11 @@ void RestReminder::setOptions(const ReminderOptions& options)
 {
     setHoldWhenBusy(options.holdWhenBusy);
     setAwayCountsAsRest(options.awayCountsAsRest);
+    m_options.noticeSeconds = options.noticeSeconds;
+    m_options.eyeBreakMinutes = options.eyeBreakMinutes;
+    m_options.eyeBreakSeconds = options.eyeBreakSeconds;
+    m_options.workHours = options.workHours;
+    m_options.holdInMeetings = options.holdInMeetings;
     if (options.pause) pause(*options.pause);
 }
 
