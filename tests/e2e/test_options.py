@@ -113,12 +113,14 @@ class OptionsWindowTest(OptionsCase):
         self.assertEqual(balloon["text"], "提前通知应为 0（不通知）或 10 到 300 秒")
         self.assertIsNone(self.program.config(), "nothing is written while a value is refused")
 
-        self.retype(NOTICE_SECONDS, "30")
+        self.retype(NOTICE_SECONDS, "0")
         self.wait_for(lambda: not self.balloons(), message="the balloon to go once the field changes")
+        self.key("Up")  # from off straight to the shortest notice
+        self.wait_for(lambda: self.control(NOTICE_SECONDS)["text"] == "10", message="the notice to step to 10")
         self.click_control(OK)
         self.wait_no_window(visible=True, **SHEET)
         self.assertEqual(dict(((s, k), v) for s, k, v in self.program.config_entries()),
-                         {("extra", "notice_seconds"): "30", ("extra", "eye_break_minutes"): "20",
+                         {("extra", "notice_seconds"): "10", ("extra", "eye_break_minutes"): "20",
                           ("extra", "eye_break_seconds"): "20", ("extra", "work_hours"): "09:00-18:00",
                           ("extra", "work_days"): "12345", ("extra", "hold_when_busy"): "0"},
                          "only the keys the user changed")
