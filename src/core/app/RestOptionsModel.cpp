@@ -145,12 +145,13 @@ ReminderOptions RestOptionsModel::pending(const ReminderOptions& live) const
     const Values& v = m_values;
     ReminderOptions o = live;
     o.pause.reset();  // not this page's: it stays as it is
-    o.noticeSeconds = *parseNotice(v.noticeSeconds);
+    o.noticeSeconds = parseNotice(v.noticeSeconds).value_or(live.noticeSeconds);
     o.eyeBreakSeconds = parseEyeSeconds(v.eyeBreakSeconds).value_or(live.eyeBreakSeconds);
-    o.eyeBreakMinutes = v.eyeBreak ? *parseEyeMinutes(v.eyeBreakMinutes) : 0;
-    std::string hours;
-    if (v.workHoursOnly) hours = parseTime(v.workFrom)->text() + "-" + parseTime(v.workTo)->text();
-    o.workHours = *WorkHours::parse(hours, daysText(v.workDays));
+    o.eyeBreakMinutes = v.eyeBreak ? parseEyeMinutes(v.eyeBreakMinutes).value_or(live.eyeBreakMinutes) : 0;
+    const auto from = parseTime(v.workFrom);
+    const auto to = parseTime(v.workTo);
+    const std::string hours = v.workHoursOnly && from && to ? from->text() + "-" + to->text() : std::string();
+    o.workHours = WorkHours::parse(hours, daysText(v.workDays)).value_or(live.workHours);
     o.holdInMeetings = v.holdInMeetings;
     o.holdWhenBusy = v.holdWhenBusy;
     o.awayCountsAsRest = v.awayCountsAsRest;
@@ -159,9 +160,10 @@ ReminderOptions RestOptionsModel::pending(const ReminderOptions& live) const
 
 std::optional<Field> RestOptionsModel::apply()
 {
-    if (const auto field = refusal()) return field;
     // Only what the user changed here: a value the tray changed meanwhile stays as the tray left it.
+    // It may bring a field into use, so the verdict comes after it.
     refresh();
+    if (const auto field = refusal()) return field;
     const ReminderOptions now = m_ports.rest.options();
     const ReminderOptions next = pending(now);
     const std::pair<Key, bool> keys[] = {

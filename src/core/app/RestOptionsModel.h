@@ -59,8 +59,9 @@ public:
     std::optional<std::string> error(Field field) const;
     // The first field that stops an apply.
     std::optional<Field> refusal() const;
-    // Puts what the user changed here in force on the reminder and writes those keys of `[extra]`
-    // alone. The field that refused otherwise; nothing is written or changed then.
+    // Takes the live options again (as refresh() does), then puts what the user changed here in
+    // force on the reminder and writes those keys of `[extra]` alone. The field that refused
+    // otherwise; nothing is written or put in force then.
     std::optional<Field> apply();
 
     // The next value of the notice's up-down from `seconds` by `delta`: it steps over the seconds

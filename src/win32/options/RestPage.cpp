@@ -140,10 +140,8 @@ void RestPage::notify(const NMHDR& header)
 bool RestPage::apply()
 {
     const auto refused = m_model.apply();
-    if (!refused) {
-        show();
-        return true;
-    }
+    show();  // what the tray changed meanwhile, too
+    if (!refused) return true;
     refuseAt(controlOf(*refused), m_model.error(*refused).value_or(""));
     return false;
 }

@@ -147,6 +147,16 @@ TEST_F(RestOptionsModelTest, TheTrayMenuAndThePageShareTheMovedOptions)
     EXPECT_TRUE(rest.options().awayCountsAsRest);
     const auto& items = tray.open();
     EXPECT_TRUE(std::ranges::any_of(items, [](const TrayMenuItem& i) { return i.text == "离开算作休息" && i.checked; }));
+
+    // Eye breaks turned on from the tray bring a box the user left wrong while they were off into use.
+    edit([](Values& v) { v.eyeBreakMinutes = "5"; });
+    ReminderOptions trayChoice = rest.options();
+    trayChoice.eyeBreakMinutes = ReminderOptions::kEyeBreakMinutesOn;
+    rest.setOptions(trayChoice);
+    profile.calls.clear();
+    EXPECT_EQ(model->apply(), Field::EyeBreakMinutes);
+    EXPECT_TRUE(model->values().eyeBreak);
+    EXPECT_TRUE(profile.calls.empty());
 }
 
 TEST_F(RestOptionsModelTest, TheNoticeUpDownStepsOverTheSecondsNoNoticeCanHave)
