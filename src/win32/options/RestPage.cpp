@@ -89,7 +89,7 @@ void RestPage::show()
     for (const auto& [value, id] : kTexts) setText(id, v.*value);
     for (const auto& [time, id] : {std::pair{&v.workFrom, IDC_WORK_FROM}, std::pair{&v.workTo, IDC_WORK_TO}})
         if (const auto parsed = TimeOfDay::parse(*time)) showTime(item(id), *parsed);
-    for (int day = 0; day < RestOptionsModel::kDays; ++day) check(IDC_MONDAY + day, v.workDays[static_cast<size_t>(day)]);
+    for (size_t day = 0; day < v.workDays.size(); ++day) check(IDC_MONDAY + static_cast<int>(day), v.workDays[day]);
     m_showing = false;
     enableInUse();
     markChanged(m_model.changed());
@@ -115,7 +115,7 @@ void RestPage::edited()
     for (const auto& [value, id] : kTexts) v.*value = text(id);
     v.workFrom = pickedTime(item(IDC_WORK_FROM));
     v.workTo = pickedTime(item(IDC_WORK_TO));
-    for (int day = 0; day < RestOptionsModel::kDays; ++day) v.workDays[static_cast<size_t>(day)] = checked(IDC_MONDAY + day);
+    for (size_t day = 0; day < v.workDays.size(); ++day) v.workDays[day] = checked(IDC_MONDAY + static_cast<int>(day));
     m_model.setValues(v);
     enableInUse();
     markChanged(m_model.changed());
