@@ -7,7 +7,8 @@ from harness import E2ETestCase, centre, find_window, find_windows, rect_size
 SHEET = {"cls": "#32770", "text": "Vistrel 选项"}
 OK, APPLY = 1, 0x3021  # the property sheet's own buttons
 MODE_SUN, FADE, LATITUDE, LONGITUDE = 1103, 1113, 1121, 1122
-HOLD_WHEN_BUSY = 1002
+START_WITH_WINDOWS = 1001
+NOTICE_SECONDS, EYE_BREAK_MINUTES, WORK_FROM, SATURDAY = 1201, 1222, 1232, 1246
 KELVIN_TEXT = 1132
 STORED = inifile.build({"night": {"mode": "times", "night_k": "3600", "start": "21:00", "end": "07:00",
                                   "fade": "30"}})
@@ -47,6 +48,12 @@ class OptionsCase(E2ETestCase):
     def balloons(self):
         return find_windows(self.windows(), cls="tooltips_class32", visible=True)
 
+    def turn_to(self, key, page):
+        """Turns the sheet to another page with the keyboard (ctrl+Tab or ctrl+shift+Tab)."""
+        self.key(key)
+        self.wait_for(lambda: find_window(self.windows(), cls="#32770", text=page, visible=True),
+                      message="the page " + page)
+
 
 
 class OptionsWindowTest(OptionsCase):
@@ -83,24 +90,57 @@ class OptionsWindowTest(OptionsCase):
                          ("sun", "52.5200", "13.4000"))
         self.assertEqual(values[("night", "start")], "21:00", "the rest as it was")
 
+    def test_the_rest_page_writes_only_what_changed_and_refuses_an_invalid_value(self):
+        self.open_options()
+        self.click_control(KELVIN_TEXT)  # a label: the sheet has the keyboard and nothing changes
+        self.turn_to("ctrl+shift+Tab", "休息")
+        self.assertFalse(self.control(EYE_BREAK_MINUTES)["enabled"], "eye breaks are off")
+        self.assertFalse(self.control(WORK_FROM)["enabled"], "every hour counts")
+        self.save_state("rest")
+
+        # By the keyboard: the mnemonics of "提前通知(&N)", the eye break's and working hours' check
+        # boxes and "全屏时推迟(&H)"; then Saturday off with the mouse and Sunday by Tab and Space.
+        self.key("alt+n", "End", "BackSpace", "BackSpace")
+        self.type_text("5")
+        self.key("alt+e", "alt+w", "alt+h")
+        self.click_control(SATURDAY)
+        self.key("Tab", "space")
+        self.wait_for(lambda: self.control(EYE_BREAK_MINUTES)["enabled"] and self.control(WORK_FROM)["enabled"],
+                      message="the eye break and the hours to be enabled")
+        self.click_control(APPLY)
+        balloon = self.wait_for(self.balloons, message="a balloon on the notice")[0]
+        self.save_state("rest-refused")
+        self.assertEqual(balloon["text"], "提前通知应为 0（不通知）或 10 到 300 秒")
+        self.assertIsNone(self.program.config(), "nothing is written while a value is refused")
+
+        self.retype(NOTICE_SECONDS, "0")
+        self.wait_for(lambda: not self.balloons(), message="the balloon to go once the field changes")
+        self.key("Up")  # from off straight to the shortest notice
+        self.wait_for(lambda: self.control(NOTICE_SECONDS)["text"] == "10", message="the notice to step to 10")
+        self.click_control(OK)
+        self.wait_no_window(visible=True, **SHEET)
+        self.assertEqual(dict(((s, k), v) for s, k, v in self.program.config_entries()),
+                         {("extra", "notice_seconds"): "10", ("extra", "eye_break_minutes"): "20",
+                          ("extra", "eye_break_seconds"): "20", ("extra", "work_hours"): "09:00-18:00",
+                          ("extra", "work_days"): "12345", ("extra", "hold_when_busy"): "0"},
+                         "only the keys the user changed")
+
 
 
 class OptionsAt144DpiTest(OptionsCase):
     OUTPUTS = ((1920, 1080),)  # a screen Windows scales to 150 %
 
-    def test_both_pages_scale_and_cancel_closes_without_writing(self):
+    def test_every_page_scales_and_cancel_closes_without_writing(self):
         self.use_dpi(144)
         sheet = self.open_options()
         self.click_control(KELVIN_TEXT)  # a label: the sheet has the keyboard and nothing changes
-        self.key("ctrl+Tab")  # to the general page
-        self.wait_for(lambda: find_window(self.windows(), cls="#32770", text="常规", visible=True),
-                      message="the general page")
+        self.turn_to("ctrl+Tab", "常规")
         self.save_state("general-144dpi")
-        self.click_control(HOLD_WHEN_BUSY)
+        self.click_control(START_WITH_WINDOWS)
         self.wait_for(lambda: self.control(APPLY)["enabled"], message="Apply once a box is changed")
-        self.key("ctrl+Tab")  # back to the night page
-        self.wait_for(lambda: find_window(self.windows(), cls="#32770", text="夜间护眼", visible=True),
-                      message="the night page")
+        self.turn_to("ctrl+Tab", "休息")
+        self.save_state("rest-144dpi")
+        self.turn_to("ctrl+Tab", "夜间护眼")
         self.save_state("night-144dpi")
         width, height = rect_size(sheet["rect"])
         self.assertGreater(width, 600, "laid out at 144 DPI: %dx%d" % (width, height))

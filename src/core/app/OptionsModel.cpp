@@ -15,9 +15,6 @@ using Mode = NightSettings::Mode;
 using Field = OptionsModel::Field;
 using General = OptionsModel::General;
 
-constexpr bool General::*kGeneralFlags[] = {&General::startWithWindows, &General::holdWhenBusy,
-                                              &General::awayCountsAsRest};
-
 constexpr const char* kNoTime = "—";
 
 // Degrees as a person writes them: up to four decimals (about ten metres), no trailing zeros.
@@ -50,33 +47,21 @@ OptionsModel::OptionsModel(OptionsModelPorts ports) : m_ports(std::move(ports))
 
 OptionsModel::General OptionsModel::liveGeneral() const
 {
-    const ReminderOptions& options = m_ports.rest.options();
-    return {m_ports.desktop.startsWithWindows(), options.holdWhenBusy, options.awayCountsAsRest};
+    return {m_ports.desktop.startsWithWindows()};
 }
 
 void OptionsModel::refreshGeneral()
 {
     const General live = liveGeneral();
-    for (const auto flag : kGeneralFlags)
-        if (m_general.*flag == m_generalRead.*flag) m_general.*flag = live.*flag;
+    if (m_general == m_generalRead) m_general = live;
     m_generalRead = live;
 }
 
 bool OptionsModel::applyGeneral()
 {
-    using Key = ReminderOptions::Key;
     // Only what the user changed here: a value the tray changed meanwhile stays as the tray left it.
     refreshGeneral();
     const General live = m_generalRead;
-    RestReminder& rest = m_ports.rest;
-    if (m_general.holdWhenBusy != live.holdWhenBusy) {
-        rest.setHoldWhenBusy(m_general.holdWhenBusy);
-        rest.options().write(m_ports.profile, Key::HoldWhenBusy);
-    }
-    if (m_general.awayCountsAsRest != live.awayCountsAsRest) {
-        rest.setAwayCountsAsRest(m_general.awayCountsAsRest);
-        rest.options().write(m_ports.profile, Key::AwayCountsAsRest);
-    }
     bool applied = true;
     if (m_general.startWithWindows != live.startWithWindows)
         applied = autostart::change(m_ports.desktop, m_general.startWithWindows);

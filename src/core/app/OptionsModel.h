@@ -9,7 +9,6 @@
 #include "gamma/NightColour.h"
 #include "gamma/NightSettings.h"
 #include "gamma/SunPosition.h"
-#include "reminder/RestReminder.h"
 #include "settings/Profile.h"
 
 namespace vistrel {
@@ -27,16 +26,16 @@ struct NightHooks {
 struct OptionsModelPorts {
     Profile& profile;
     DesktopServices& desktop;  // start with Windows lives in the registry
-    RestReminder& rest;        // hold while busy and time away, as the tray menu shows them
     NightHooks night;
     // The user's home region as Windows knows it: a rough place to start from while `[night]` holds none.
     std::optional<Place> homeRegion;
 };
 
-// The Options window without its pixels: the values its two pages edit, as text and choices, and the
-// verdict on them. Nothing is written until a page applies, and nothing invalid is written at all.
+// The Options window's pages "常规" and "夜间护眼" without their pixels (RestOptionsModel is "休息"): the
+// values they edit, as text and choices, and the verdict on them. Nothing is written until a page
+// applies, and nothing invalid is written at all.
 //
-// "常规" edits the state the tray menu's check items show; it is read live, and re-read whenever the
+// "常规" edits the state the tray menu's check item shows; it is read live, and re-read whenever the
 // page is shown again, so a change in one shows in the other. "夜间护眼" edits a NightSettings field
 // by field: each typed field has its own error, and a field the chosen mode uses refuses the apply
 // while it is invalid. A field the mode does not use cannot stop an apply: its last good value is
@@ -45,8 +44,6 @@ class OptionsModel {
 public:
     struct General {
         bool startWithWindows = false;
-        bool holdWhenBusy = false;
-        bool awayCountsAsRest = false;
         friend bool operator==(const General&, const General&) = default;
     };
     // The typed fields of "夜间护眼", in the page's tab order.

@@ -106,6 +106,7 @@ void RestReminder::setOptions(const ReminderOptions& options)
 {
     setHoldWhenBusy(options.holdWhenBusy);
     setAwayCountsAsRest(options.awayCountsAsRest);
+    m_options.noticeSeconds = options.noticeSeconds;
     setEyeBreaks(options.eyeBreakMinutes, options.eyeBreakSeconds);
     m_options.workHours = options.workHours;
     m_options.holdInMeetings = options.holdInMeetings;

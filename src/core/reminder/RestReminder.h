@@ -82,6 +82,7 @@ public:
 
     // --- Options beyond the designed reminder ---
     const ReminderOptions& options() const { return m_options; }
+    // Puts every option in force; a pause in them starts, and none leaves the one running as it is.
     void setOptions(const ReminderOptions& options);
     void setHoldWhenBusy(bool on);
     void setAwayCountsAsRest(bool on);

@@ -17,18 +17,13 @@ void GeneralPage::show()
 {
     const OptionsModel::General& values = m_model.general();
     check(IDC_START_WITH_WINDOWS, values.startWithWindows);
-    check(IDC_HOLD_WHEN_BUSY, values.holdWhenBusy);
-    check(IDC_AWAY_COUNTS_AS_REST, values.awayCountsAsRest);
     markChanged(m_model.generalChanged());
 }
 
 void GeneralPage::command(int id, int code)
 {
-    if (code != BN_CLICKED) return;
-    if (id != IDC_START_WITH_WINDOWS && id != IDC_HOLD_WHEN_BUSY && id != IDC_AWAY_COUNTS_AS_REST) return;
-    m_model.setGeneral({.startWithWindows = checked(IDC_START_WITH_WINDOWS),
-                        .holdWhenBusy = checked(IDC_HOLD_WHEN_BUSY),
-                        .awayCountsAsRest = checked(IDC_AWAY_COUNTS_AS_REST)});
+    if (code != BN_CLICKED || id != IDC_START_WITH_WINDOWS) return;
+    m_model.setGeneral({.startWithWindows = checked(IDC_START_WITH_WINDOWS)});
     markChanged(m_model.generalChanged());
 }
 

@@ -4,8 +4,7 @@
 
 namespace vistrel::win32 {
 
-// Page "常规": start with Windows and the rest reminder's two options, the same state the tray
-// menu's check items show.
+// Page "常规": start with Windows, the same state the tray menu's check item shows.
 class GeneralPage final : public OptionsPage {
 public:
     explicit GeneralPage(OptionsModel& model);

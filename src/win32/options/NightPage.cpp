@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/TimeOfDay.h"
+#include "options/TimePicker.h"
 #include "res/resource.h"
 
 namespace vistrel::win32 {
@@ -38,19 +39,13 @@ int controlOf(Field field)
     return 0;
 }
 
-std::string timeText(const SYSTEMTIME& time)
-{
-    return TimeOfDay::fromMinutes(time.wHour * 60 + time.wMinute).text();
-}
-
 }  // namespace
 
 NightPage::NightPage(OptionsModel& model) : OptionsPage(IDD_OPTIONS_NIGHT), m_model(model) {}
 
 void NightPage::init()
 {
-    for (const int id : {IDC_START, IDC_END})
-        SendMessageW(item(id), DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"HH:mm"));
+    for (const int id : {IDC_START, IDC_END}) initTimePicker(item(id));
     SendMessageW(item(IDC_FADE_SPIN), UDM_SETRANGE32, 0, NightSettings::kMaxFadeMinutes);
     SendMessageW(item(IDC_FADE), EM_SETLIMITTEXT, 3, 0);
     for (const int id : {IDC_LATITUDE, IDC_LONGITUDE}) SendMessageW(item(id), EM_SETLIMITTEXT, 12, 0);
@@ -78,14 +73,7 @@ void NightPage::show()
 
 void NightPage::showTime(int id, Field field)
 {
-    const auto time = TimeOfDay::parse(m_model.text(field));
-    if (!time) return;
-    SYSTEMTIME value{};
-    GetLocalTime(&value);  // any valid date: the picker shows the time alone
-    value.wHour = static_cast<WORD>(time->minuteOfDay() / 60);
-    value.wMinute = static_cast<WORD>(time->minuteOfDay() % 60);
-    value.wSecond = value.wMilliseconds = 0;
-    SendMessageW(item(id), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&value));
+    if (const auto time = TimeOfDay::parse(m_model.text(field))) win32::showTime(item(id), *time);
 }
 
 void NightPage::showKelvin() { setText(IDC_NIGHT_KELVIN_TEXT, std::to_string(m_model.nightKelvin()) + " K"); }

@@ -13,6 +13,7 @@
 #include "options/GeneralPage.h"
 #include "options/HomeRegion.h"
 #include "options/NightPage.h"
+#include "options/RestPage.h"
 #include "options/SheetTemplate.h"
 
 namespace vistrel::win32 {
@@ -20,7 +21,7 @@ namespace {
 
 constexpr wchar_t kTitle[] = L"Vistrel \u9009\u9879";  // Vistrel 选项
 constexpr UINT_PTR kSubclassId = 1;
-// Date-time pickers, the fade's up-down, the temperature's trackbar, the sheet's tabs and the balloons.
+// Date-time pickers, the up-downs, the temperature's trackbar, the sheet's tabs and the balloons.
 constexpr DWORD kClasses = ICC_DATE_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES | ICC_TAB_CLASSES;
 constexpr WORD kPagePointSize = 9;  // the FONT of the pages in options.rc
 
@@ -51,10 +52,12 @@ int CALLBACK sheetCallback(HWND, UINT message, LPARAM lParam)
 
 // What lives while the window is open. The sheet goes first, so its pages see the model to the end.
 struct OptionsWindow::Open {
-    explicit Open(OptionsModelPorts ports) : model(std::move(ports)) {}
+    Open(OptionsModelPorts ports, RestOptionsModelPorts restPorts) : model(std::move(ports)), restModel(restPorts) {}
 
     OptionsModel model;
+    RestOptionsModel restModel;
     GeneralPage general{model};
+    RestPage rest{restModel};
     NightPage night{model};
     UniqueWindow sheet;
 };
@@ -82,8 +85,9 @@ bool OptionsWindow::create(Page page)
     if (!propertySheet) return false;
 
     const Options& o = m_options;
-    auto open = std::make_unique<Open>(OptionsModelPorts{o.profile, o.desktop, o.rest, o.night, homeRegion()});
-    std::array pages = {open->general.sheetPage(), open->night.sheetPage()};
+    auto open = std::make_unique<Open>(OptionsModelPorts{o.profile, o.desktop, o.night, homeRegion()},
+                                       RestOptionsModelPorts{o.profile, o.rest});
+    std::array pages = {open->general.sheetPage(), open->rest.sheetPage(), open->night.sheetPage()};
     PROPSHEETHEADERW header{};
     header.dwSize = sizeof header;
     header.dwFlags =
@@ -105,7 +109,7 @@ bool OptionsWindow::create(Page page)
     m_open = std::move(open);
     centreAtCursor(sheet);
     ShowWindow(sheet, SW_SHOW);
-    // Activated again after the tray menu was used: the general page shows what it changed.
+    // Activated again after the tray menu was used: the general and rest pages show what it changed.
     m_defSubclass = commonControlsFunction<decltype(&::DefSubclassProc)>("DefSubclassProc");
     if (!setSubclass || !m_defSubclass ||
         !setSubclass(sheet, &OptionsWindow::sheetProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
@@ -129,6 +133,7 @@ void OptionsWindow::refresh()
 {
     if (!m_open) return;
     m_open->general.refresh();
+    m_open->rest.refresh();
     m_open->night.refresh();
 }
 

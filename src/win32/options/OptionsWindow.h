@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/OptionsModel.h"
+#include "app/RestOptionsModel.h"
 
 namespace vistrel::win32 {
 
@@ -13,7 +14,7 @@ namespace vistrel::win32 {
 // reminder go on while it is open. One copy at a time; its values are read afresh each time it opens.
 class OptionsWindow {
 public:
-    enum class Page { General, Night };
+    enum class Page { General, Rest, Night };  // in the order of their tabs
 
     struct Options {
         Profile& profile;

@@ -19,7 +19,7 @@ protected:
     OptionsModel& open(std::string settings, std::optional<Place> homeRegion = std::nullopt)
     {
         profile.setText(std::move(settings));
-        model.emplace(OptionsModelPorts{profile, desktop, rest, hooks, homeRegion});
+        model.emplace(OptionsModelPorts{profile, desktop, hooks, homeRegion});
         return *model;
     }
     const TrayMenuItem& trayItem(std::string_view text)
@@ -141,30 +141,24 @@ TEST_F(OptionsModelTest, SunTimesAndDisplayStatusComeFromTheNightColour)
     EXPECT_EQ(m.sunTimesText(), "今日日落 —，日出 —");
 }
 
-TEST_F(OptionsModelTest, TheGeneralPageAndTheTrayMenuShareOneState)
+TEST_F(OptionsModelTest, StartWithWindowsFollowsTheTrayAndARefusedChangeShowsTheRealState)
 {
     OptionsModel& m = open("");
-    m.setGeneral({.startWithWindows = true, .holdWhenBusy = true, .awayCountsAsRest = false});
+    m.setGeneral({.startWithWindows = true});
     EXPECT_TRUE(m.generalChanged());
     ASSERT_TRUE(m.applyGeneral());
     EXPECT_TRUE(desktop.startWithWindows);
-    EXPECT_TRUE(trayItem("全屏时推迟提醒").checked);
-    EXPECT_EQ(profile.read("extra", "hold_when_busy", ""), "1");
     EXPECT_FALSE(m.generalChanged());
 
-    // The tray changes one value while the page holds an edit of another: both show.
-    m.setGeneral({.startWithWindows = false, .holdWhenBusy = true, .awayCountsAsRest = false});
-    tray.choose(trayItem("离开算作休息").id);
+    tray.choose(trayItem("开机启动").id);
     m.refreshGeneral();
-    EXPECT_EQ(m.general(), (OptionsModel::General{false, true, true}));
+    EXPECT_FALSE(m.general().startWithWindows) << "the tray's change shows when the page is shown again";
 
-    // Changed in the tray again with no refresh in between: an apply leaves what the user did not touch.
-    tray.choose(trayItem("离开算作休息").id);
+    m.setGeneral({.startWithWindows = true});
     desktop.autostartRefused = true;
     EXPECT_FALSE(m.applyGeneral());
-    EXPECT_FALSE(rest.options().awayCountsAsRest);
-    EXPECT_EQ(desktop.messages.back().text, "无法取消开机启动。");
-    EXPECT_TRUE(m.general().startWithWindows) << "the page shows what is in force";
+    EXPECT_EQ(desktop.messages.back().text, "无法设置开机启动。");
+    EXPECT_FALSE(m.general().startWithWindows) << "the page shows what is in force";
 }
 
 }  // namespace

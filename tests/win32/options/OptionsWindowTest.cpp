@@ -65,7 +65,7 @@ TEST_F(OptionsWindowTest, OneCopyAtATimeTurnedToThePageAskedForAndShowingWhatThe
     HWND sheet = window.hwnd();
     window.show(Page::Night);
     EXPECT_EQ(window.hwnd(), sheet);
-    EXPECT_EQ(PropSheet_HwndToIndex(sheet, page()), 1);
+    EXPECT_EQ(PropSheet_HwndToIndex(sheet, page()), 2);
     int sheets = 0;
     EnumThreadWindows(
         GetCurrentThreadId(),
@@ -79,7 +79,7 @@ TEST_F(OptionsWindowTest, OneCopyAtATimeTurnedToThePageAskedForAndShowingWhatThe
     EXPECT_EQ(sheets, 1);
 
     // The tray menu changes an option while the window is open; it shows once the window is active.
-    window.show(Page::General);
+    window.show(Page::Rest);
     ASSERT_FALSE(checked(IDC_AWAY_COUNTS_AS_REST));
     rest.setAwayCountsAsRest(true);
     SendMessageW(sheet, WM_ACTIVATE, WA_ACTIVE, 0);
@@ -89,7 +89,7 @@ TEST_F(OptionsWindowTest, OneCopyAtATimeTurnedToThePageAskedForAndShowingWhatThe
 
 TEST_F(OptionsWindowTest, ApplyIsGreyedUntilSomethingChangesAndOkAppliesAndCloses)
 {
-    open(Page::General);
+    open(Page::Rest);
     EXPECT_FALSE(applyEnabled());
     click(IDC_HOLD_WHEN_BUSY);
     EXPECT_TRUE(applyEnabled());
@@ -97,11 +97,14 @@ TEST_F(OptionsWindowTest, ApplyIsGreyedUntilSomethingChangesAndOkAppliesAndClose
     EXPECT_FALSE(applyEnabled()) << "back to what is in force: nothing to apply";
 
     click(IDC_AWAY_COUNTS_AS_REST);
+    click(IDC_EYE_BREAK);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page(), IDC_EYE_BREAK_SECONDS))) << "the eye break's fields follow its box";
     PropSheet_PressButton(window.hwnd(), PSBTN_OK);
     pump();
     EXPECT_EQ(window.hwnd(), nullptr);
     EXPECT_TRUE(rest.options().awayCountsAsRest);
     EXPECT_EQ(profile.read("extra", "away_counts_as_rest", ""), "1");
+    EXPECT_EQ(rest.options().eyeBreakMinutes, ReminderOptions::kEyeBreakMinutesOn);
 }
 
 TEST_F(OptionsWindowTest, TheThumbPreviewsAndCancelEndsThePreviewWritingNothing)

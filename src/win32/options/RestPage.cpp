@@ -1,0 +1,149 @@
+#include "options/RestPage.h"
+
+#include <utility>
+
+#include "options/TimePicker.h"
+#include "res/resource.h"
+
+namespace vistrel::win32 {
+namespace {
+
+using Field = RestOptionsModel::Field;
+using Values = RestOptionsModel::Values;
+using O = ReminderOptions;
+
+struct FieldControl {
+    Field field;
+    int id;
+};
+constexpr FieldControl kFieldControls[] = {{Field::NoticeSeconds, IDC_NOTICE_SECONDS},
+                                           {Field::EyeBreakMinutes, IDC_EYE_BREAK_MINUTES},
+                                           {Field::EyeBreakSeconds, IDC_EYE_BREAK_SECONDS},
+                                           {Field::WorkFrom, IDC_WORK_FROM},
+                                           {Field::WorkTo, IDC_WORK_TO},
+                                           {Field::WorkDays, IDC_MONDAY}};
+
+struct Flag {
+    bool Values::*value;
+    int id;
+};
+constexpr Flag kFlags[] = {{&Values::holdInMeetings, IDC_HOLD_IN_MEETINGS},
+                           {&Values::holdWhenBusy, IDC_HOLD_WHEN_BUSY},
+                           {&Values::awayCountsAsRest, IDC_AWAY_COUNTS_AS_REST},
+                           {&Values::eyeBreak, IDC_EYE_BREAK},
+                           {&Values::workHoursOnly, IDC_WORK_HOURS}};
+
+struct Text {
+    std::string Values::*value;
+    int id;
+};
+constexpr Text kTexts[] = {{&Values::noticeSeconds, IDC_NOTICE_SECONDS},
+                           {&Values::eyeBreakMinutes, IDC_EYE_BREAK_MINUTES},
+                           {&Values::eyeBreakSeconds, IDC_EYE_BREAK_SECONDS}};
+
+// A check box turns on the controls that follow it in the template: the eye break's label, box,
+// up-down and unit twice; the hours' label and picker twice.
+constexpr int kEyeBreakControls = 8;
+constexpr int kWorkHoursControls = 4;
+
+int controlOf(Field field)
+{
+    for (const auto& [f, id] : kFieldControls)
+        if (f == field) return id;
+    return 0;
+}
+
+std::string pickedTime(HWND picker)
+{
+    SYSTEMTIME time{};
+    return SendMessageW(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time)) == GDT_VALID ? timeText(time)
+                                                                                                   : std::string();
+}
+
+}  // namespace
+
+RestPage::RestPage(RestOptionsModel& model) : OptionsPage(IDD_OPTIONS_REST), m_model(model) {}
+
+void RestPage::init()
+{
+    for (const int id : {IDC_WORK_FROM, IDC_WORK_TO}) initTimePicker(item(id));
+    SendMessageW(item(IDC_NOTICE_SPIN), UDM_SETRANGE32, 0, O::kNoticeMax);
+    SendMessageW(item(IDC_EYE_BREAK_MINUTES_SPIN), UDM_SETRANGE32, O::kEyeBreakMinutesMin, O::kEyeBreakMinutesMax);
+    SendMessageW(item(IDC_EYE_BREAK_SECONDS_SPIN), UDM_SETRANGE32, O::kEyeBreakSecondsMin, O::kEyeBreakSecondsMax);
+    for (const auto& [value, id] : kTexts) SendMessageW(item(id), EM_SETLIMITTEXT, 3, 0);
+    show();
+}
+
+void RestPage::refresh()
+{
+    if (!hwnd()) return;
+    m_model.refresh();
+    show();
+}
+
+void RestPage::show()
+{
+    m_showing = true;
+    const Values& v = m_model.values();
+    for (const auto& [value, id] : kFlags) check(id, v.*value);
+    for (const auto& [value, id] : kTexts) setText(id, v.*value);
+    for (const auto& [time, id] : {std::pair{&v.workFrom, IDC_WORK_FROM}, std::pair{&v.workTo, IDC_WORK_TO}})
+        if (const auto parsed = TimeOfDay::parse(*time)) showTime(item(id), *parsed);
+    for (size_t day = 0; day < v.workDays.size(); ++day) check(IDC_MONDAY + static_cast<int>(day), v.workDays[day]);
+    m_showing = false;
+    enableInUse();
+    markChanged(m_model.changed());
+}
+
+void RestPage::enableInUse()
+{
+    const auto enableFollowing = [this](int id, int count, bool on) {
+        HWND control = item(id);
+        for (int i = 0; i < count && control; ++i) {
+            control = GetWindow(control, GW_HWNDNEXT);
+            EnableWindow(control, on);
+        }
+    };
+    enableFollowing(IDC_EYE_BREAK, kEyeBreakControls, m_model.inUse(Field::EyeBreakMinutes));
+    enableFollowing(IDC_WORK_HOURS, kWorkHoursControls, m_model.inUse(Field::WorkFrom));
+}
+
+void RestPage::edited()
+{
+    Values v = m_model.values();
+    for (const auto& [value, id] : kFlags) v.*value = checked(id);
+    for (const auto& [value, id] : kTexts) v.*value = text(id);
+    v.workFrom = pickedTime(item(IDC_WORK_FROM));
+    v.workTo = pickedTime(item(IDC_WORK_TO));
+    for (size_t day = 0; day < v.workDays.size(); ++day) v.workDays[day] = checked(IDC_MONDAY + static_cast<int>(day));
+    m_model.setValues(v);
+    enableInUse();
+    markChanged(m_model.changed());
+}
+
+void RestPage::command(int /*id*/, int code)
+{
+    if (!m_showing && (code == BN_CLICKED || code == EN_CHANGE)) edited();
+}
+
+void RestPage::notify(const NMHDR& header)
+{
+    if (header.code == DTN_DATETIMECHANGE && !m_showing) edited();
+    if (header.code == UDN_DELTAPOS && header.idFrom == IDC_NOTICE_SPIN) {
+        // The up-down steps by the delta its notification holds when it returns, so it can be bent
+        // past the seconds no notice can have.
+        auto& step = const_cast<NMUPDOWN&>(reinterpret_cast<const NMUPDOWN&>(header));
+        step.iDelta = RestOptionsModel::noticeStep(step.iPos, step.iDelta) - step.iPos;
+    }
+}
+
+bool RestPage::apply()
+{
+    const auto refused = m_model.apply();
+    show();  // what the tray changed meanwhile, too
+    if (!refused) return true;
+    refuseAt(controlOf(*refused), m_model.error(*refused).value_or(""));
+    return false;
+}
+
+}  // namespace vistrel::win32
