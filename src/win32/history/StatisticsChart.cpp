@@ -48,7 +48,8 @@ ChartGeometry StatisticsChart::geometry(const std::vector<DayStats>& days) const
 void StatisticsChart::paint(HDC dc, const RECT& client, const StatisticsView& view)
 {
     fillRect(dc, client, palette::kWindowBackground);
-    if (!view.days.empty()) paintFigures(dc, view.days.back());
+    // Without history today's figures would all be zeros, screen time too while the program runs.
+    if (view.anyHistory && !view.days.empty()) paintFigures(dc, view.days.back());
 
     const RECT frame = pixels(layout::kChart);
     fillRect(dc, frame, palette::kWhite);
@@ -144,17 +145,23 @@ void StatisticsChart::paintDays(HDC dc, const ChartGeometry& chart, const Statis
 
 void StatisticsChart::paintStretchLine(HDC dc, const ChartGeometry& chart, const std::vector<DayStats>& days)
 {
-    std::vector<POINT> points;
-    for (size_t i = 0; i < days.size(); ++i)
-        points.push_back({chart.columnCentre(static_cast<int>(i)), chart.stretchY(days[i].longestStretchSeconds)});
     const UniquePen pen(CreatePen(PS_SOLID, scaled(2), kStretchColour));
     const UniqueBrush dot(CreateSolidBrush(palette::kWhite));
     if (!pen || !dot) return;
     const SelectObjectScope penScope(dc, pen.get());
     const SelectObjectScope brushScope(dc, dot.get());
-    Polyline(dc, points.data(), static_cast<int>(points.size()));
     const int r = scaled(3);
-    for (const POINT& p : points) Ellipse(dc, p.x - r, p.y - r, p.x + r + 1, p.y + r + 1);
+    // Broken over days the program did not run: no stretch was measured there, not one of zero.
+    std::vector<POINT> run;
+    for (size_t i = 0; i <= days.size(); ++i) {
+        if (i < days.size() && days[i].screenSeconds > 0) {
+            run.push_back({chart.columnCentre(static_cast<int>(i)), chart.stretchY(days[i].longestStretchSeconds)});
+            continue;
+        }
+        Polyline(dc, run.data(), static_cast<int>(run.size()));
+        for (const POINT& p : run) Ellipse(dc, p.x - r, p.y - r, p.x + r + 1, p.y + r + 1);
+        run.clear();
+    }
 }
 
 void StatisticsChart::paintLegend(HDC dc)

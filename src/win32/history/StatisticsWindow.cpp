@@ -66,6 +66,7 @@ void StatisticsWindow::show()
     if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
+    SetFocus(hwnd());  // Esc closes it
 }
 
 bool StatisticsWindow::create()
