@@ -98,17 +98,19 @@ void StatisticsWindow::fitToDpi()
     const int width = toPixels(layout::kClientWidth, dpi) + (window.right - window.left) - client.right;
     const int height = toPixels(layout::kClientHeight, dpi) + (window.bottom - window.top) - client.bottom;
     SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    moveWindow(m_exportButton, toRect(toPixels(layout::kExportButton, dpi)));
+    applyFonts();
+    InvalidateRect(hwnd(), nullptr, FALSE);
+}
 
+void StatisticsWindow::applyFonts()
+{
     const HFONT font = m_text.runFont(kControlFont, true);  // Chinese texts: a face with the glyphs
-    if (m_exportButton) {
-        SendMessageW(m_exportButton, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        moveWindow(m_exportButton, toRect(toPixels(layout::kExportButton, dpi)));
-    }
+    if (m_exportButton) SendMessageW(m_exportButton, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     if (m_tip) {
         SendMessageW(m_tip.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        SendMessageW(m_tip.get(), TTM_SETMAXTIPWIDTH, 0, MulDiv(400, dpi, kDefaultDpi));
+        SendMessageW(m_tip.get(), TTM_SETMAXTIPWIDTH, 0, MulDiv(400, m_text.dpi(), kDefaultDpi));
     }
-    InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void StatisticsWindow::reload()
@@ -154,7 +156,7 @@ void StatisticsWindow::showTip(int day, POINT client)
         }
         tool.lpszText = const_cast<wchar_t*>(L"");
         SendMessageW(m_tip.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        fitToDpi();  // the tip's font and width
+        applyFonts();  // the tip's font and width
     }
     if (day != m_view.hoveredDay) {
         std::wstring text = tipText(m_view.days[static_cast<size_t>(day)]);

@@ -33,6 +33,7 @@ private:
     bool create();
     void reload();
     void fitToDpi();
+    void applyFonts();
     void hover(POINT client);
     void showTip(int day, POINT client);
     void exportHistory();
