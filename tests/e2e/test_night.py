@@ -105,8 +105,9 @@ class NightColourTest(ColourTestCase):
         self.assert_night(designed, "full night")
         menu = self.tray_menu()
         night = [text for text, _ in menu].index("夜间护眼") - 1  # the group's first line
-        self.assertEqual(menu[night:night + 4], [("夜间 3600 K，%s 转为日间" % clock_text(now + 3), False),
-                                                  ("夜间护眼", True), ("暂停 1 小时", False), ("选项…", False)])
+        self.assertEqual(menu[night:night + 5], [("夜间 3600 K，%s 转为日间" % clock_text(now + 3), False),
+                                                  ("夜间护眼", True), ("暂停 1 小时", False), ("休息统计", False),
+                                                  ("选项…", False)])
 
         # Past the morning's change: the designed ramp, bit for bit.
         self.jump_to(3 + 31)

@@ -151,6 +151,7 @@ std::vector<TrayMenuItem> TrayMenu::nightGroup()
             return TrayAction::None;
         }),
         std::move(pause),
+        item("休息统计", [] { return TrayAction::OpenStatistics; }),
         item("选项…", [] { return TrayAction::OpenOptions; }),
     };
 }

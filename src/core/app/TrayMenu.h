@@ -19,6 +19,7 @@ enum class TrayAction {
     OpenMenu,
     Exit,
     OpenOptions,  // the Options window, on its night colour page
+    OpenStatistics,  // the statistics window "休息统计"
 };
 
 // Mouse notifications the tray icon reports, numbered as the platform's mouse messages.

@@ -122,6 +122,9 @@ void TrayHost::act(TrayAction action)
     case TrayAction::OpenOptions:
         if (m_actions.openOptions) m_actions.openOptions();
         break;
+    case TrayAction::OpenStatistics:
+        if (m_actions.openStatistics) m_actions.openStatistics();
+        break;
     case TrayAction::None:
         break;
     }

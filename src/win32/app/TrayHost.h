@@ -20,6 +20,7 @@ public:
         std::function<void()> exit;            // "Exit", and WM_CLOSE sent to this window
         std::function<void()> iconGivenUp;     // the shell never took the icon within the retries
         std::function<void()> openOptions;     // "选项…", or turning the night colour on with no schedule yet
+        std::function<void()> openStatistics;  // "休息统计"
     };
 
     TrayHost(HICON icon, TrayMenu& menu, Actions actions);

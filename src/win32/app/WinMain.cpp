@@ -21,6 +21,8 @@
 #include "base/Trace.h"
 #include "base/FontCatalog.h"
 #include "gamma/GdiGammaDevice.h"
+#include "history/StatisticsWindow.h"
+#include "history/Win32HistoryStorage.h"
 #include "options/HomeRegion.h"
 #include "options/OptionsWindow.h"
 #include "res/resource.h"
@@ -107,6 +109,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                                                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
     MainWindow* mainWindow = nullptr;
     OptionsWindow* optionsWindow = nullptr;
+    Win32HistoryStorage history(settingsPath);
+    StatisticsWindow statistics({.storage = history, .clock = clock, .fonts = fonts, .smallIcon = icon.get()});
     // Sun mode follows the home region Windows knows until the user gives a place.
     form.night().setFallbackPlace(homeRegion());
     TrayHost tray(icon.get(), form.trayMenu(),
@@ -118,7 +122,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                        if (mainWindow && !IsWindowVisible(mainWindow->hwnd()))
                            ShowWindow(mainWindow->hwnd(), SW_SHOWMINNOACTIVE);
                    },
-                   .openOptions = [&] { if (optionsWindow) optionsWindow->show(OptionsWindow::Page::Night); }});
+                   .openOptions = [&] { if (optionsWindow) optionsWindow->show(OptionsWindow::Page::Night); },
+                   .openStatistics = [&] { statistics.show(); }});
     MainWindow window(form, fonts, icon.get(),
                       {[&] { return tray.iconShown(); }, [] { PostQuitMessage(0); }});
     mainWindow = &window;

@@ -10,6 +10,7 @@
 #include "base/CommonControls.h"
 #include "base/Trace.h"
 #include "base/UniqueHandle.h"
+#include "base/WindowPlacement.h"
 #include "options/GeneralPage.h"
 #include "options/HomeRegion.h"
 #include "options/NightPage.h"
@@ -24,23 +25,6 @@ constexpr UINT_PTR kSubclassId = 1;
 // Date-time pickers, the up-downs, the temperature's trackbar, the sheet's tabs and the balloons.
 constexpr DWORD kClasses = ICC_DATE_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES | ICC_TAB_CLASSES;
 constexpr WORD kPagePointSize = 9;  // the FONT of the pages in options.rc
-
-// In the middle of the work area of the monitor the user is at (the tray's, after a click on it); its
-// top left corner inside it when it is larger.
-void centreAtCursor(HWND window)
-{
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    RECT r{};
-    if (!GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTOPRIMARY), &monitor) || !GetWindowRect(window, &r))
-        return;
-    const RECT& area = monitor.rcWork;
-    const int x = std::max(area.left, (area.left + area.right - (r.right - r.left)) / 2);
-    const int y = std::max(area.top, (area.top + area.bottom - (r.bottom - r.top)) / 2);
-    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
 
 int CALLBACK sheetCallback(HWND, UINT message, LPARAM lParam)
 {

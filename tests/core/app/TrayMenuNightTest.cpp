@@ -59,8 +59,8 @@ TEST_F(TrayMenuNightTest, TheNightGroupFollowsTheReminderGroupAndTellsTheState)
 {
     start("[night]\nmode=times\n");
     EXPECT_THAT(texts(), ElementsAre("下次休息 23:45", "暂停提醒", "全屏时推迟提醒", "离开算作休息", "护眼小憩",
-                                     "开机启动", "", "夜间 3600 K，07:00 转为日间", "夜间护眼", "暂停 1 小时", "选项…",
-                                     "", "Display",
+                                     "开机启动", "", "夜间 3600 K，07:00 转为日间", "夜间护眼", "暂停 1 小时",
+                                     "休息统计", "选项…", "", "Display",
                                      "About", "", "Exit"));
     EXPECT_TRUE(item("夜间护眼").checked);
     EXPECT_FALSE(item(nightLine()).enabled);
@@ -94,6 +94,7 @@ TEST_F(TrayMenuNightTest, TheCheckItemBringsTheLastScheduleBackOrAsksForOne)
     EXPECT_FALSE(item("暂停 1 小时").enabled);
     EXPECT_EQ(choose("夜间护眼"), TrayAction::OpenOptions) << "no schedule was ever chosen";
     EXPECT_EQ(choose("选项…"), TrayAction::OpenOptions);
+    EXPECT_EQ(choose("休息统计"), TrayAction::OpenStatistics);
     EXPECT_THAT(profile.calls, IsEmpty());
 
     start("[night]\nmode=sun\nlatitude=52.52\nlongitude=13.405\n");
