@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -37,7 +39,12 @@ protected:
         for (const TrayMenuItem& item : form.trayMenu().open()) texts.push_back(item.text);
         return texts;
     }
-    std::string nightLine() { return texts().at(6); }
+    // The night group starts after the reminder group's separator.
+    std::string nightLine()
+    {
+        const std::vector<std::string> all = texts();
+        return *(std::find(all.begin(), all.end(), "") + 1);
+    }
     TrayAction choose(std::string_view text) { return form.trayMenu().choose(item(text).id); }
 
     FakeClock clock{FakeClock::at(23, 0)};
@@ -50,7 +57,7 @@ protected:
 TEST_F(TrayMenuNightTest, TheNightGroupFollowsTheReminderGroupAndTellsTheState)
 {
     start("[night]\nmode=times\n");
-    EXPECT_THAT(texts(), ElementsAre("下次休息 23:45", "暂停提醒", "全屏时推迟提醒", "离开算作休息", "开机启动", "",
+    EXPECT_THAT(texts(), ElementsAre("下次休息 23:45", "推迟 5 分钟", "暂停提醒", "全屏时推迟提醒", "离开算作休息", "开机启动", "",
                                      "夜间 3600 K，07:00 转为日间", "夜间护眼", "暂停 1 小时", "选项…", "", "Display",
                                      "About", "", "Exit"));
     EXPECT_TRUE(item("夜间护眼").checked);

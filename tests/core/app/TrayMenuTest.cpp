@@ -85,9 +85,9 @@ TEST_F(TrayMenuTest, UnreadableValuesAreTheDefaultsAndAChangeIsWrittenAtOnce)
     EXPECT_EQ(firstLine(), "提醒已暂停至 10:30");
     const auto& items = menu.open();
     EXPECT_FALSE(items[0].enabled);
-    EXPECT_EQ(items[1].submenu.back().text, "继续提醒");
-    EXPECT_FALSE(items[2].checked);
-    EXPECT_TRUE(items[3].checked);
+    EXPECT_EQ(item("暂停提醒").submenu.back().text, "继续提醒");
+    EXPECT_FALSE(item("全屏时推迟提醒").checked);
+    EXPECT_TRUE(item("离开算作休息").checked);
 }
 
 TEST_F(TrayMenuTest, StartWithWindowsShowsTheRegistryAndNeverTouchesTheSettingsFile)
