@@ -149,6 +149,39 @@ TEST_F(TrayMenuTest, TheFirstLineSaysAHeldRestWaitsAndDatesAPauseBeyondADay)
     EXPECT_EQ(firstLine(), "提醒已暂停至 10:32");
 }
 
+TEST_F(TrayMenuTest, PostponeComesWithTheNoticeAndReadsThreeTimesOnceUsedUp)
+{
+    start("");  // due 10:30
+    EXPECT_EQ(menu.open()[1].text, "推迟 5 分钟");
+    EXPECT_FALSE(menu.open()[1].enabled) << "not before the notice";
+    clock.set(FakeClock::at(10, 29, 0));
+    rest.tick();
+    EXPECT_TRUE(menu.open()[1].enabled);
+    for (const char* due : {"10:34", "10:39", "10:44"}) {
+        choose("推迟 5 分钟");
+        EXPECT_EQ(firstLine(), std::string("下次休息 ") + due);
+        clock.set(FakeClock::at(10, std::stoi(std::string(due).substr(3)), 0));
+        rest.tick();
+        EXPECT_EQ(firstLine(), "该休息了");
+    }
+    EXPECT_EQ(menu.open()[1].text, "已推迟 3 次");
+    EXPECT_FALSE(menu.open()[1].enabled);
+    rest.dsxxadd();
+    EXPECT_EQ(menu.open()[1].text, "推迟 5 分钟");
+    EXPECT_THAT(profile.calls, ::testing::IsEmpty()) << "a postpone is not a setting";
+}
+
+TEST_F(TrayMenuTest, OutsideTheWorkingHoursTheFirstLineSaysWhenTheyBegin)
+{
+    // Day 1 is a Friday.
+    start("[extra]\nwork_hours=09:00-18:00\nwork_days=12345\n");
+    EXPECT_EQ(firstLine(), "下次休息 10:30");
+    clock.set(FakeClock::at(18, 0, 0));
+    EXPECT_EQ(firstLine(), "非工作时间，周一 09:00 开始提醒");
+    start("[extra]\nwork_hours=22:00-06:00\nwork_days=5\n");
+    EXPECT_EQ(firstLine(), "非工作时间，周五 22:00 开始提醒");
+}
+
 TEST(LocalDateTime, ReadsAndWritesTheStoredForm)
 {
     const auto t = parseLocalDateTime("2026-12-09 23:05");
