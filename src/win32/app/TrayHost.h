@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <functional>
+#include <string_view>
 
 #include "app/RetryTimer.h"
 #include "app/TrayMenu.h"
@@ -22,7 +23,8 @@ public:
         std::function<void()> openOptions;     // "选项…", or turning the night colour on with no schedule yet
     };
 
-    TrayHost(HICON icon, TrayMenu& menu, Actions actions);
+    // `noticeIcon` is the program's icon at the large size, for the notice's own picture.
+    TrayHost(HICON icon, HICON noticeIcon, TrayMenu& menu, Actions actions);
     ~TrayHost() override;
 
     bool create();
@@ -33,6 +35,10 @@ public:
     bool addIcon();
     void removeIcon();
     bool iconShown() const { return m_iconShown; }
+    // A notification from the icon, titled with the program's name and without a sound; a click
+    // on it opens the menu. Without an icon (its add still being retried) there is nowhere to
+    // show it, and it is left out.
+    void showNotice(std::wstring_view text);
     // For the end-to-end tests' copy of the program only: the first adds fail as at logon.
     void failFirstAdds(int count) { m_addRetry.failFirst(count); }
 
@@ -47,6 +53,7 @@ private:
     NOTIFYICONDATAW iconData() const;
 
     HICON m_icon;
+    HICON m_noticeIcon;
     TrayMenu& m_menu;
     Actions m_actions;
     UINT m_taskbarCreated = 0;

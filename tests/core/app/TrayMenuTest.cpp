@@ -50,9 +50,12 @@ TEST(TrayMouse, LeftReleaseShowsTheWindowRightReleaseAndContextMenuOpenTheMenu)
     EXPECT_EQ(TrayMenu::forMouse(0x0202), TrayAction::ShowMainWindow);
     EXPECT_EQ(TrayMenu::forMouse(0x0205), TrayAction::OpenMenu);
     EXPECT_EQ(TrayMenu::forMouse(0x007B), TrayAction::OpenMenu);
+    EXPECT_EQ(TrayMenu::forMouse(0x0405), TrayAction::OpenMenu) << "a click on the notice";
     // Holding a button, moving over the icon and the double-click message itself do nothing:
-    // a double click shows the window through its releases.
-    for (std::uint32_t m : {0x0200u, 0x0201u, 0x0203u, 0x0204u, 0x0207u, 0x0208u, 0x0209u, 0u, 514u * 15u})
+    // a double click shows the window through its releases. The notice showing, hiding or timing
+    // out does nothing either.
+    for (std::uint32_t m :
+         {0x0200u, 0x0201u, 0x0203u, 0x0204u, 0x0207u, 0x0208u, 0x0209u, 0x0402u, 0x0403u, 0x0404u, 0u, 514u * 15u})
         EXPECT_EQ(TrayMenu::forMouse(m), TrayAction::None) << m;
 }
 
