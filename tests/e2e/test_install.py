@@ -26,7 +26,7 @@ UNINSTALL_KEY = CURRENT_VERSION + r"\Uninstall\Vistrel"
 RUN_KEY = CURRENT_VERSION + r"\Run"
 APPROVED_KEY = CURRENT_VERSION + r"\Explorer\StartupApproved\Run"
 # The tray menu's items after its status line, down to "开机启动".
-MENU_ITEMS = ["暂停提醒", "全屏时推迟提醒", "离开算作休息", "开机启动"]
+MENU_ITEMS = ["推迟 5 分钟", "暂停提醒", "全屏时推迟提醒", "离开算作休息", "开机启动"]
 # The running program's hidden window, which the installer looks for.
 TRAY_HOST_CLASS = "Vistrel.TrayHost"
 # Task Manager marks a Run entry it disabled with an odd first byte.
@@ -160,11 +160,13 @@ class InstallTest(RestReminderCase):
         it as the menu showed them."""
         drawn = len(self.tray_menu_items())
         self.click_tray_icon(button=3)
-        self.wait_for(lambda: len(self.tray_menu_items()) >= drawn + 5, 10, "the tray menu")
+        # The first line, then the items down to "开机启动".
+        count = 1 + len(MENU_ITEMS)
+        self.wait_for(lambda: len(self.tray_menu_items()) >= drawn + count, 10, "the tray menu")
         if screenshot:
             self.screenshot(screenshot)
-        items = self.tray_menu_items()[drawn:drawn + 5]
-        self.key(*(["Down"] * 5), "Return")
+        items = self.tray_menu_items()[drawn:drawn + count]
+        self.key(*(["Down"] * count), "Return")
         return items
 
     # --- the test ------------------------------------------------------------------------------

@@ -24,7 +24,7 @@ from test_rest_reminder import SteppedClock, find_libfaketime
 NIGHT_FACTORS = (1.0, 0.81, 0.57)
 FACTOR_TOLERANCE = 0.03
 HIGH_BYTE = 257  # one step of what the server keeps
-MENU_ITEMS = 12  # the tray menu's items, separators aside
+MENU_ITEMS = 13  # the tray menu's items, separators aside
 
 
 def clock_text(minute_of_day):
@@ -100,7 +100,7 @@ class NightColourTest(ColourTestCase):
         now = self.start_on_stepped_clock({"mode": "times", "night_k": "3600", "fade": "30", "start": -120, "end": 3})
         designed = brightness(LINEAR, -20)
         self.assert_night(designed, "full night")
-        self.assertEqual(self.tray_menu()[5:9], [("夜间 3600 K，%s 转为日间" % clock_text(now + 3), False),
+        self.assertEqual(self.tray_menu()[6:10], [("夜间 3600 K，%s 转为日间" % clock_text(now + 3), False),
                                                   ("夜间护眼", True), ("暂停 1 小时", False), ("选项…", False)])
 
         # Past the morning's change: the designed ramp, bit for bit.

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <tuple>
+
 #include "fakes/FakeClock.h"
 #include "reminder/WorkHours.h"
 
@@ -36,7 +39,7 @@ TEST(WorkHours, ContainsTheDaysPeriodANightShiftAcrossMidnightAndWholeDays)
         LocalTime time;
         bool inside;
     };
-    const Case cases[] = {
+    const std::initializer_list<Case> cases = {
         {"09:00-18:00", "12345", at(1, 9, 0), true},    // Friday's start
         {"09:00-18:00", "12345", at(1, 17, 59), true},
         {"09:00-18:00", "12345", at(1, 18, 0), false},  // its end is outside
@@ -59,23 +62,17 @@ TEST(WorkHours, ContainsTheDaysPeriodANightShiftAcrossMidnightAndWholeDays)
 
 TEST(WorkHours, NextStartIsTheFirstStartAfterTheTime)
 {
-    struct Case {
-        const char* period;
-        const char* days;
-        LocalTime from;
-        LocalTime start;
-    };
-    const Case cases[] = {
-        {"09:00-18:00", "12345", at(1, 8, 0), at(1, 9, 0)},
-        {"09:00-18:00", "12345", at(1, 18, 30), at(4, 9, 0)},  // Friday evening: Monday
-        {"22:00-06:00", "5", at(2, 3, 0), at(8, 22, 0)},       // inside Friday's night: next Friday
-        {"", "67", at(1, 12, 0), at(2, 0, 0)},
-        {"", "67", at(2, 12, 0), at(9, 0, 0)},  // Sunday runs on from Saturday: no start at its midnight
-    };
-    for (const Case& c : cases) {
-        const auto start = hours(c.period, c.days).nextStart(c.from);
-        ASSERT_TRUE(start) << c.period << " " << c.days;
-        EXPECT_EQ(start->seconds, c.start.seconds) << c.period << " " << c.days;
+    // Setting, from, start.
+    for (const auto& [period, days, from, start] : {
+             std::tuple{"09:00-18:00", "12345", at(1, 8, 0), at(1, 9, 0)},
+             {"09:00-18:00", "12345", at(1, 18, 30), at(4, 9, 0)},  // Friday evening: Monday
+             {"22:00-06:00", "5", at(2, 3, 0), at(8, 22, 0)},       // inside Friday's night: next Friday
+             {"", "67", at(1, 12, 0), at(2, 0, 0)},
+             {"", "67", at(2, 12, 0), at(9, 0, 0)},  // Sunday runs on from Saturday: no start at its midnight
+         }) {
+        const auto next = hours(period, days).nextStart(from);
+        ASSERT_TRUE(next) << period << " " << days;
+        EXPECT_EQ(next->seconds, start.seconds) << period << " " << days;
     }
     EXPECT_FALSE(WorkHours{}.nextStart(at(1, 12, 0)));
 
