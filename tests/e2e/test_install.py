@@ -26,7 +26,7 @@ UNINSTALL_KEY = CURRENT_VERSION + r"\Uninstall\Vistrel"
 RUN_KEY = CURRENT_VERSION + r"\Run"
 APPROVED_KEY = CURRENT_VERSION + r"\Explorer\StartupApproved\Run"
 # The tray menu's items after its status line, down to "开机启动".
-MENU_ITEMS = ["暂停提醒", "全屏时推迟提醒", "离开算作休息", "护眼小憩", "开机启动"]
+MENU_ITEMS = ["推迟 5 分钟", "暂停提醒", "全屏时推迟提醒", "离开算作休息", "护眼小憩", "开机启动"]
 # The running program's hidden window, which the installer looks for.
 TRAY_HOST_CLASS = "Vistrel.TrayHost"
 # Task Manager marks a Run entry it disabled with an odd first byte.

@@ -315,8 +315,8 @@ class RestReminderTest(RestReminderCase):
         self.wait_for(self.tray_menu_lines, 10, "the tray menu")
         self.save_state("menu")
         self.assertEqual(self.tray_menu_lines()[0], "提醒已暂停至 %s" % time.strftime("%H:%M", until))
-        # The status line, then "暂停提醒": its submenu ends with "继续提醒".
-        self.key("Down", "Down", "Right", "Up", "Return")
+        # The status line, "推迟 5 分钟", then "暂停提醒": its submenu ends with "继续提醒".
+        self.key("Down", "Down", "Down", "Right", "Up", "Return")
         resumed_minute = int(self.clock.now()) // 60
         self.wait_for(lambda: dict(((s, k), v) for s, k, v in self.program.config_entries()).get(
             ("extra", "paused_until")) == "", 10, "the pause's end written at once")

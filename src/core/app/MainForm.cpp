@@ -12,7 +12,10 @@ MainForm::MainForm(MainFormPorts ports, std::string aboutHost)
       m_aboutHost(std::move(aboutHost)),
       m_rest(ports.clock, ports.desktop,
              {[this] { hideOverlay(); }, [this] { notifyChanged(); },
-              [this] { m_rest.options().write(m_profile, ReminderOptions::Key::PausedUntil); }, {}},
+              [this] { m_rest.options().write(m_profile, ReminderOptions::Key::PausedUntil); },
+              [this](const std::string& text) {
+                  if (notice) notice(text);
+              }},
              ports.presence),
       m_trayMenu({ports.profile, ports.clock, ports.desktop, m_rest, [this] { aboutClick(); }, &m_night}),
       m_colour(ports.profile, ports.gamma, ports.desktop, {[this] { hideOverlay(); }, [this] { notifyChanged(); }}),

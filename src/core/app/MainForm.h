@@ -37,6 +37,8 @@ public:
 
     // Runs after anything the shell draws has changed.
     std::function<void()> changed;
+    // Runs when a rest is near, with the text the tray icon shows as a notification.
+    std::function<void(const std::string& text)> notice;
 
     // The load sequence: settings read, switches set (their handlers run), first rest scheduled,
     // display ramp captured, stored colours applied when the colour switch was on. Then the

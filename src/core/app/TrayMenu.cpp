@@ -74,6 +74,7 @@ TrayAction TrayMenu::forMouse(std::uint32_t mouseMessage)
         return TrayAction::ShowMainWindow;
     case TrayMouse::RightUp:
     case TrayMouse::ContextMenu:
+    case TrayMouse::NoticeClick:  // the notice says the menu can postpone the rest
         return TrayAction::OpenMenu;
     default:
         return TrayAction::None;
@@ -105,6 +106,7 @@ std::vector<TrayMenuItem> TrayMenu::build()
     display.isDefault = true;
     std::vector<TrayMenuItem> items = {
         line(firstLine()),
+        postponeItem(),
         pauseMenu(),
         check("全屏时推迟提醒", options.holdWhenBusy, inPlace([this, on = !options.holdWhenBusy] {
                   m_ports.rest.setHoldWhenBusy(on);
@@ -176,12 +178,34 @@ std::string TrayMenu::firstLine() const
     const RestReminder& rest = m_ports.rest;
     if (rest.xxrun() != "1") return "休息提醒已关闭";
     if (rest.paused()) return "提醒已暂停至 " + pauseEndText();
+    // A rest the user took before the hours ended runs on; the line says so.
+    if (rest.outsideWorkHours() && !rest.countdown().running()) return workHoursLine();
     // The next rest time has passed while the rest waits.
     if (rest.held()) return "休息已推迟，等待空闲";
     // The next rest is scheduled only when this one ends: its time would be one already past.
     if (rest.countdown().running()) return "正在休息";
     if (rest.prompt().isOpen()) return "该休息了";
     return "下次休息 " + rest.text1();
+}
+
+std::string TrayMenu::workHoursLine() const
+{
+    static constexpr std::string_view kWeekdays[] = {"周一", "周二", "周三", "周四", "周五", "周六", "周日"};
+    const std::optional<LocalTime> start = m_ports.rest.options().workHours.nextStart(m_ports.clock.now());
+    if (!start) return "非工作时间";
+    return "非工作时间，" + std::string(kWeekdays[WorkHours::isoWeekday(*start) - 1]) + " " +
+           TimeOfDay::of(*start).text() + " 开始提醒";
+}
+
+TrayMenuItem TrayMenu::postponeItem()
+{
+    RestReminder& rest = m_ports.rest;
+    if (rest.postponesInARow() >= RestReminder::kMostPostpones)
+        return line("已推迟 " + std::to_string(RestReminder::kMostPostpones) + " 次");
+    TrayMenuItem postpone =
+        item("推迟 " + std::to_string(RestReminder::kPostponeMinutes) + " 分钟", inPlace([&rest] { rest.postpone(); }));
+    postpone.enabled = rest.canPostpone();
+    return postpone;
 }
 
 std::string TrayMenu::pauseEndText() const

@@ -34,6 +34,7 @@ enum class TrayMouse : std::uint32_t {
     MiddleDown = 0x0207,
     MiddleUp = 0x0208,
     ContextMenu = 0x007B,  // the keyboard or the shell asking for the icon's menu
+    NoticeClick = 0x0405,  // NIN_BALLOONUSERCLICK: the user clicked the notice shown from the icon
 };
 
 // One line of the menu as the shell draws it.
@@ -57,7 +58,7 @@ struct TrayMenuPorts {
 };
 
 // The tray icon and its menu `cd`: the designed "Display", "About" and "Exit", and before them a
-// first line telling what comes next, the pause submenu, the reminder's option check items and
+// first line telling what comes next, the postpone item, the pause submenu, the reminder's option check items and
 // start with Windows, then the night colour's group: a line telling its state, its check item,
 // its pause and the Options window. The menu is built fresh each time it opens; each item carries its own
 // action, and the shell draws the items and reports the one chosen.
@@ -70,8 +71,8 @@ public:
     TrayMenu& operator=(const TrayMenu&) = delete;
 
     // A left-button release brings the main window back (a double click does so through its
-    // releases); a right-button release or the context-menu request opens the menu; everything
-    // else is ignored.
+    // releases); a right-button release, the context-menu request or a click on the notice opens
+    // the menu; everything else is ignored.
     static TrayAction forMouse(std::uint32_t mouseMessage);
 
     // The menu as things stand; its items hold until the next open().
@@ -83,6 +84,8 @@ public:
 private:
     std::vector<TrayMenuItem> build();
     std::string firstLine() const;
+    std::string workHoursLine() const;
+    TrayMenuItem postponeItem();
     std::string pauseEndText() const;
     TrayMenuItem pauseMenu();
     TrayMenuItem eyeBreakItem(bool on);  // "护眼小憩": on at 20 minutes / 20 seconds, or off

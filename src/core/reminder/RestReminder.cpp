@@ -15,6 +15,27 @@ constexpr std::string_view kMessageTitle = "Vistrel";
 // An eye break this close to a rest would only delay the rest's prompt.
 constexpr int kEyeBreakRestMarginMinutes = 5;
 
+// The first start of the `due` minute after `after`.
+LocalTime nextStartOf(TimeOfDay due, LocalTime after)
+{
+    std::int64_t until = std::int64_t{due.minuteOfDay()} * 60 - after.secondOfDay();
+    if (until <= 0) until += LocalTime::kSecondsPerDay;
+    return LocalTime{after.seconds + until};
+}
+
+// "1 分钟后休息 10 分钟"; under a minute in seconds. The second line only while postponing is left.
+std::string noticeText(std::int64_t secondsLeft, int restMinutes, bool canPostpone)
+{
+    const std::int64_t wholeMinutes = secondsLeft / 60;
+    const std::int64_t rest = secondsLeft % 60;
+    // To the nearest minute, halves to even.
+    const std::int64_t minutes = wholeMinutes + (rest > 30 || (rest == 30 && wholeMinutes % 2 == 1) ? 1 : 0);
+    std::string text = secondsLeft < 60 ? std::to_string(secondsLeft) + " 秒" : std::to_string(minutes) + " 分钟";
+    text += "后休息 " + std::to_string(restMinutes) + " 分钟";
+    if (canPostpone) text += "\n可在托盘菜单中推迟";
+    return text;
+}
+
 }  // namespace
 
 RestReminder::RestReminder(const Clock& clock, DesktopServices& desktop, RestReminderHooks hooks,
@@ -76,6 +97,7 @@ void RestReminder::tick()
 
     skipMissedRest(previous, now);
     followPause();
+    followWorkHours(now);
     followPresence();
     // Both are "hh:mm", so the test holds for the whole due minute; the shown flag keeps the
     // prompt from opening more than once in it.
@@ -84,12 +106,13 @@ void RestReminder::tick()
     // The user was there meanwhile, so the first tick looks back to the start of the load and
     // a due minute it finds there opens the prompt late rather than not at all.
     const bool dueDuringLoad = !previous && m_loadStarted && dueTimeMissedBetween(*m_loadStarted, now);
-    if (m_pdtipshow == 0 && !paused() && !m_awayWatch.away()) {
+    if (m_pdtipshow == 0 && !paused() && !m_offHours && !m_awayWatch.away()) {
         // A rest that falls due while Windows is busy waits, with its message, for the first tick
         // after; Windows holds its own notifications the same way.
         if (dueNow || dueDuringLoad) m_held = true;
-        if (m_held && !windowsBusyHolds()) openPrompt();
+        if (m_held && !restHeldBack()) openPrompt();
     }
+    followNotice(now);
     if (m_countdown.running()) stepCountdown();
     publish();
 }
@@ -104,6 +127,11 @@ void RestReminder::onResume()
 
 void RestReminder::setOptions(const ReminderOptions& options)
 {
+    m_options.noticeSeconds = options.noticeSeconds;
+    m_options.eyeBreakMinutes = options.eyeBreakMinutes;
+    m_options.eyeBreakSeconds = options.eyeBreakSeconds;
+    m_options.workHours = options.workHours;
+    m_options.holdInMeetings = options.holdInMeetings;
     setHoldWhenBusy(options.holdWhenBusy);
     setAwayCountsAsRest(options.awayCountsAsRest);
     m_options.noticeSeconds = options.noticeSeconds;
@@ -255,6 +283,73 @@ bool RestReminder::windowsBusyHolds() const
     return m_options.holdWhenBusy && m_presence && m_presence->busy();
 }
 
+bool RestReminder::meetingHolds() const
+{
+    // Reading the store costs registry walks: asked only while a rest is held, never on a plain tick.
+    return m_options.holdInMeetings && m_presence && m_presence->inMeeting();
+}
+
+bool RestReminder::restHeldBack() const { return windowsBusyHolds() || meetingHolds(); }
+
+bool RestReminder::outsideWorkHours() const { return !m_options.workHours.contains(m_clock.now()); }
+
+void RestReminder::followWorkHours(LocalTime now)
+{
+    const bool off = !m_options.workHours.contains(now);
+    if (off == m_offHours) return;
+    m_offHours = off;
+    if (off) {
+        // Nothing asks for a rest out of hours; a rest still waiting goes with them. A running
+        // countdown is the user's own and finishes.
+        m_held = false;
+        closePrompt();
+    } else {
+        // The first working minute starts a work period, as the end of a pause does.
+        scheduleNextRest();
+    }
+    markChanged();
+}
+
+std::optional<LocalTime> RestReminder::nextDue(LocalTime now) const
+{
+    const auto due = TimeOfDay::parse(m_text1);
+    if (!due) return std::nullopt;
+    return nextStartOf(*due, now);
+}
+
+void RestReminder::followNotice(LocalTime now)
+{
+    if (m_options.noticeSeconds <= 0 || m_pdtipshow != 0 || m_countdown.running() || m_held || paused() ||
+        m_offHours || m_awayWatch.away())
+        return;
+    const auto due = nextDue(now);
+    // Once per due time; one scheduled nearer than the notice's lead gets it at once.
+    if (!due || due->seconds - now.seconds > m_options.noticeSeconds || m_noticedDue == due) return;
+    // A rest that falls outside the working hours will not be asked for.
+    if (!m_options.workHours.contains(*due)) return;
+    m_noticedDue = due;
+    if (m_hooks.showNotice)
+        m_hooks.showNotice(noticeText(due->seconds - now.seconds, m_minutes.restMinutes(), canPostpone()));
+}
+
+bool RestReminder::canPostpone() const
+{
+    if (!switchedOn() || paused() || m_postpones >= kMostPostpones) return false;
+    if (m_prompt.isOpen() || m_held) return true;
+    // The notice announced the rest that is still next.
+    return m_noticedDue && nextDue(m_clock.now()) == m_noticedDue;
+}
+
+void RestReminder::postpone()
+{
+    if (!canPostpone()) return;
+    ++m_postpones;
+    m_held = false;
+    closePrompt();
+    setNextRestIn(kPostponeMinutes);
+    publish();
+}
+
 void RestReminder::openPrompt()
 {
     m_held = false;
@@ -354,11 +449,13 @@ void RestReminder::eyeBreakClick()
     publish();
 }
 
-void RestReminder::setNextRestFromNow()
+void RestReminder::setNextRestFromNow() { setNextRestIn(m_minutes.workMinutes()); }
+
+void RestReminder::setNextRestIn(int minutes)
 {
-    // The seconds are dropped first, so the first reminder comes between work - 1 and work
-    // minutes after this call.
-    m_text1 = TimeOfDay::of(m_clock.now()).plusMinutes(m_minutes.workMinutes()).text();
+    // The seconds are dropped first, so the reminder comes between minutes - 1 and minutes
+    // after this call.
+    m_text1 = TimeOfDay::of(m_clock.now()).plusMinutes(minutes).text();
     m_label5 = m_text1;
     markChanged();
 }
@@ -366,6 +463,7 @@ void RestReminder::setNextRestFromNow()
 void RestReminder::scheduleNextRest()
 {
     m_held = false;  // a rest waiting to be shown belongs to the schedule being replaced
+    m_postpones = 0;  // `dsxxadd` sets the schedule afresh
     m_dhhourWork = std::to_string(m_minutes.workMinutes());
     m_dhhourRest = std::to_string(m_minutes.restMinutes());
     if (m_hooks.hideSettingsOverlay) m_hooks.hideSettingsOverlay();
@@ -375,6 +473,7 @@ void RestReminder::scheduleNextRest()
 void RestReminder::startCountdown()
 {
     const int rest = m_minutes.restMinutes();  // always within 1..555, so it fits 16 bits
+    m_postpones = 0;  // the rest is taken
     m_prompt.setTipproValue(0);
     m_countdown.resetCount();
     m_prompt.setTipproMax(rest * 60);
@@ -415,14 +514,11 @@ bool RestReminder::dueTimeMissedBetween(LocalTime previous, LocalTime now) const
 {
     // Within a minute of the previous tick no due minute can pass without a tick inside it.
     if (now.seconds - previous.seconds <= 60) return false;
-    const auto due = TimeOfDay::parse(m_text1);
-    if (!due) return false;
     // The first start of the due minute after the previous tick; if the previous tick lay inside
     // the due minute, that minute was seen and the next one is a day later.
-    std::int64_t untilDue = std::int64_t{due->minuteOfDay()} * 60 - previous.secondOfDay();
-    if (untilDue <= 0) untilDue += LocalTime::kSecondsPerDay;
+    const auto due = nextDue(previous);
     // Missed when the whole due minute lies before now; if now is inside it the due test fires.
-    return previous.seconds + untilDue + 60 <= now.seconds;
+    return due && due->seconds + 60 <= now.seconds;
 }
 
 void RestReminder::skipMissedRest(std::optional<LocalTime> previous, LocalTime now)

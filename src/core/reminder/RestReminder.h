@@ -95,8 +95,19 @@ public:
     // Ends a pause now and schedules the next rest from this minute.
     void resumeReminders();
     bool paused() const;
-    // A due rest waits to be shown (Windows is busy).
+    // A due rest waits to be shown (Windows is busy, or a meeting holds the camera or microphone).
     bool held() const { return m_held; }
+    // Outside the working hours no rest is asked for and no notice shown.
+    bool outsideWorkHours() const;
+
+    // --- Postpone ("推迟 5 分钟" in the tray menu) ---
+    static constexpr int kPostponeMinutes = 5;
+    static constexpr int kMostPostpones = 3;  // in a row, until a rest is taken or dsxxadd runs
+    // From the notice until the prompt is answered, and while a due rest is held.
+    bool canPostpone() const;
+    // Closes the prompt and moves the next rest to five minutes from now.
+    void postpone();
+    int postponesInARow() const { return m_postpones; }
 
     // --- Rest prompt ---
     void promptTakeRest();                    // the message
@@ -127,6 +138,7 @@ private:
     // Only the exact text "1" lets the tick run.
     bool switchedOn() const { return m_xxrun == "1"; }
     void setNextRestFromNow();
+    void setNextRestIn(int minutes);
     void scheduleNextRest();
     void startCountdown();
     void stepCountdown();
@@ -145,6 +157,13 @@ private:
     void followEyeBreak();
     bool eyeBreaksSkipped(LocalTime now) const;
     bool restDueWithinMinutes(LocalTime now, int minutes) const;
+    bool meetingHolds() const;
+    bool restHeldBack() const;
+    // Working hours that begin or end, and the notice a little before the next rest.
+    void followWorkHours(LocalTime now);
+    void followNotice(LocalTime now);
+    // The start of the next rest's minute, the first one after `now`; none for an unreadable `Text1`.
+    std::optional<LocalTime> nextDue(LocalTime now) const;
     void publish();
 
     const Clock& m_clock;
@@ -171,6 +190,9 @@ private:
     const Presence* m_presence;
     ReminderOptions m_options;
     bool m_held = false;  // a due rest waits for Windows to be free
+    bool m_offHours = false;  // as the last tick found the working hours
+    std::optional<LocalTime> m_noticedDue;  // the due time the last notice announced
+    int m_postpones = 0;
     AwayWatch m_awayWatch;
     bool m_changed = false;
 };

@@ -1,5 +1,8 @@
 #include "app/TrayHost.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "base/Text.h"
 #include "base/Trace.h"
 
@@ -39,8 +42,9 @@ UniqueMenu buildMenu(const std::vector<TrayMenuItem>& items)
 
 }  // namespace
 
-TrayHost::TrayHost(HICON icon, TrayMenu& menu, Actions actions)
+TrayHost::TrayHost(HICON icon, HICON noticeIcon, TrayMenu& menu, Actions actions)
     : m_icon(icon),
+      m_noticeIcon(noticeIcon),
       m_menu(menu),
       m_actions(std::move(actions)),
       m_addRetry({.timerId = kAddRetryTimer, .what = L"Shell_NotifyIconW(NIM_ADD)", .attempt = [this] {
@@ -96,6 +100,25 @@ bool TrayHost::tryAddIcon()
     // Until an add takes, minimising falls back to the taskbar.
     if (!m_iconShown) traceLastError(L"Shell_NotifyIconW(NIM_ADD)");
     return m_iconShown;
+}
+
+void TrayHost::showNotice(std::wstring_view text)
+{
+    // Windows keeps no record of what a notification said: the trace does.
+    trace(L"notice: " + std::wstring(text));
+    if (!m_iconShown) {
+        trace(L"notice left out: no tray icon");
+        return;
+    }
+    NOTIFYICONDATAW data = iconData();
+    data.uFlags = NIF_INFO;
+    const size_t length = std::min(text.size(), std::size(data.szInfo) - 1);
+    std::copy_n(text.data(), length, data.szInfo);
+    static constexpr wchar_t kTitle[] = L"Vistrel";
+    std::copy(std::begin(kTitle), std::end(kTitle), data.szInfoTitle);
+    data.dwInfoFlags = NIIF_USER | NIIF_LARGE_ICON | NIIF_NOSOUND;
+    data.hBalloonIcon = m_noticeIcon;
+    if (!Shell_NotifyIconW(NIM_MODIFY, &data)) traceLastError(L"Shell_NotifyIconW(NIM_MODIFY, NIF_INFO)");
 }
 
 void TrayHost::removeIcon()

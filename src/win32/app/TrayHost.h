@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <functional>
+#include <string_view>
 
 #include "app/RetryTimer.h"
 #include "app/TrayMenu.h"
@@ -23,7 +24,8 @@ public:
         std::function<void()> openStatistics;  // "休息统计"
     };
 
-    TrayHost(HICON icon, TrayMenu& menu, Actions actions);
+    // `noticeIcon` is the program's icon at the large size, for the notice's own picture.
+    TrayHost(HICON icon, HICON noticeIcon, TrayMenu& menu, Actions actions);
     ~TrayHost() override;
 
     bool create();
@@ -34,6 +36,10 @@ public:
     bool addIcon();
     void removeIcon();
     bool iconShown() const { return m_iconShown; }
+    // A notification from the icon, titled with the program's name and without a sound; a click
+    // on it opens the menu. Without an icon (its add still being retried) there is nowhere to
+    // show it, and it is left out.
+    void showNotice(std::wstring_view text);
     // For the end-to-end tests' copy of the program only: the first adds fail as at logon.
     void failFirstAdds(int count) { m_addRetry.failFirst(count); }
 
@@ -48,6 +54,7 @@ private:
     NOTIFYICONDATAW iconData() const;
 
     HICON m_icon;
+    HICON m_noticeIcon;
     TrayMenu& m_menu;
     Actions m_actions;
     UINT m_taskbarCreated = 0;

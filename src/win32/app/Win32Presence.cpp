@@ -31,4 +31,14 @@ bool Win32Presence::busy() const
     return state == QUNS_BUSY || state == QUNS_RUNNING_D3D_FULL_SCREEN || state == QUNS_PRESENTATION_MODE;
 }
 
+bool Win32Presence::inMeeting() const
+{
+    const std::optional<bool> inUse = m_consentStore.deviceInUse();
+    if (!inUse && !m_storeMissingTraced) {
+        trace(L"no capability access store: meetings are not seen");
+        m_storeMissingTraced = true;
+    }
+    return inUse.value_or(false);
+}
+
 }  // namespace vistrel::win32

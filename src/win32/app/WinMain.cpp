@@ -107,13 +107,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 
     UniqueIcon icon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
                                                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+    UniqueIcon noticeIcon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                                        GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
     MainWindow* mainWindow = nullptr;
     OptionsWindow* optionsWindow = nullptr;
     Win32HistoryStorage history(settingsPath);
     StatisticsWindow statistics({.storage = history, .clock = clock, .fonts = fonts, .smallIcon = icon.get()});
     // Sun mode follows the home region Windows knows until the user gives a place.
     form.night().setFallbackPlace(homeRegion());
-    TrayHost tray(icon.get(), form.trayMenu(),
+    TrayHost tray(icon.get(), noticeIcon.get(), form.trayMenu(),
                   {.showMainWindow = [&] { if (mainWindow) mainWindow->showAndActivate(); },
                    .exit = [] { PostQuitMessage(0); },
                    // Started in the tray at logon with no tray to show in: a taskbar button is then
@@ -124,6 +126,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                    },
                    .openOptions = [&] { if (optionsWindow) optionsWindow->show(OptionsWindow::Page::Night); },
                    .openStatistics = [&] { statistics.show(); }});
+    form.notice = [&](const std::string& text) { tray.showNotice(widen(text)); };
     MainWindow window(form, fonts, icon.get(),
                       {[&] { return tray.iconShown(); }, [] { PostQuitMessage(0); }});
     mainWindow = &window;

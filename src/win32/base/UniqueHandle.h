@@ -71,6 +71,7 @@ using UniqueDisplayDc = UniqueHandle<NullInvalidTraits<HDC, &DeleteDC>>;  // fro
 // A registration for power-setting notifications, undone when it goes.
 using UniquePowerNotify = UniqueHandle<NullInvalidTraits<HPOWERNOTIFY, &UnregisterPowerSettingNotification>>;
 using UniqueModule = UniqueHandle<NullInvalidTraits<HMODULE, &FreeLibrary>>;
+using UniqueRegKey = UniqueHandle<NullInvalidTraits<HKEY, &RegCloseKey>>;
 
 // A DC obtained with GetDC, released to the window it came from.
 class WindowDc {

@@ -86,6 +86,20 @@ TEST_F(MainFormTest, ATimedPauseIsWrittenAgainWhenTheLocalClockJumpsUnderIt)
     EXPECT_FALSE(form().rest().paused());
 }
 
+TEST_F(MainFormTest, TheNoticeReachesTheShellWithTheStoredLead)
+{
+    profile.setText("[dsxx]\nmei=30\nxiuxi=5\npdrun=1\n[extra]\nnotice_seconds=30\n");
+    std::vector<std::string> notices;
+    form().notice = [&](const std::string& text) { notices.push_back(text); };
+    form().load();  // due 09:45
+    clock.set(testing::FakeClock::at(9, 44, 29));
+    form().timer1Tick();
+    EXPECT_THAT(notices, IsEmpty());
+    clock.advanceSeconds(1);
+    form().timer1Tick();
+    EXPECT_THAT(notices, ElementsAre("30 秒后休息 5 分钟\n可在托盘菜单中推迟"));
+}
+
 TEST_F(MainFormTest, ExitWritesNineKeysInOrderAndRemovesAnUnsetColourSwitch)
 {
     form().load();

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -58,9 +60,9 @@ protected:
 TEST_F(TrayMenuNightTest, TheNightGroupFollowsTheReminderGroupAndTellsTheState)
 {
     start("[night]\nmode=times\n");
-    EXPECT_THAT(texts(), ElementsAre("下次休息 23:45", "暂停提醒", "全屏时推迟提醒", "离开算作休息", "护眼小憩",
-                                     "开机启动", "", "夜间 3600 K，07:00 转为日间", "夜间护眼", "暂停 1 小时",
-                                     "休息统计", "选项…", "", "Display",
+    EXPECT_THAT(texts(), ElementsAre("下次休息 23:45", "推迟 5 分钟", "暂停提醒", "全屏时推迟提醒", "离开算作休息",
+                                     "护眼小憩", "开机启动", "", "夜间 3600 K，07:00 转为日间", "夜间护眼",
+                                     "暂停 1 小时", "休息统计", "选项…", "", "Display",
                                      "About", "", "Exit"));
     EXPECT_TRUE(item("夜间护眼").checked);
     EXPECT_FALSE(item(nightLine()).enabled);

@@ -50,9 +50,12 @@ TEST(TrayMouse, LeftReleaseShowsTheWindowRightReleaseAndContextMenuOpenTheMenu)
     EXPECT_EQ(TrayMenu::forMouse(0x0202), TrayAction::ShowMainWindow);
     EXPECT_EQ(TrayMenu::forMouse(0x0205), TrayAction::OpenMenu);
     EXPECT_EQ(TrayMenu::forMouse(0x007B), TrayAction::OpenMenu);
+    EXPECT_EQ(TrayMenu::forMouse(0x0405), TrayAction::OpenMenu) << "a click on the notice";
     // Holding a button, moving over the icon and the double-click message itself do nothing:
-    // a double click shows the window through its releases.
-    for (std::uint32_t m : {0x0200u, 0x0201u, 0x0203u, 0x0204u, 0x0207u, 0x0208u, 0x0209u, 0u, 514u * 15u})
+    // a double click shows the window through its releases. The notice showing, hiding or timing
+    // out does nothing either.
+    for (std::uint32_t m :
+         {0x0200u, 0x0201u, 0x0203u, 0x0204u, 0x0207u, 0x0208u, 0x0209u, 0x0402u, 0x0403u, 0x0404u, 0u, 514u * 15u})
         EXPECT_EQ(TrayMenu::forMouse(m), TrayAction::None) << m;
 }
 
@@ -85,9 +88,9 @@ TEST_F(TrayMenuTest, UnreadableValuesAreTheDefaultsAndAChangeIsWrittenAtOnce)
     EXPECT_EQ(firstLine(), "提醒已暂停至 10:30");
     const auto& items = menu.open();
     EXPECT_FALSE(items[0].enabled);
-    EXPECT_EQ(items[1].submenu.back().text, "继续提醒");
-    EXPECT_FALSE(items[2].checked);
-    EXPECT_TRUE(items[3].checked);
+    EXPECT_EQ(item("暂停提醒").submenu.back().text, "继续提醒");
+    EXPECT_FALSE(item("全屏时推迟提醒").checked);
+    EXPECT_TRUE(item("离开算作休息").checked);
 }
 
 TEST_F(TrayMenuTest, StartWithWindowsShowsTheRegistryAndNeverTouchesTheSettingsFile)
@@ -167,6 +170,39 @@ TEST_F(TrayMenuTest, EyeBreaksGoOnAtTwentyMinutesAndTwentySecondsAndOffClosesAnO
     choose("护眼小憩");
     EXPECT_FALSE(rest.eyeBreak().isOpen());
     EXPECT_THAT(profile.calls, ElementsAre("write extra/eye_break_minutes=0", "write extra/eye_break_seconds=20"));
+}
+
+TEST_F(TrayMenuTest, PostponeComesWithTheNoticeAndReadsThreeTimesOnceUsedUp)
+{
+    start("");  // due 10:30
+    EXPECT_EQ(menu.open()[1].text, "推迟 5 分钟");
+    EXPECT_FALSE(menu.open()[1].enabled) << "not before the notice";
+    clock.set(FakeClock::at(10, 29, 0));
+    rest.tick();
+    EXPECT_TRUE(menu.open()[1].enabled);
+    for (const char* due : {"10:34", "10:39", "10:44"}) {
+        choose("推迟 5 分钟");
+        EXPECT_EQ(firstLine(), std::string("下次休息 ") + due);
+        clock.set(FakeClock::at(10, std::stoi(std::string(due).substr(3)), 0));
+        rest.tick();
+        EXPECT_EQ(firstLine(), "该休息了");
+    }
+    EXPECT_EQ(menu.open()[1].text, "已推迟 3 次");
+    EXPECT_FALSE(menu.open()[1].enabled);
+    rest.dsxxadd();
+    EXPECT_EQ(menu.open()[1].text, "推迟 5 分钟");
+    EXPECT_THAT(profile.calls, ::testing::IsEmpty()) << "a postpone is not a setting";
+}
+
+TEST_F(TrayMenuTest, OutsideTheWorkingHoursTheFirstLineSaysWhenTheyBegin)
+{
+    // Day 1 is a Friday.
+    start("[extra]\nwork_hours=09:00-18:00\nwork_days=12345\n");
+    EXPECT_EQ(firstLine(), "下次休息 10:30");
+    clock.set(FakeClock::at(18, 0, 0));
+    EXPECT_EQ(firstLine(), "非工作时间，周一 09:00 开始提醒");
+    start("[extra]\nwork_hours=22:00-06:00\nwork_days=5\n");
+    EXPECT_EQ(firstLine(), "非工作时间，周五 22:00 开始提醒");
 }
 
 TEST(LocalDateTime, ReadsAndWritesTheStoredForm)

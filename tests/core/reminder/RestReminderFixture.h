@@ -1,7 +1,9 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "fakes/FakeClock.h"
 #include "fakes/FakeDesktopServices.h"
@@ -21,8 +23,12 @@ protected:
     int changes = 0;
     int promptOpenings = 0;
     int pauseEndMoves = 0;
-    RestReminder reminder{
-        clock, desktop, {[this] { ++overlayHides; }, [this] { onChanged(); }, [this] { ++pauseEndMoves; }, {}}, &presence};
+    std::vector<std::string> notices;
+    RestReminder reminder{clock,
+                          desktop,
+                          {[this] { ++overlayHides; }, [this] { onChanged(); }, [this] { ++pauseEndMoves; },
+                           [this](const std::string& text) { notices.push_back(text); }},
+                          &presence};
 
     // The window's load: the `dsxx` values, the switch set from them (raising its click), dsxxadd.
     void load(std::string_view mei, std::string_view xiuxi, std::string_view pdrun = "1")
