@@ -1,20 +1,51 @@
 #include "app/MainForm.h"
 
+#include <utility>
+
 #include "settings/Ini.h"
 #include "settings/SettingsKeys.h"
 
 namespace vistrel {
+namespace {
+
+HistoryEvent historyEvent(ReminderEvent event)
+{
+    switch (event) {
+    case ReminderEvent::Prompt: return HistoryEvent::Prompt;
+    case ReminderEvent::Rest: return HistoryEvent::Rest;
+    case ReminderEvent::RestDone: return HistoryEvent::RestDone;
+    case ReminderEvent::RestCut: return HistoryEvent::RestCut;
+    case ReminderEvent::Continue: return HistoryEvent::Continue;
+    case ReminderEvent::DisplayOff: return HistoryEvent::DisplayOff;
+    case ReminderEvent::LockDisplayOff: return HistoryEvent::LockDisplayOff;
+    case ReminderEvent::Postpone: return HistoryEvent::Postpone;
+    case ReminderEvent::Away: return HistoryEvent::Away;
+    case ReminderEvent::Held: return HistoryEvent::Held;
+    case ReminderEvent::EyeBreak: return HistoryEvent::EyeBreak;
+    case ReminderEvent::EyeBreakSkipped: return HistoryEvent::EyeBreakSkipped;
+    case ReminderEvent::Pause: return HistoryEvent::Pause;
+    case ReminderEvent::Resume: return HistoryEvent::Resume;
+    }
+    return HistoryEvent::Held;  // not reached: every event is mapped above
+}
+
+}  // namespace
 
 MainForm::MainForm(MainFormPorts ports, std::string aboutHost)
     : m_profile(ports.profile),
       m_clock(ports.clock),
       m_desktop(ports.desktop),
       m_aboutHost(std::move(aboutHost)),
+      m_history(ports.history ? std::optional<HistoryRecorder>(std::in_place, *ports.history, ports.clock, ports.desktop)
+                              : std::nullopt),
       m_rest(ports.clock, ports.desktop,
              {[this] { hideOverlay(); }, [this] { notifyChanged(); },
               [this] { m_rest.options().write(m_profile, ReminderOptions::Key::PausedUntil); },
               [this](const std::string& text) {
                   if (notice) notice(text);
+              },
+              [this](ReminderEvent event, std::int64_t value) {
+                  if (m_history) m_history->record(historyEvent(event), value);
               }},
              ports.presence),
       m_trayMenu({ports.profile, ports.clock, ports.desktop, m_rest, [this] { aboutClick(); }, &m_night}),
@@ -46,6 +77,10 @@ void MainForm::load()
         hideOverlay();
     }
     m_rest.setOptions(ReminderOptions::read(m_profile, m_clock));
+    if (m_history) {
+        m_history->setEnabled(readini(m_profile, kExtra, kRecordHistory) != "0");
+        m_history->record(HistoryEvent::Start);
+    }
     m_night.load();
     notifyChanged();
 }
@@ -62,6 +97,8 @@ void MainForm::exitSequence()
     const std::string_view keys[] = {kBrightness, kContrast, kRedGain, kGreenGain, kBlueGain};
     for (size_t i = 0; i < values.size(); ++i) writeini(m_profile, kColour, keys[i], values[i]);
     writeini(m_profile, kColour, kSwitch, m_colour.eyerun());
+    // The history is a file of its own, after the settings; a session end and the exit both come here.
+    if (m_history && !std::exchange(m_exitRecorded, true)) m_history->record(HistoryEvent::Exit);
 }
 
 void MainForm::timer1Tick()

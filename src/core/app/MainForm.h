@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "base/Clock.h"
@@ -11,6 +12,7 @@
 #include "gamma/ColourAdjustment.h"
 #include "gamma/GammaDevice.h"
 #include "gamma/NightColour.h"
+#include "history/HistoryRecorder.h"
 #include "reminder/RestReminder.h"
 
 namespace vistrel {
@@ -21,6 +23,9 @@ struct MainFormPorts {
     GammaDevice& gamma;
     DesktopServices& desktop;
     const Presence* presence = nullptr;  // for the reminder's options; none: they do nothing
+    // The rest history's files; none when the settings folder takes no writes, so nothing is
+    // recorded this run (the unsaved-settings message already told the user).
+    HistoryStorage* history = nullptr;
 };
 
 // The main window (`Form1`) without its pixels: the run's state, the two features, the two
@@ -79,6 +84,8 @@ public:
     TrayMenu& trayMenu() { return m_trayMenu; }
     ColourAdjustment& colour() { return m_colour; }
     NightColour& night() { return m_night; }
+    // The rest history as this run records it; none when it records nothing at all.
+    HistoryRecorder* history() { return m_history ? &*m_history : nullptr; }
     const RestReminder& rest() const { return m_rest; }
     const ColourAdjustment& colour() const { return m_colour; }
     const NightColour& night() const { return m_night; }
@@ -94,6 +101,8 @@ private:
     bool m_overlayVisible = false;
     bool m_panelVisible[2] = {false, false};
 
+    std::optional<HistoryRecorder> m_history;
+    bool m_exitRecorded = false;
     RestReminder m_rest;
     TrayMenu m_trayMenu;
     ColourAdjustment m_colour;

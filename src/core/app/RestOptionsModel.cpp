@@ -5,6 +5,8 @@
 
 #include "base/TextParsing.h"
 #include "base/TimeOfDay.h"
+#include "settings/Ini.h"
+#include "settings/SettingsKeys.h"
 
 namespace vistrel {
 namespace {
@@ -32,6 +34,7 @@ void eachValue(F&& f)
     f(&Values::holdInMeetings);
     f(&Values::holdWhenBusy);
     f(&Values::awayCountsAsRest);
+    f(&Values::recordHistory);
 }
 
 std::optional<int> parseIn(const std::string& text, bool (*valid)(int))
@@ -81,6 +84,7 @@ Values RestOptionsModel::live() const
     v.holdInMeetings = options.holdInMeetings;
     v.holdWhenBusy = options.holdWhenBusy;
     v.awayCountsAsRest = options.awayCountsAsRest;
+    v.recordHistory = !m_ports.history || m_ports.history->recording();
     return v;
 }
 
@@ -175,6 +179,10 @@ std::optional<Field> RestOptionsModel::apply()
         {Key::AwayCountsAsRest, next.awayCountsAsRest != now.awayCountsAsRest},
     };
     if (std::ranges::any_of(keys, [](const auto& key) { return key.second; })) m_ports.rest.setOptions(next);
+    if (m_ports.history && m_values.recordHistory != m_ports.history->recording()) {
+        m_ports.history->setEnabled(m_values.recordHistory);
+        writeini(m_ports.profile, settings::kExtra, settings::kRecordHistory, m_values.recordHistory ? "1" : "0");
+    }
     // A file that did not take a write has told the user so; the run goes on with the options.
     for (const auto& [key, changed] : keys)
         if (changed) next.write(m_ports.profile, key);

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "history/HistoryRecorder.h"
 #include "reminder/RestReminder.h"
 #include "settings/Profile.h"
 
@@ -11,6 +12,7 @@ namespace vistrel {
 struct RestOptionsModelPorts {
     Profile& profile;
     RestReminder& rest;  // the options in force, as the tray menu shows and changes them
+    HistoryRecorder* history = nullptr;  // none: the run records no history, and the page cannot change that
 };
 
 // Page "休息" of the Options window without its pixels: the rest reminder's options as texts and
@@ -36,6 +38,7 @@ public:
         bool holdInMeetings = false;
         bool holdWhenBusy = false;
         bool awayCountsAsRest = false;
+        bool recordHistory = true;
         friend bool operator==(const Values&, const Values&) = default;
     };
     // What the user can get wrong, in the page's tab order.
@@ -67,6 +70,10 @@ public:
     // The next value of the notice's up-down from `seconds` by `delta`: it steps over the seconds
     // no notice can have, between off and the shortest notice.
     static int noticeStep(int seconds, int delta);
+
+    bool historyAvailable() const { return m_ports.history != nullptr; }
+    // Deletes the history files at once (the page has asked the user); false when one is left.
+    bool clearHistory() { return m_ports.history && m_ports.history->clear(); }
 
 private:
     Values live() const;

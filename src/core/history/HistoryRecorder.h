@@ -20,6 +20,7 @@ public:
     // Recording as `record_history` says; on by default.
     void setEnabled(bool on) { m_enabled = on; }
     bool enabled() const { return m_enabled && !m_failed; }
+    bool recording() const { return m_enabled; }  // as the user set it
     // Off for the rest of the run: the settings folder cannot be written, and the user has been told
     // once already.
     void disableForRun() { m_failed = true; }

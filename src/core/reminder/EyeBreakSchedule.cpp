@@ -22,7 +22,7 @@ EyeBreakSchedule::Decision EyeBreakSchedule::follow(const Moment& moment, const 
     }
     if (moment.now.seconds - m_periodStart->seconds < std::int64_t{moment.everyMinutes} * 60) return Decision::None;
     m_periodStart = moment.now;
-    if (moment.skip || (busy && busy())) return Decision::Restart;
+    if (moment.skip || (busy && busy())) return Decision::Skip;
     return Decision::Open;
 }
 

@@ -16,7 +16,8 @@ public:
         None,
         Open,     // a break is due and may open
         Close,    // the open break must go: the breaks were turned off or are skipped now
-        Restart,  // the period began afresh: the break was skipped or the user had it away from the keys
+        Restart,  // the period began afresh: the user had the break away from the keys
+        Skip,     // a break fell due but could not open; the period begins afresh
     };
 
     struct Moment {

@@ -1,5 +1,6 @@
 #include "reminder/RestReminder.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "base/TimeOfDay.h"
@@ -110,7 +111,9 @@ void RestReminder::tick()
         // A rest that falls due while Windows is busy waits, with its message, for the first tick
         // after; Windows holds its own notifications the same way.
         if (dueNow || dueDuringLoad) m_held = true;
+        if (!m_held) m_heldRecorded = false;
         if (m_held && !restHeldBack()) openPrompt();
+        else if (m_held && !std::exchange(m_heldRecorded, true)) record(ReminderEvent::Held);
     }
     followNotice(now);
     if (m_countdown.running()) stepCountdown();
@@ -138,7 +141,8 @@ void RestReminder::setOptions(const ReminderOptions& options)
     setEyeBreaks(options.eyeBreakMinutes, options.eyeBreakSeconds);
     m_options.workHours = options.workHours;
     m_options.holdInMeetings = options.holdInMeetings;
-    if (options.pause) pause(*options.pause);
+    // A pause read back from the settings was recorded when the user chose it.
+    if (options.pause) applyPause(*options.pause);
 }
 
 void RestReminder::displaysChanged()
@@ -176,6 +180,12 @@ bool RestReminder::setEyeBreaks(int minutes, int seconds)
 
 void RestReminder::pause(ReminderPause pause)
 {
+    if (!paused()) record(ReminderEvent::Pause, std::max<std::int64_t>(pause.localEnd().seconds - m_clock.now().seconds, 0) / 60);
+    applyPause(pause);
+}
+
+void RestReminder::applyPause(ReminderPause pause)
+{
     m_options.pause = pause;
     m_held = false;
     closePrompt();
@@ -185,6 +195,7 @@ void RestReminder::pause(ReminderPause pause)
 
 void RestReminder::resumeReminders()
 {
+    if (paused()) record(ReminderEvent::Resume);
     m_options.pause.reset();
     scheduleNextRest();
     publish();
@@ -212,11 +223,14 @@ void RestReminder::followPresence()
     const std::int64_t restSeconds = std::int64_t{m_minutes.restMinutes()} * 60;
     switch (m_awayWatch.follow(*m_presence, m_clock.utcNow(), restSeconds)) {
     case AwayWatch::Outcome::WentAway:
+        m_awaySince = UtcTime{m_clock.utcNow().seconds - std::max<std::int64_t>(m_presence->idleSeconds(), 0)};
         // The user took the rest away from the screen: a prompt still asking for it goes.
         m_held = false;
         closePrompt();
         break;
     case AwayWatch::Outcome::CameBack:
+        if (m_awaySince) record(ReminderEvent::Away, (m_clock.utcNow().seconds - m_awaySince->seconds) / 60);
+        m_awaySince.reset();
         // Back: the next rest comes a work period from now.
         scheduleNextRest();
         break;
@@ -250,10 +264,13 @@ void RestReminder::followEyeBreak()
         m_eyeBreak.close();
         markChanged();
         break;
+    case EyeBreakSchedule::Decision::Skip:
+        record(ReminderEvent::EyeBreakSkipped);
+        break;
     case EyeBreakSchedule::Decision::None:
     case EyeBreakSchedule::Decision::Restart:
         if (m_eyeBreak.isOpen()) {
-            m_eyeBreak.tick();
+            if (m_eyeBreak.tick()) record(ReminderEvent::EyeBreak);
             markChanged();
         }
         break;
@@ -344,6 +361,7 @@ void RestReminder::postpone()
 {
     if (!canPostpone()) return;
     ++m_postpones;
+    record(ReminderEvent::Postpone);
     m_held = false;
     closePrompt();
     setNextRestIn(kPostponeMinutes);
@@ -352,6 +370,7 @@ void RestReminder::postpone()
 
 void RestReminder::openPrompt()
 {
+    record(ReminderEvent::Prompt);
     m_held = false;
     m_prompt.open(m_minutes.restMinutes());
     m_pdtipshow = 1;
@@ -407,6 +426,7 @@ void RestReminder::promptTakeRest()
 void RestReminder::promptContinueWork()
 {
     if (!m_prompt.isOpen()) return;
+    record(ReminderEvent::Continue);
     scheduleNextRest();
     m_pdtipshow = 0;
     m_prompt.close();
@@ -417,6 +437,7 @@ void RestReminder::promptContinueWork()
 void RestReminder::promptDisplayOff(bool lockFirst)
 {
     if (!m_prompt.isOpen()) return;
+    record(lockFirst ? ReminderEvent::LockDisplayOff : ReminderEvent::DisplayOff);
     m_prompt.armDisplayOff(lockFirst);
     scheduleNextRest();
     m_pdtipshow = 0;
@@ -437,6 +458,7 @@ void RestReminder::displayOffTimerTick()
 void RestReminder::countdownCloseClick()
 {
     if (!m_screen.isOpen()) return;
+    if (std::exchange(m_restRunning, false)) record(ReminderEvent::RestCut, m_countdown.djscount());
     closeCountdownScreen();
     publish();
 }
@@ -444,6 +466,7 @@ void RestReminder::countdownCloseClick()
 void RestReminder::eyeBreakClick()
 {
     if (!m_eyeBreak.isOpen()) return;
+    record(ReminderEvent::EyeBreak);
     m_eyeBreak.close();
     markChanged();
     publish();
@@ -474,6 +497,8 @@ void RestReminder::startCountdown()
 {
     const int rest = m_minutes.restMinutes();  // always within 1..555, so it fits 16 bits
     m_postpones = 0;  // the rest is taken
+    m_restRunning = true;
+    record(ReminderEvent::Rest, rest);
     m_prompt.setTipproValue(0);
     m_countdown.resetCount();
     m_prompt.setTipproMax(rest * 60);
@@ -497,6 +522,7 @@ void RestReminder::stepCountdown()
 void RestReminder::endRest()
 {
     m_countdown.stop();
+    if (std::exchange(m_restRunning, false)) record(ReminderEvent::RestDone);
     scheduleNextRest();
     m_prompt.close();
     closeCountdownScreen();
@@ -526,6 +552,11 @@ void RestReminder::skipMissedRest(std::optional<LocalTime> previous, LocalTime n
     // Without this a missed due minute would leave the reminder silent until the same time of
     // day came round again. The user was away, which counts as the rest.
     if (previous && m_pdtipshow == 0 && dueTimeMissedBetween(*previous, now)) setNextRestFromNow();
+}
+
+void RestReminder::record(ReminderEvent event, std::int64_t value)
+{
+    if (m_hooks.happened) m_hooks.happened(event, value);
 }
 
 void RestReminder::publish()

@@ -14,6 +14,7 @@
 #include "reminder/EyeBreakSchedule.h"
 #include "reminder/MinuteSettings.h"
 #include "reminder/Presence.h"
+#include "reminder/ReminderEvent.h"
 #include "reminder/ReminderOptions.h"
 #include "reminder/RestPromptLogic.h"
 
@@ -30,6 +31,8 @@ struct RestReminderHooks {
     std::function<void()> pauseEndMoved;
     // A rest is near: the tray icon shows this text as a notification (no sound).
     std::function<void(const std::string& text)> showNotice;
+    // For the history: what happened, with its number where it has one.
+    std::function<void(ReminderEvent event, std::int64_t value)> happened;
 };
 
 // The rest reminder as the main window holds it: next rest time, work and rest minutes, switch,
@@ -165,6 +168,8 @@ private:
     // The start of the next rest's minute, the first one after `now`; none for an unreadable `Text1`.
     std::optional<LocalTime> nextDue(LocalTime now) const;
     void publish();
+    void record(ReminderEvent event, std::int64_t value = 0);
+    void applyPause(ReminderPause pause);
 
     const Clock& m_clock;
     DesktopServices& m_desktop;
@@ -182,6 +187,9 @@ private:
     RestPromptLogic m_prompt;
     CountdownScreenLogic m_screen;
     EyeBreak m_eyeBreak;
+    bool m_restRunning = false;  // a started rest not yet recorded as done or cut
+    bool m_heldRecorded = false;  // the rest held now is in the history
+    std::optional<UtcTime> m_awaySince;  // the last input before the user went away
     EyeBreakSchedule m_eyeBreakSchedule;
 
     std::optional<LocalTime> m_loadStarted;  // when the window's load read the settings

@@ -30,6 +30,7 @@ inline constexpr std::string_view kEyeBreakMinutes = "eye_break_minutes";   // 0
 inline constexpr std::string_view kEyeBreakSeconds = "eye_break_seconds";   // 10..60, default 20
 inline constexpr std::string_view kWorkHours = "work_hours";                // "hh:mm-hh:mm", empty (default): always
 inline constexpr std::string_view kWorkDays = "work_days";                  // digits 1..7 for Monday..Sunday, default all
+inline constexpr std::string_view kRecordHistory = "record_history";        // "1" (default) or "0"
 inline constexpr std::string_view kHoldInMeetings = "hold_in_meetings";     // "1" (default) or "0"
 
 // Section of the night colour; written when the user changes it, never by the exit sequence.

@@ -102,7 +102,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     DeferringDesktopServices desktop(desktopServices);
     WatchedProfile profile(file, desktop, unsavedSettingsMessage(settingsFolder.tried));
     Win32Presence presence;
-    MainForm form({profile, clock, gamma, desktop, &presence}, VISTREL_ABOUT_HOST);
+    Win32HistoryStorage history(settingsPath);
+    // A folder that takes no writes records no history: the unsaved-settings message covers both.
+    MainForm form({profile, clock, gamma, desktop, &presence, settingsFolder.saves() ? &history : nullptr},
+                  VISTREL_ABOUT_HOST);
     FontCatalog fonts;
 
     UniqueIcon icon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
@@ -111,7 +114,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                                                         GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
     MainWindow* mainWindow = nullptr;
     OptionsWindow* optionsWindow = nullptr;
-    Win32HistoryStorage history(settingsPath);
     StatisticsWindow statistics({.storage = history, .clock = clock, .fonts = fonts, .smallIcon = icon.get()});
     // Sun mode follows the home region Windows knows until the user gives a place.
     form.night().setFallbackPlace(homeRegion());
@@ -142,6 +144,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     OptionsWindow options({.profile = profile,
                            .desktop = desktop,
                            .rest = form.rest(),
+                           .history = form.history(),
                            .night = {.apply = [&](const NightSettings& s) { night.apply(s); },
                                      .preview = [&](int kelvin) { night.preview(kelvin); },
                                      .endPreview = [&] { night.endPreview(); },

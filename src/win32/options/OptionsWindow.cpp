@@ -70,7 +70,7 @@ bool OptionsWindow::create(Page page)
 
     const Options& o = m_options;
     auto open = std::make_unique<Open>(OptionsModelPorts{o.profile, o.desktop, o.night, homeRegion()},
-                                       RestOptionsModelPorts{o.profile, o.rest});
+                                       RestOptionsModelPorts{o.profile, o.rest, o.history});
     std::array pages = {open->general.sheetPage(), open->rest.sheetPage(), open->night.sheetPage()};
     PROPSHEETHEADERW header{};
     header.dwSize = sizeof header;

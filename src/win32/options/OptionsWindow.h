@@ -20,6 +20,7 @@ public:
         Profile& profile;
         DesktopServices& desktop;
         RestReminder& rest;
+        HistoryRecorder* history = nullptr;  // the run's history; none when it records none
         NightHooks night;
         HWND owner = nullptr;  // none: a window of its own on the taskbar
         HICON icon = nullptr;  // the caption's, owned by the caller for the whole run

@@ -31,7 +31,8 @@ constexpr Flag kFlags[] = {{&Values::holdInMeetings, IDC_HOLD_IN_MEETINGS},
                            {&Values::holdWhenBusy, IDC_HOLD_WHEN_BUSY},
                            {&Values::awayCountsAsRest, IDC_AWAY_COUNTS_AS_REST},
                            {&Values::eyeBreak, IDC_EYE_BREAK},
-                           {&Values::workHoursOnly, IDC_WORK_HOURS}};
+                           {&Values::workHoursOnly, IDC_WORK_HOURS},
+                           {&Values::recordHistory, IDC_RECORD_HISTORY}};
 
 struct Text {
     std::string Values::*value;
@@ -106,6 +107,9 @@ void RestPage::enableInUse()
     };
     enableFollowing(IDC_EYE_BREAK, kEyeBreakControls, m_model.inUse(Field::EyeBreakMinutes));
     enableFollowing(IDC_WORK_HOURS, kWorkHoursControls, m_model.inUse(Field::WorkFrom));
+    // Nothing is recorded this run when the settings folder takes no writes.
+    EnableWindow(item(IDC_RECORD_HISTORY), m_model.historyAvailable());
+    EnableWindow(item(IDC_CLEAR_HISTORY), m_model.historyAvailable());
 }
 
 void RestPage::edited()
@@ -121,9 +125,21 @@ void RestPage::edited()
     markChanged(m_model.changed());
 }
 
-void RestPage::command(int /*id*/, int code)
+void RestPage::command(int id, int code)
 {
+    if (id == IDC_CLEAR_HISTORY) {
+        if (code == BN_CLICKED) clearHistory();
+        return;
+    }
     if (!m_showing && (code == BN_CLICKED || code == EN_CHANGE)) edited();
+}
+
+void RestPage::clearHistory()
+{
+    const int answer = MessageBoxW(GetParent(hwnd()), L"删除全部休息记录？删除后无法恢复。", L"Vistrel",
+                                   MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2);
+    if (answer == IDYES && !m_model.clearHistory())
+        MessageBoxW(GetParent(hwnd()), L"休息记录未能全部删除：文件可能正被其他程序使用。", L"Vistrel", MB_OK | MB_ICONWARNING);
 }
 
 void RestPage::notify(const NMHDR& header)

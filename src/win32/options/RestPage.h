@@ -17,6 +17,7 @@ private:
     void command(int id, int code) override;
     void notify(const NMHDR& header) override;
     bool apply() override;
+    void clearHistory();
 
     void show();
     void enableInUse();

@@ -5,7 +5,9 @@
 #include "fakes/FakeClock.h"
 #include "fakes/FakeDesktopServices.h"
 #include "fakes/InMemoryProfile.h"
+#include "fakes/InMemoryHistoryStorage.h"
 #include "fakes/RecordingGammaDevice.h"
+#include "history/HistoryStats.h"
 
 namespace vistrel {
 namespace {
@@ -202,6 +204,33 @@ TEST_F(MainFormTest, AboutOpensTheFixedPathOnTheConfiguredHost)
 {
     form().aboutClick();
     EXPECT_THAT(desktop.urls, ElementsAre("https://host.example.org/tool/eye.html?v=1.4"));
+}
+
+}  // namespace
+}  // namespace vistrel
+
+namespace vistrel {
+namespace {
+
+TEST(MainFormHistoryTest, ARunIsRecordedFromLoadToExitUnlessTheUserTurnedItOff)
+{
+    testing::FakeClock clock{testing::FakeClock::at(9, 15, 30)};
+    testing::RecordingGammaDevice gamma;
+    testing::FakeDesktopServices desktop;
+    for (const bool off : {false, true}) {
+        testing::InMemoryProfile profile;
+        if (off) profile.setText("[extra]\nrecord_history=0\n");
+        testing::InMemoryHistoryStorage history;
+        MainForm form({profile, clock, gamma, desktop, nullptr, &history}, "https://host.example.org/");
+        form.load();
+        form.exitSequence();
+        form.exitSequence();  // the session's end, then the program's
+        const ParsedHistory parsed = parseHistory(history.current);
+        ASSERT_EQ(parsed.records.size(), off ? 0u : 2u);
+        if (!off) {
+            EXPECT_EQ(parsed.records[1].event, HistoryEvent::Exit);
+        }
+    }
 }
 
 }  // namespace

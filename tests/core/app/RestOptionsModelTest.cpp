@@ -4,8 +4,10 @@
 
 #include "app/RestOptionsModel.h"
 #include "app/TrayMenu.h"
+#include "history/HistoryStats.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeDesktopServices.h"
+#include "fakes/InMemoryHistoryStorage.h"
 #include "fakes/InMemoryProfile.h"
 
 namespace vistrel::testing {
@@ -22,7 +24,7 @@ protected:
     {
         profile.setText(std::move(settings));
         rest.setOptions(ReminderOptions::read(profile, clock));
-        model.emplace(RestOptionsModelPorts{profile, rest});
+        model.emplace(RestOptionsModelPorts{profile, rest, &recorder});
         return *model;
     }
     void edit(void (*change)(Values&))
@@ -42,6 +44,8 @@ protected:
     InMemoryProfile profile;
     RestReminder rest{clock, desktop, RestReminderHooks{}};
     TrayMenu tray{{profile, clock, desktop, rest, nullptr}};
+    InMemoryHistoryStorage history;
+    HistoryRecorder recorder{history, clock, desktop};
     std::optional<RestOptionsModel> model;
 };
 
@@ -163,6 +167,19 @@ TEST_F(RestOptionsModelTest, TheNoticeUpDownStepsOverTheSecondsNoNoticeCanHave)
 {
     const int cases[][3] = {{0, 1, 10}, {10, -1, 0}, {0, -1, 0}, {60, -1, 59}, {300, 1, 300}, {295, 10, 300}};
     for (const auto& [from, delta, to] : cases) EXPECT_EQ(RestOptionsModel::noticeStep(from, delta), to) << from;
+}
+
+TEST_F(RestOptionsModelTest, RecordingTurnedOffStopsAtOnceIsSavedAndClearingDeletesTheFiles)
+{
+    open("");
+    recorder.record(HistoryEvent::Start);
+    edit([](Values& v) { v.recordHistory = false; });
+    ASSERT_FALSE(model->apply());
+    EXPECT_EQ(profile.text(), "[extra]\r\nrecord_history=0\r\n");
+    recorder.record(HistoryEvent::Exit);
+    EXPECT_EQ(parseHistory(history.current).records.size(), 1u);
+    EXPECT_TRUE(model->clearHistory());
+    EXPECT_EQ(history.current, "");
 }
 
 }  // namespace

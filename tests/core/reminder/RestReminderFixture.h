@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "fakes/FakeClock.h"
@@ -24,10 +25,12 @@ protected:
     int promptOpenings = 0;
     int pauseEndMoves = 0;
     std::vector<std::string> notices;
+    std::vector<std::pair<ReminderEvent, std::int64_t>> events;
     RestReminder reminder{clock,
                           desktop,
                           {[this] { ++overlayHides; }, [this] { onChanged(); }, [this] { ++pauseEndMoves; },
-                           [this](const std::string& text) { notices.push_back(text); }},
+                           [this](const std::string& text) { notices.push_back(text); },
+                           [this](ReminderEvent event, std::int64_t value) { events.emplace_back(event, value); }},
                           &presence};
 
     // The window's load: the `dsxx` values, the switch set from them (raising its click), dsxxadd.
