@@ -121,7 +121,7 @@ protected:
     FakeDesktopServices m_desktop;
     RestReminder m_rest{m_clock, m_desktop, {nullptr, [this] {
                                                  if (m_windows) m_windows->sync();
-                                             }, nullptr, nullptr}};
+                                             }, nullptr, nullptr, nullptr}};
     FontCatalog m_fonts;
     TextRenderer m_text{m_fonts, 96};
     std::unique_ptr<RestReminderWindows> m_windows;
