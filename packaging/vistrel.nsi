@@ -232,7 +232,8 @@ Section "!$(SEC_PROGRAM)" SecProgram
   ${If} ${FileExists} "$INSTDIR\${APP_EXE}"
     !insertmacro FAIL_STILL_RUNNING ""
   ${EndIf}
-  ; config.ini and monitor.txt beside the program are its settings: an upgrade leaves them.
+  ; config.ini, monitor.txt and the history files beside the program are the user's: an upgrade
+  ; leaves them.
   File "/oname=${APP_EXE}" "${PROGRAM}"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
   CreateShortcut "$SMPROGRAMS\${APP_NAME}.lnk" "$INSTDIR\${APP_EXE}" "" "$INSTDIR\${APP_EXE}" 0
@@ -320,7 +321,7 @@ Section "Uninstall"
     DeleteRegValue HKCU "${APPROVED_KEY}" "${RUN_VALUE}"
   ${EndIf}
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
-  ; Not /r: config.ini and monitor.txt, when there, are the user's settings and stay, and so
+  ; Not /r: config.ini, monitor.txt and the history files, when there, are the user's and stay, and so
   ; does the folder then. The settings under %APPDATA%\Vistrel are never touched.
   RMDir "$INSTDIR"
 SectionEnd

@@ -224,18 +224,18 @@ class InstallTest(RestReminderCase):
         self.assertGreater(len(self.program.config_entries()), len(inifile.entries(settings())),
                            "and completed by the program's own exit")
         self.assertEqual(sorted(p.name for p in self.install_dir.iterdir()),
-                         ["config.ini", "uninstall.exe", PROGRAM_NAME])
+                         ["config.ini", "history.csv", "uninstall.exe", PROGRAM_NAME])
         self.assertEqual(self.run_value(), disabled_command)
         self.assertEqual(self.approved_values().get("Vistrel"), DISABLED_MARK, "still disabled")
         self.wait_for(lambda: self.installed_copies() == [["--tray"]], 10, "the program started again in the tray")
         self.wait_for(self.tray_icons, 20, "its tray icon")
 
-        # The silent uninstall ends the running copy and leaves only the settings.
+        # The silent uninstall ends the running copy and leaves only the settings and the history.
         self.roaming_settings.mkdir(parents=True, exist_ok=True)
         (self.roaming_settings / "config.ini").write_bytes(settings(work="45"))
         self.run_uninstaller()
         self.wait_for(lambda: not self.installed_copies(), 10, "the running copy to close")
-        self.assertEqual(sorted(p.name for p in self.install_dir.iterdir()), ["config.ini"])
+        self.assertEqual(sorted(p.name for p in self.install_dir.iterdir()), ["config.ini", "history.csv"])
         self.assertEqual(inifile.value(self.program.config(), "dsxx", "mei"), "1")
         self.assertFalse(self.shortcut.exists(), "the shortcut removed")
         self.assertIsNone(self.run_value())
@@ -256,7 +256,7 @@ class InstallTest(RestReminderCase):
         self.assertEqual((self.install_dir / PROGRAM_NAME).read_bytes(), program_path().read_bytes())
         self.assertEqual(self.run_value(), portable_command, "the portable copy's entry kept")
         self.run_uninstaller()
-        self.assertEqual(sorted(p.name for p in self.install_dir.iterdir()), ["config.ini"])
+        self.assertEqual(sorted(p.name for p in self.install_dir.iterdir()), ["config.ini", "history.csv"])
         self.assertEqual(self.run_value(), portable_command, "the portable copy's entry kept")
         self.assertTrue(portable.running(), "the portable copy left running")
 
