@@ -27,11 +27,11 @@ enum ControlId {
     kOverlayId,
 };
 
-constexpr COLORREF kTitleColour = RGB(128, 128, 128);
-constexpr COLORREF kFrameColour = RGB(206, 214, 222);
+constexpr COLORREF kTitleColour = palette::kQuietText;
+constexpr COLORREF kFrameColour = palette::kFrame;
 constexpr COLORREF kOnColour = RGB(34, 139, 34);
 constexpr COLORREF kNextLabelColour = RGB(96, 96, 96);
-constexpr COLORREF kNextTimeColour = RGB(48, 48, 48);
+constexpr COLORREF kNextTimeColour = palette::kStrongText;
 
 const FontSpec kTitleFont{L"Consolas", 12.0, true};
 const FontSpec kCaptionFont{L"Consolas", 15.0, true};

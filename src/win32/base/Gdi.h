@@ -12,6 +12,11 @@ inline constexpr COLORREF kWindowBackground = RGB(243, 248, 251);  // the main w
 inline constexpr COLORREF kWhite = RGB(255, 255, 255);
 inline constexpr COLORREF kBlack = RGB(0, 0, 0);
 inline constexpr COLORREF kLabelText = RGB(64, 64, 64);
+inline constexpr COLORREF kFrame = RGB(206, 214, 222);      // boxes drawn on the window background
+inline constexpr COLORREF kStrongText = RGB(48, 48, 48);    // the figures a window is about
+inline constexpr COLORREF kQuietText = RGB(128, 128, 128);  // titles, hints and captions
+inline constexpr COLORREF kBand = RGB(106, 189, 217);       // the cyan of bands and bars
+inline constexpr COLORREF kLink = RGB(0, 102, 204);         // what reads as a link or a highlight line
 }  // namespace palette
 
 RECT toRect(const PixelRect& p);

@@ -15,8 +15,8 @@ namespace {
 
 enum ControlId { kFirstTrackbar = 301 };
 
-constexpr COLORREF kBand = RGB(106, 189, 217);
-constexpr COLORREF kResetColour = RGB(0, 102, 204);
+constexpr COLORREF kBand = palette::kBand;
+constexpr COLORREF kResetColour = palette::kLink;
 const FontSpec kLabelFont{L"Consolas", 9.0, true};
 const FontSpec kResetFont{L"Consolas", 9.0, false};
 

@@ -13,14 +13,14 @@ namespace layout = statistics_layout;
 
 // The main window's frame and figures, the colour panel's band for the rests taken, the rest
 // prompt's grey for the skipped ones and its link blue for the longest stretch.
-constexpr COLORREF kFrameColour = RGB(206, 214, 222);
+constexpr COLORREF kFrameColour = palette::kFrame;
 constexpr COLORREF kGridColour = RGB(232, 237, 241);
 constexpr COLORREF kHoverColour = RGB(232, 243, 249);
-constexpr COLORREF kFigureColour = RGB(48, 48, 48);
-constexpr COLORREF kCaptionColour = RGB(128, 128, 128);
-constexpr COLORREF kTakenColour = RGB(106, 189, 217);
+constexpr COLORREF kFigureColour = palette::kStrongText;
+constexpr COLORREF kCaptionColour = palette::kQuietText;
+constexpr COLORREF kTakenColour = palette::kBand;
 constexpr COLORREF kSkippedColour = RGB(192, 192, 192);
-constexpr COLORREF kStretchColour = RGB(0, 102, 204);
+constexpr COLORREF kStretchColour = palette::kLink;
 
 const FontSpec kLabelFont{L"Segoe UI", 9.0, false};
 const FontSpec kTodayFont{L"Segoe UI", 9.0, true};

@@ -13,7 +13,7 @@ namespace {
 enum ControlId { kWorkBox = 201, kRestBox };
 
 constexpr COLORREF kBoxTextColour = RGB(34, 34, 34);
-constexpr COLORREF kHintColour = RGB(128, 128, 128);
+constexpr COLORREF kHintColour = palette::kQuietText;
 const FontSpec kSentenceFont{L"Consolas", 12.0, false};
 const FontSpec kHintFont{L"Consolas", 9.0, false};
 const FontSpec kBoxFont{L"Consolas", 11.0, true};
