@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/LocalDateTime.h"
 #include "base/TimeOfDay.h"
 
 namespace vistrel {
@@ -286,13 +287,10 @@ bool RestReminder::eyeBreaksSkipped(LocalTime now) const
 
 bool RestReminder::restDueWithinMinutes(LocalTime now, int minutes) const
 {
-    const auto due = TimeOfDay::parse(m_text1);
-    if (!due) return false;
-    // Whole minutes, as the due test compares: within five means at most 300 seconds ahead.
-    constexpr int kMinutesPerDay = 24 * 60;
-    const int ahead = ((due->minuteOfDay() - TimeOfDay::of(now).minuteOfDay()) % kMinutesPerDay + kMinutesPerDay) %
-                      kMinutesPerDay;
-    return ahead <= minutes;
+    // Counted from the start of this minute, so that a rest due in it is due within any margin.
+    const LocalTime minuteStart = startOfMinute(now);
+    const auto due = nextDue(LocalTime{minuteStart.seconds - 1});
+    return due && due->seconds - minuteStart.seconds <= std::int64_t{minutes} * 60;
 }
 
 bool RestReminder::windowsBusyHolds() const
