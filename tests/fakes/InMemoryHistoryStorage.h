@@ -15,6 +15,10 @@ public:
         return true;
     }
     std::optional<std::uint64_t> size() const override { return current.size(); }
+    std::optional<char> lastByte() const override
+    {
+        return current.empty() ? std::nullopt : std::optional<char>(current.back());
+    }
     std::optional<std::string> read(File file) const override { return file == File::Current ? current : old; }
     bool rollOver() override
     {

@@ -29,8 +29,8 @@ bool HistoryRecorder::appendLine(const std::string& line)
         bytes = std::string(kHistoryHeader) + "\n";
     } else if (!m_lineStartChecked) {
         // A line torn by a crash would swallow the next one: it gets its own end first.
-        const auto content = m_storage.read(HistoryStorage::File::Current);
-        if (content && !content->empty() && content->back() != '\n') bytes = "\n";
+        const auto last = m_storage.lastByte();
+        if (last && *last != '\n') bytes = "\n";
     }
     bytes += line;
     const bool written = m_storage.append(bytes);

@@ -18,6 +18,8 @@ public:
     virtual bool append(std::string_view bytes) = 0;
     // The current file's size, 0 when it does not exist; none when it cannot be read.
     virtual std::optional<std::uint64_t> size() const = 0;
+    // The current file's last byte; none when it is empty, missing or cannot be read.
+    virtual std::optional<char> lastByte() const = 0;
     // The file's whole content; an empty text when it does not exist, none when it cannot be read.
     virtual std::optional<std::string> read(File file) const = 0;
     // Renames the current file to the old one's name, replacing it, in one step; the next append

@@ -61,6 +61,34 @@ std::optional<std::uint64_t> Win32HistoryStorage::size() const
     return (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
 }
 
+std::optional<char> Win32HistoryStorage::lastByte() const
+{
+    // One byte, not the file: it is asked at every start, before the first line of the run.
+    UniqueFile file(CreateFileW(m_current.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        const DWORD error = GetLastError();
+        if (!missing(error)) traceError(L"CreateFileW for reading " + m_current, error);
+        return std::nullopt;
+    }
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size)) {
+        traceLastError(L"GetFileSizeEx " + m_current);
+        return std::nullopt;
+    }
+    if (size.QuadPart == 0) return std::nullopt;
+    LARGE_INTEGER lastOffset{};
+    lastOffset.QuadPart = size.QuadPart - 1;
+    char last = 0;
+    DWORD got = 0;
+    if (!SetFilePointerEx(file.get(), lastOffset, nullptr, FILE_BEGIN) || !ReadFile(file.get(), &last, 1, &got, nullptr) ||
+        got != 1) {
+        traceLastError(L"reading the last byte of " + m_current);
+        return std::nullopt;
+    }
+    return last;
+}
+
 std::optional<std::string> Win32HistoryStorage::read(File which) const
 {
     const std::wstring& path = this->path(which);

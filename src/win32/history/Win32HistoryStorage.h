@@ -14,6 +14,7 @@ public:
 
     bool append(std::string_view bytes) override;
     std::optional<std::uint64_t> size() const override;
+    std::optional<char> lastByte() const override;
     std::optional<std::string> read(File file) const override;
     bool rollOver() override;
     bool erase() override;

@@ -35,6 +35,7 @@ TEST_F(Win32HistoryStorageTest, AppendsAtTheEndOfTheFileItCreates)
     EXPECT_EQ(bytes(L"history.csv"), "time,event\n2026-12-09 08:00:00,start\n");
     EXPECT_EQ(storage.size(), 37u);
     EXPECT_EQ(storage.read(File::Current), bytes(L"history.csv"));
+    EXPECT_EQ(storage.lastByte(), '\n');
 }
 
 TEST_F(Win32HistoryStorageTest, RollsOverIntoTheOldFileReplacingItAndErasesBoth)
