@@ -176,9 +176,11 @@ class RestReminderCase(E2ETestCase):
             if prompt:
                 return prompt
             # The first seconds of a minute are left to the program, to see the minute it may be
-            # due in; then on to the end of that minute.
+            # due in; then on towards the end of that minute. Ten seconds are left there: a program
+            # slowed by a busy machine that sees no tick in the whole due minute counts it as time
+            # away, and the prompt then comes a work period later.
             if self.clock.second() >= 15:
-                self.clock.forward_to_second(57)
+                self.clock.forward_to_second(50)
             time.sleep(0.5)
         self.save_state("no-prompt")
         self.fail("the rest prompt did not open within a minute")
