@@ -15,12 +15,13 @@ from pathlib import Path
 # Lower numbers are lower layers.
 LAYERS = {
     "base": 0,
-    "settings": 1,
-    "controls": 2,
-    "gamma": 3,
-    "reminder": 3,
-    "history": 3,
-    "app": 4,
+    "text": 1,
+    "settings": 2,
+    "controls": 3,
+    "gamma": 4,
+    "reminder": 4,
+    "history": 4,
+    "app": 5,
 }
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"/]+)/[^"]+"', re.MULTILINE)
 

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "settings/Ini.h"
+#include "settings/LanguageSetting.h"
 #include "settings/SettingsKeys.h"
 
 namespace vistrel {
@@ -35,6 +36,7 @@ MainForm::MainForm(MainFormPorts ports, std::string aboutHost)
     : m_profile(ports.profile),
       m_clock(ports.clock),
       m_desktop(ports.desktop),
+      m_texts(ports.language),
       m_aboutHost(std::move(aboutHost)),
       m_history(ports.history ? std::optional<HistoryRecorder>(std::in_place, *ports.history, ports.clock, ports.desktop)
                               : std::nullopt),
@@ -83,6 +85,14 @@ void MainForm::load()
     }
     m_night.load();
     notifyChanged();
+}
+
+void MainForm::setLanguage(Language language)
+{
+    writeLanguage(m_profile, language);
+    if (language == m_texts.language()) return;
+    m_texts.setLanguage(language);
+    if (languageChanged) languageChanged();
 }
 
 void MainForm::exitSequence()

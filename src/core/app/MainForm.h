@@ -14,6 +14,7 @@
 #include "gamma/NightColour.h"
 #include "history/HistoryRecorder.h"
 #include "reminder/RestReminder.h"
+#include "text/Texts.h"
 
 namespace vistrel {
 
@@ -26,6 +27,8 @@ struct MainFormPorts {
     // The rest history's files; none when the settings folder takes no writes, so nothing is
     // recorded this run (the unsaved-settings message already told the user).
     HistoryStorage* history = nullptr;
+    // The language of `[extra]`, read by the shell before anything is shown.
+    Language language = Language::Chinese;
 };
 
 // The main window (`Form1`) without its pixels: the run's state, the two features, the two
@@ -44,6 +47,8 @@ public:
     std::function<void()> changed;
     // Runs when a rest is near, with the text the tray icon shows as a notification.
     std::function<void(const std::string& text)> notice;
+    // Runs after the user chose another language; every open window takes its texts again.
+    std::function<void()> languageChanged;
 
     // The load sequence: settings read, switches set (their handlers run), first rest scheduled,
     // display ramp captured, stored colours applied when the colour switch was on. Then the
@@ -74,6 +79,11 @@ public:
     // `Image7`: the colour panel's OK.
     void colourPanelOk();
 
+    // The catalogue in the run's language, lent to every window.
+    const Texts& texts() const { return m_texts; }
+    // The Options window's choice: saved in `[extra]` and in force at once.
+    void setLanguage(Language language);
+
     bool overlayVisible() const { return m_overlayVisible; }
     bool panelVisible(Feature feature) const { return m_panelVisible[static_cast<int>(feature)]; }
     bool featureOn(Feature feature) const;  // caption green and settings icon visible
@@ -97,6 +107,7 @@ private:
     Profile& m_profile;
     const Clock& m_clock;
     DesktopServices& m_desktop;
+    Texts m_texts;  // before the parts that take their texts from it
     std::string m_aboutHost;
     bool m_overlayVisible = false;
     bool m_panelVisible[2] = {false, false};

@@ -32,6 +32,7 @@ inline constexpr std::string_view kWorkHours = "work_hours";                // "
 inline constexpr std::string_view kWorkDays = "work_days";                  // digits 1..7 for Monday..Sunday, default all
 inline constexpr std::string_view kRecordHistory = "record_history";        // "1" (default) or "0"
 inline constexpr std::string_view kHoldInMeetings = "hold_in_meetings";     // "1" (default) or "0"
+inline constexpr std::string_view kLanguage = "language";                   // "zh" (default) or "en"
 
 // Section of the night colour; written when the user changes it, never by the exit sequence.
 inline constexpr std::string_view kNight = "night";

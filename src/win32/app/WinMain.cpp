@@ -15,11 +15,13 @@
 #include "app/Win32DesktopServices.h"
 #include "app/Win32Presence.h"
 #include "app/Win32Profile.h"
+#include "settings/LanguageSetting.h"
 #include "settings/WatchedProfile.h"
 #include "base/DeferringDesktopServices.h"
 #include "base/Text.h"
 #include "base/Trace.h"
 #include "base/FontCatalog.h"
+#include "base/LanguageChange.h"
 #include "gamma/GdiGammaDevice.h"
 #include "history/StatisticsWindow.h"
 #include "history/Win32HistoryStorage.h"
@@ -95,6 +97,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     const SettingsFolder settingsFolder = probeSettingsFolder(folder);
     const std::wstring settingsPath = widen(settingsFolder.folder());
     Win32Profile file(settingsFileIn(settingsPath));
+    // Before anything is shown or said: every text, the first message box included, is in it.
+    const Language language = readLanguage(file);
     SystemClock clock;
     GdiGammaDevice gamma;
     Win32DesktopServices desktopServices(settingsPath, folder, programPath());
@@ -104,8 +108,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     Win32Presence presence;
     Win32HistoryStorage history(settingsPath);
     // A folder that takes no writes records no history: the unsaved-settings message covers both.
-    MainForm form({profile, clock, gamma, desktop, &presence, settingsFolder.saves() ? &history : nullptr},
+    MainForm form({profile, clock, gamma, desktop, &presence, settingsFolder.saves() ? &history : nullptr, language},
                   VISTREL_ABOUT_HOST);
+    form.languageChanged = [] { announceLanguageChange(); };
     FontCatalog fonts;
 
     UniqueIcon icon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,

@@ -1,0 +1,24 @@
+#include "text/Catalogue.h"
+
+#include "text/LanguageTexts.h"
+
+namespace vistrel {
+namespace {
+
+template <class Id>
+void add(std::vector<CatalogueText>& texts, std::string_view area, std::span<const TextEntry<Id>> table)
+{
+    for (std::size_t i = 0; i < table.size(); ++i) texts.push_back({area, i, table[i].zh, table[i].en});
+}
+
+}  // namespace
+
+std::vector<CatalogueText> catalogueTexts()
+{
+    std::vector<CatalogueText> texts;
+    // One line per area.
+    add(texts, "language", textTable(LanguageText{}));
+    return texts;
+}
+
+}  // namespace vistrel
