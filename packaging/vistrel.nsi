@@ -1,6 +1,7 @@
 ; Vistrel's per-user installer: no administrator rights, everything under the user's own profile.
 ; makensis gets from CMake: VERSION, VERSION_MAJOR, VERSION_MINOR, VERSION_PATCH, PROGRAM (the
-; built vistrel.exe), ICON and OUTFILE.
+; built vistrel.exe), ICON, OUTFILE, TEXTS (the LangStrings packaging/nsis_texts.py writes from the
+; program's text catalogue) and ART (the folder of the wizard pictures tools/assetgen draws).
 Unicode true
 Target amd64-unicode
 
@@ -25,6 +26,11 @@ Target amd64-unicode
 !define TRAY_HOST_TITLE "cd"
 ; Tenths of a second to wait for a running copy to end.
 !define CLOSE_WAIT 50
+; The program's settings file beside it, where an installed copy keeps them (its folder takes
+; writes), and the key that holds its language: "en", or Chinese when missing.
+!define SETTINGS_FILE "$INSTDIR\config.ini"
+!define LANGUAGE_SECTION "extra"
+!define LANGUAGE_KEY "language"
 
 Name "${APP_NAME}"
 OutFile "${OUTFILE}"
@@ -46,15 +52,21 @@ VIFileVersion "${VERSION_MAJOR}.${VERSION_MINOR}.${VERSION_PATCH}.0"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${APP_EXE}"
+; Vistrel's own picture, without words, so one serves both languages and the uninstaller.
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${ART}\wizard.bmp"
+!define MUI_UNWELCOMEFINISHPAGE_BITMAP "${ART}\wizard.bmp"
 
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
+!define MUI_PAGE_CUSTOMFUNCTION_PRE WizardPicture
 ; An upgrade that closed the program has started it again already.
 !define MUI_PAGE_CUSTOMFUNCTION_SHOW FinishPageShow
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+!define MUI_PAGE_CUSTOMFUNCTION_PRE un.WizardPicture
+!insertmacro MUI_UNPAGE_FINISH
 
 ; The first language is the one a system in neither language gets.
 !insertmacro MUI_LANGUAGE "SimpChinese"
@@ -67,15 +79,12 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "${APP_NAME}"
 
-LangString SEC_PROGRAM ${LANG_SIMPCHINESE} "Vistrel 程序"
-LangString SEC_PROGRAM ${LANG_ENGLISH} "Vistrel program"
-LangString SEC_AUTOSTART ${LANG_SIMPCHINESE} "开机启动"
-LangString SEC_AUTOSTART ${LANG_ENGLISH} "Start with Windows"
-LangString STILL_RUNNING ${LANG_SIMPCHINESE} "Vistrel 仍在运行，无法替换 $INSTDIR\${APP_EXE}。$\r$\n请从托盘菜单退出 Vistrel 后重试。"
-LangString STILL_RUNNING ${LANG_ENGLISH} "Vistrel is still running, so $INSTDIR\${APP_EXE} cannot be replaced.$\r$\nExit Vistrel from its tray menu and try again."
-LangString un.STILL_RUNNING ${LANG_SIMPCHINESE} "Vistrel 仍在运行，无法卸载。$\r$\n请从托盘菜单退出 Vistrel 后重试。"
-LangString un.STILL_RUNNING ${LANG_ENGLISH} "Vistrel is still running, so it cannot be removed.$\r$\nExit Vistrel from its tray menu and try again."
+; The texts' arguments, by text and number.
+!define STILL_RUNNING_0 "$INSTDIR\${APP_EXE}"
+!include /CHARSET=UTF8 "${TEXTS}"
 
+; 1 when an earlier installation is recorded: this run upgrades it.
+Var Upgrade
 ; 1 when the installer closed a copy running from $INSTDIR, which it then starts again.
 Var WasRunning
 ; 1 when the Run value started this installation's copy, and Task Manager had not disabled it.
@@ -216,25 +225,26 @@ FunctionEnd
 
 ; Silent runs show nothing and end with exit code 2. A copy that was closed but whose file
 ; stayed held comes back, as it was.
-!macro FAIL_STILL_RUNNING PREFIX
+!macro FAIL_STILL_RUNNING TEXT
   ${If} $WasRunning == 1
     Exec '${TRAY_COMMAND}'
   ${EndIf}
-  MessageBox MB_OK|MB_ICONSTOP "$(${PREFIX}STILL_RUNNING)" /SD IDOK
+  MessageBox MB_OK|MB_ICONSTOP "$(${TEXT})" /SD IDOK
   SetErrorLevel 2
   Abort
 !macroend
 
-Section "!$(SEC_PROGRAM)" SecProgram
+Section "!$(PROGRAM_SECTION)" SecProgram
   SectionIn RO
   SetOutPath "$INSTDIR"
   Call CloseRunning
   ${If} ${FileExists} "$INSTDIR\${APP_EXE}"
-    !insertmacro FAIL_STILL_RUNNING ""
+    !insertmacro FAIL_STILL_RUNNING STILL_RUNNING
   ${EndIf}
   ; config.ini, monitor.txt and the history files beside the program are the user's: an upgrade
   ; leaves them.
   File "/oname=${APP_EXE}" "${PROGRAM}"
+  Call PassLanguage
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
   CreateShortcut "$SMPROGRAMS\${APP_NAME}.lnk" "$INSTDIR\${APP_EXE}" "" "$INSTDIR\${APP_EXE}" 0
 
@@ -252,7 +262,7 @@ Section "!$(SEC_PROGRAM)" SecProgram
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
-Section "$(SEC_AUTOSTART)" SecAutostart
+Section "$(AUTOSTART_SECTION)" SecAutostart
   WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '${TRAY_COMMAND}'
   ; Switched on here: an entry switched off in Task Manager would otherwise stay off. One that
   ; was on keeps its mark as it is.
@@ -278,6 +288,46 @@ Section "-Restart"
   ${EndIf}
 SectionEnd
 
+; The program starts in the language the user installed it in: an English first install says so
+; in its settings. A Chinese one writes nothing (Chinese is the program's own default), and an
+; upgrade, or settings that name a language already, keep what the user has.
+Function PassLanguage
+  ${If} $LANGUAGE = ${LANG_ENGLISH}
+  ${AndIf} $Upgrade != 1
+    ClearErrors
+    ReadINIStr $0 "${SETTINGS_FILE}" "${LANGUAGE_SECTION}" "${LANGUAGE_KEY}"
+    ${If} ${Errors}
+      ClearErrors
+      WriteINIStr "${SETTINGS_FILE}" "${LANGUAGE_SECTION}" "${LANGUAGE_KEY}" "en"
+      ${If} ${Errors}
+        DetailPrint "WriteINIStr failed for ${SETTINGS_FILE}"
+      ${EndIf}
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
+
+; The wizard picture drawn for the screen's density (the page stretches it to its frame): each
+; scale the program's art comes in, the nearest one up. Called before the page loads the picture.
+!macro DEFINE_WIZARD_PICTURE PREFIX
+Function ${PREFIX}WizardPicture
+  System::Call 'user32::GetDC(p 0) p .r1'
+  ; LOGPIXELSX
+  System::Call 'gdi32::GetDeviceCaps(p r1, i 88) i .r0'
+  System::Call 'user32::ReleaseDC(p 0, p r1)'
+  ${If} $0 > 168
+    File "/oname=$PLUGINSDIR\modern-wizard.bmp" "${ART}\200\wizard.bmp"
+  ${ElseIf} $0 > 144
+    File "/oname=$PLUGINSDIR\modern-wizard.bmp" "${ART}\175\wizard.bmp"
+  ${ElseIf} $0 > 120
+    File "/oname=$PLUGINSDIR\modern-wizard.bmp" "${ART}\150\wizard.bmp"
+  ${ElseIf} $0 > 96
+    File "/oname=$PLUGINSDIR\modern-wizard.bmp" "${ART}\125\wizard.bmp"
+  ${EndIf}
+FunctionEnd
+!macroend
+!insertmacro DEFINE_WIZARD_PICTURE ""
+!insertmacro DEFINE_WIZARD_PICTURE "un."
+
 Function FinishPageShow
   ${If} $WasRunning == 1
     SendMessage $mui.FinishPage.Run ${BM_SETCHECK} ${BST_UNCHECKED} 0
@@ -287,6 +337,17 @@ FunctionEnd
 
 Function .onInit
   SetShellVarContext current
+  ; /LANG=1033 (English) or /LANG=2052 (Chinese) chooses the language, as a silent install needs;
+  ; otherwise it follows Windows'.
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/LANG=" $1
+  ${IfNot} ${Errors}
+    ${If} $1 = ${LANG_ENGLISH}
+    ${OrIf} $1 = ${LANG_SIMPCHINESE}
+      StrCpy $LANGUAGE $1
+    ${EndIf}
+  ${EndIf}
   ; "开机启动" is on for a first install; an upgrade keeps what the user chose since, in the
   ; program's menu or in Task Manager.
   Call RunValueIsOurs
@@ -297,7 +358,11 @@ Function .onInit
     StrCpy $AutostartWasOn 0
   ${EndIf}
   ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  StrCpy $Upgrade 0
   ${If} $0 != ""
+    StrCpy $Upgrade 1
+  ${EndIf}
+  ${If} $Upgrade == 1
   ${AndIf} $AutostartWasOn != 1
     !insertmacro UnselectSection ${SecAutostart}
   ${EndIf}
@@ -310,7 +375,7 @@ FunctionEnd
 Section "Uninstall"
   Call un.CloseRunning
   ${If} ${FileExists} "$INSTDIR\${APP_EXE}"
-    !insertmacro FAIL_STILL_RUNNING "un."
+    !insertmacro FAIL_STILL_RUNNING UNINSTALL_STILL_RUNNING
   ${EndIf}
   Delete "$INSTDIR\${UNINSTALLER}"
   Delete "$SMPROGRAMS\${APP_NAME}.lnk"

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes every bitmap and icon of the Windows program into src/win32/res/.
+"""Writes every bitmap and icon of the Windows program into src/win32/res/, and the installer's
+wizard picture into packaging/art/.
 
 The output is deterministic, so the generated files are committed and `--check` can tell whether
 they still match this script. Python 3 standard library only.
@@ -13,11 +14,13 @@ sys.dont_write_bytecode = True
 
 import picture_art  # noqa: E402
 import switch_art  # noqa: E402
+import wizard_art  # noqa: E402
 from imagefiles import bmp_bytes, ico_bytes  # noqa: E402
 from raster import scaled_size  # noqa: E402
 
-RES_DIR = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'src', 'win32',
-                                        'res'))
+ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..'))
+RES_DIR = os.path.join(ROOT, 'src', 'win32', 'res')
+INSTALLER_ART_DIR = os.path.join(ROOT, 'packaging', 'art')
 
 
 def expect_size(rows, width, height, name):
@@ -93,15 +96,28 @@ def assets():
     return files
 
 
+def installer_assets():
+    """File name -> bytes of the installer's pictures: the wizard picture at every scale (the
+    installer picks the one for the screen)."""
+    return {scaled_name('wizard.bmp', percent):
+            bmp_bytes(expect_size(wizard_art.wizard(percent), scaled_size(wizard_art.WIDTH, percent),
+                                  scaled_size(wizard_art.HEIGHT, percent), 'wizard.bmp'))
+            for percent in SCALES}
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument('--check', action='store_true', help='compare with the files on disk, write nothing')
     parser.add_argument('--out', default=RES_DIR, help='output folder (default: %(default)s)')
+    parser.add_argument('--installer-out', default=INSTALLER_ART_DIR,
+                        help="the installer's output folder (default: %(default)s)")
     args = parser.parse_args()
 
     stale = []
-    for name, data in sorted(assets().items()):
-        path = os.path.join(args.out, name)
+    outputs = [(os.path.join(args.out, name), data) for name, data in assets().items()]
+    outputs += [(os.path.join(args.installer_out, name), data) for name, data in installer_assets().items()]
+    for path, data in sorted(outputs):
+        name = os.path.relpath(path, ROOT)
         if args.check:
             try:
                 with open(path, 'rb') as f:

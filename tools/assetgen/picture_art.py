@@ -29,7 +29,7 @@ def _keyed(canvas, outline):
 
 # --- program icon -------------------------------------------------------------------------------
 
-def _eye_with_clock(outline_half_width, hand_half_width):
+def eye_with_clock(outline_half_width, hand_half_width):
     """The icon designed on a 48-unit square: an eye, and a small clock over its lower right."""
     half_w, half_h, cx, cy = 21.0, 12.5, 24.0, 20.0
     radius = (half_w ** 2 + half_h ** 2) / (2 * half_h)
@@ -55,7 +55,7 @@ def program_icon(size):
     # Small sizes get bolder lines so they survive being a few pixels wide.
     outline, hands = {16: (2.4, 2.4), 32: (2.0, 1.7), 48: (1.8, 1.4)}[size]
     canvas = Canvas(size, size)
-    for shape, colour in _eye_with_clock(outline, hands):
+    for shape, colour in eye_with_clock(outline, hands):
         canvas.paint(scale(shape, size / 48), colour)
     return canvas.rgba_rows()
 
