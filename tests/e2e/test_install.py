@@ -31,6 +31,10 @@ MENU_ITEMS = ["推迟 5 分钟", "暂停提醒", "全屏时推迟提醒", "离�
 TRAY_HOST_CLASS = "Vistrel.TrayHost"
 # Task Manager marks a Run entry it disabled with an odd first byte.
 DISABLED_MARK = "030000000000000000000000"
+# The installer's language on its command line, as a silent install chooses it.
+CHINESE, ENGLISH = "/LANG=2052", "/LANG=1033"
+# Whether the program's own texts have English yet; the installer's part is checked regardless.
+PROGRAM_SPEAKS_ENGLISH = False
 
 
 def project_version():
@@ -168,7 +172,49 @@ class InstallTest(RestReminderCase):
         self.key(*(["Down"] * shown), "Return")
         return items
 
-    # --- the test ------------------------------------------------------------------------------
+    def installed_settings(self):
+        path = self.install_dir / "config.ini"
+        return path.read_bytes() if path.exists() else b""
+
+    def start_installed_plainly(self):
+        """Starts the installed copy in the tray on the real clock, tracing its menus."""
+        process = self.session.start_wine([self.windows_exe, "--tray"], cwd=self.install_dir,
+                                          log_path=self.program_log(), env={"WINEDEBUG": "+menu"})
+        self.program = Program(self.install_dir, process)
+        self.wait_for(self.tray_icons, message="the installed program's tray icon")
+
+    # --- the tests -----------------------------------------------------------------------------
+
+    def test_the_installers_language_is_the_programs_until_the_user_chooses(self):
+        setup = package_path("setup.exe")
+        language = lambda: inifile.value(self.installed_settings(), "extra", "language")  # noqa: E731
+
+        # An English first install starts the program in English.
+        self.assertEqual(self.run_wine(setup, "/S", ENGLISH), 0)
+        self.assertEqual(language(), "en")
+        if PROGRAM_SPEAKS_ENGLISH:
+            self.start_installed_plainly()
+            self.click_tray_icon(button=3)
+            self.wait_for(self.tray_menu_items, 10, "the tray menu")
+            self.screenshot("tray-menu-english")
+            self.key("Escape")
+            chinese = [text for text, _ in self.tray_menu_items() if re.search("[\u4e00-\u9fff]", text)]
+            self.assertEqual(chinese, [], "the tray menu in English")
+            self.session.end_processes()
+
+        # The user chose Chinese in the program since: an English upgrade keeps it.
+        (self.install_dir / "config.ini").write_bytes(settings() + b"[extra]\r\nlanguage=zh\r\n")
+        self.assertEqual(self.run_wine(setup, "/S", ENGLISH), 0)
+        self.assertEqual(language(), "zh")
+
+        # A Chinese install writes nothing, and an English upgrade of it leaves the program as it was.
+        self.run_uninstaller()
+        (self.install_dir / "config.ini").unlink()
+        self.assertEqual(self.run_wine(setup, "/S", CHINESE), 0)
+        self.assertFalse((self.install_dir / "config.ini").exists(), "no settings written")
+        self.assertEqual(self.run_wine(setup, "/S", ENGLISH), 0)
+        self.assertFalse((self.install_dir / "config.ini").exists(), "no settings written")
+
 
     def test_silent_install_runs_in_the_tray_upgrades_in_place_and_uninstalls_keeping_the_settings(self):
         # The server keeps the real clock; only the program runs on the stepped one.
@@ -179,7 +225,7 @@ class InstallTest(RestReminderCase):
         uninstaller = '"%s\\uninstall.exe"' % self.windows_dir
 
         # A silent install: the files, the shortcut, the apps entry and "start with Windows".
-        self.assertEqual(self.run_wine(setup, "/S"), 0)
+        self.assertEqual(self.run_wine(setup, "/S", CHINESE), 0)
         self.assertEqual((self.install_dir / PROGRAM_NAME).read_bytes(), program_path().read_bytes())
         self.assertEqual(sorted(p.name for p in self.install_dir.iterdir()), ["uninstall.exe", PROGRAM_NAME])
         self.assertTrue(self.shortcut.is_file(), "the Start-menu shortcut")
@@ -218,7 +264,7 @@ class InstallTest(RestReminderCase):
         disabled_command = '"%s" --tray' % self.windows_exe.upper()
         self.session.wine_reg("add", RUN_KEY, "/v", "Vistrel", "/d", disabled_command, "/f")
         self.session.wine_reg("add", APPROVED_KEY, "/v", "Vistrel", "/t", "REG_BINARY", "/d", DISABLED_MARK, "/f")
-        self.assertEqual(self.run_wine(setup, "/S"), 0)
+        self.assertEqual(self.run_wine(setup, "/S", CHINESE), 0)
         self.assertIsNotNone(self.program.wait_exit(10), "the running copy was closed")
         self.assertEqual(inifile.value(self.program.config(), "dsxx", "mei"), "1", "the settings kept")
         self.assertGreater(len(self.program.config_entries()), len(inifile.entries(settings())),
@@ -248,11 +294,11 @@ class InstallTest(RestReminderCase):
         # copy's own Run entry stays.
         portable = self.start_program(settings())
         self.wait_window(cls=TRAY_HOST_CLASS)
-        self.assertEqual(self.run_wine(setup, "/S"), 0)
+        self.assertEqual(self.run_wine(setup, "/S", CHINESE), 0)
         portable_command = '"Z:%s" --tray' % str(portable.app_dir / PROGRAM_NAME).replace("/", "\\")
         self.session.wine_reg("add", RUN_KEY, "/v", "Vistrel", "/d", portable_command, "/f")
         (self.install_dir / PROGRAM_NAME).write_bytes(b"an earlier version")
-        self.assertEqual(self.run_wine(setup, "/S"), 0)
+        self.assertEqual(self.run_wine(setup, "/S", CHINESE), 0)
         self.assertEqual((self.install_dir / PROGRAM_NAME).read_bytes(), program_path().read_bytes())
         self.assertEqual(self.run_value(), portable_command, "the portable copy's entry kept")
         self.run_uninstaller()
