@@ -370,6 +370,14 @@ FunctionEnd
 
 Function un.onInit
   SetShellVarContext current
+  ; The uninstaller speaks the language the program was set to, when it was set to one, as the
+  ; program reads it; otherwise Windows'.
+  ReadINIStr $0 "${SETTINGS_FILE}" "${LANGUAGE_SECTION}" "${LANGUAGE_KEY}"
+  ${If} $0 S== "en"
+    StrCpy $LANGUAGE ${LANG_ENGLISH}
+  ${ElseIf} $0 S== "zh"
+    StrCpy $LANGUAGE ${LANG_SIMPCHINESE}
+  ${EndIf}
 FunctionEnd
 
 Section "Uninstall"

@@ -17,7 +17,8 @@ import zipfile
 from pathlib import Path
 
 import inifile
-from harness import PROGRAM_NAME, Program, drawn_menu_items, find_windows, program_path, windows_build
+from harness import (PROGRAM_NAME, REPO, Program, drawn_menu_items, find_windows, program_path, rect_size, rect_tuple,
+                     windows_build)
 from test_rest_reminder import (CONTINUE_WORK, PROMPT_CLASS, RestReminderCase, SteppedClock, find_libfaketime,
                                 settings)
 
@@ -33,6 +34,11 @@ TRAY_HOST_CLASS = "Vistrel.TrayHost"
 DISABLED_MARK = "030000000000000000000000"
 # The installer's language on its command line, as a silent install chooses it.
 CHINESE, ENGLISH = "/LANG=2052", "/LANG=1033"
+# The finish page's picture frame (its control id), the pictures it may show and a colour of them.
+WIZARD_PICTURE_ID = 1200
+WIZARD_ART = REPO / "packaging" / "art"
+CLOCK_ORANGE = (245, 124, 0)
+CJK = re.compile("[\u4e00-\u9fff]")
 # Whether the program's own texts have English yet; the installer's part is checked regardless.
 PROGRAM_SPEAKS_ENGLISH = False
 
@@ -185,6 +191,57 @@ class InstallTest(RestReminderCase):
 
     # --- the tests -----------------------------------------------------------------------------
 
+    def temp_folder(self):
+        """The user's %TEMP% (where Wine puts it: AppData\\Local\\Temp, or Temp before Wine 9)."""
+        profile = self.install_dir.parents[3]
+        return next(p for p in (profile / "AppData" / "Local" / "Temp", profile / "Temp") if p.is_dir())
+
+    def wizard_picture(self):
+        """The finish page's picture frame, once it shows, in whichever process shows it."""
+        def frame():
+            return next((w for w in self.all_windows() if w["id"] == WIZARD_PICTURE_ID and w["visible"]), None)
+        return self.wait_for(frame, 60, "a finish page")
+
+    def check_wizard_picture(self, scale_folder, screenshot):
+        """The finish page shows Vistrel's picture, and the installer took the one drawn for the
+        screen's density (from its own temporary folder, as the page loads it)."""
+        picture = self.wizard_picture()
+        self.screenshot(screenshot)
+        width, height = rect_size(picture["rect"])
+        orange = self.grab().count(rect_tuple(picture["rect"]), CLOCK_ORANGE, tolerance=12)
+        self.assertGreater(orange, width * height // 100, "the icon's clock in the picture")
+        drawn = {p.read_bytes(): str(p.relative_to(WIZARD_ART)) for p in WIZARD_ART.glob("**/wizard.bmp")}
+        loaded = [drawn.get(p.read_bytes(), p.name) for p in self.temp_folder().glob("*/modern-wizard.bmp")]
+        self.assertEqual(loaded, [str(Path(scale_folder) / "wizard.bmp")])
+
+    def test_finish_pages_show_vistrels_picture_drawn_for_the_screens_density(self):
+        setup = package_path("setup.exe")
+        key = r"HKCU\Control Panel\Desktop"
+        self.addCleanup(self.session.wine_reg, "delete", key, "/v", "LogPixels", "/f")
+        for dpi, scale_folder in ((96, "."), (144, "150")):
+            self.session.wine_reg("add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", dpi, "/f")
+            installer = self.session.start_wine([setup, CHINESE], log_path=self.artifacts / "installer.log")
+            # The components page, then the folder's (its path field): the finish page follows the
+            # installation.
+            self.wait_window(process=setup.name, cls="SysTreeView32", visible=True)
+            self.key("Return")
+            self.wait_window(process=setup.name, cls="Edit", visible=True)
+            self.key("Return")
+            self.check_wizard_picture(scale_folder, "finish-page-%d-dpi" % dpi)
+            # "Run Vistrel" off (it has the focus), then "Finish".
+            self.key("space", "Return")
+            self.assertIsNotNone(installer.wait(30), "the installer ended")
+        # The uninstaller's finish page, at 144 DPI still, in the language the program was set to.
+        (self.install_dir / "config.ini").write_bytes(b"[extra]\r\nlanguage=zh\r\n")
+        self.session.start_wine([self.windows_dir + "\\uninstall.exe"], log_path=self.artifacts / "installer.log")
+        self.wait_for(lambda: find_windows(self.all_windows(), cls="Edit", visible=True), 60, "the uninstaller")
+        self.key("Return")
+        self.check_wizard_picture("150", "uninstall-finish-page-144-dpi")
+        texts = [w["text"] for w in self.all_windows() if w["visible"] and w["class"] == "Static"]
+        self.assertTrue([t for t in texts if CJK.search(t)], texts)
+        self.key("Return")
+        self.wait_for(lambda: not self.uninstaller_copies(), 30, "the uninstaller to end")
+
     def test_the_installers_language_is_the_programs_until_the_user_chooses(self):
         setup = package_path("setup.exe")
         language = lambda: inifile.value(self.installed_settings(), "extra", "language")  # noqa: E731
@@ -198,7 +255,7 @@ class InstallTest(RestReminderCase):
             self.wait_for(self.tray_menu_items, 10, "the tray menu")
             self.screenshot("tray-menu-english")
             self.key("Escape")
-            chinese = [text for text, _ in self.tray_menu_items() if re.search("[\u4e00-\u9fff]", text)]
+            chinese = [text for text, _ in self.tray_menu_items() if CJK.search(text)]
             self.assertEqual(chinese, [], "the tray menu in English")
             self.session.end_processes()
 
