@@ -189,10 +189,8 @@ class InstallTest(RestReminderCase):
         self.program = Program(self.install_dir, process)
         self.wait_for(self.tray_icons, message="the installed program's tray icon")
 
-    # --- the tests -----------------------------------------------------------------------------
-
     def temp_folder(self):
-        """The user's %TEMP% (where Wine puts it: AppData\\Local\\Temp, or Temp before Wine 9)."""
+        """The user's %TEMP% (AppData\\Local\\Temp, or Temp in older Wine)."""
         profile = self.install_dir.parents[3]
         return next(p for p in (profile / "AppData" / "Local" / "Temp", profile / "Temp") if p.is_dir())
 
@@ -213,6 +211,8 @@ class InstallTest(RestReminderCase):
         drawn = {p.read_bytes(): str(p.relative_to(WIZARD_ART)) for p in WIZARD_ART.glob("**/wizard.bmp")}
         loaded = [drawn.get(p.read_bytes(), p.name) for p in self.temp_folder().glob("*/modern-wizard.bmp")]
         self.assertEqual(loaded, [str(Path(scale_folder) / "wizard.bmp")])
+
+    # --- the tests -----------------------------------------------------------------------------
 
     def test_finish_pages_show_vistrels_picture_drawn_for_the_screens_density(self):
         setup = package_path("setup.exe")
@@ -271,7 +271,6 @@ class InstallTest(RestReminderCase):
         self.assertFalse((self.install_dir / "config.ini").exists(), "no settings written")
         self.assertEqual(self.run_wine(setup, "/S", ENGLISH), 0)
         self.assertFalse((self.install_dir / "config.ini").exists(), "no settings written")
-
 
     def test_silent_install_runs_in_the_tray_upgrades_in_place_and_uninstalls_keeping_the_settings(self):
         # The server keeps the real clock; only the program runs on the stepped one.
