@@ -1,6 +1,8 @@
 #include "text/Catalogue.h"
 
 #include "text/LanguageTexts.h"
+#include "text/OptionsPageTexts.h"
+#include "text/OptionsTexts.h"
 
 namespace vistrel {
 namespace {
@@ -18,6 +20,8 @@ std::vector<CatalogueText> catalogueTexts()
     std::vector<CatalogueText> texts;
     // One line per area.
     add(texts, "language", textTable(LanguageText{}));
+    add(texts, "options", textTable(OptionsText{}));
+    add(texts, "options pages", textTable(OptionsPageText{}));
     return texts;
 }
 
