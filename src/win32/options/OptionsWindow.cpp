@@ -37,9 +37,9 @@ int CALLBACK sheetCallback(HWND, UINT message, LPARAM lParam)
 
 // What lives while the window is open. The sheet goes first, so its pages see the model to the end.
 struct OptionsWindow::Open {
-    Open(OptionsModelPorts ports, RestOptionsModelPorts restPorts)
-        : model(std::move(ports)), restModel(restPorts), general(model, restPorts.texts),
-          rest(restModel, restPorts.texts), night(model, restPorts.texts)
+    Open(OptionsModelPorts ports, RestOptionsModelPorts restPorts, const Texts& texts)
+        : model(std::move(ports)), restModel(restPorts), general(model, texts), rest(restModel, texts),
+          night(model, texts)
     {
     }
     // In the order of Page, which is the order of the tabs.
@@ -78,7 +78,7 @@ bool OptionsWindow::create(Page page)
     const Options& o = m_options;
     auto open = std::make_unique<Open>(
         OptionsModelPorts{o.profile, o.desktop, o.texts, o.night, homeRegion(), o.setLanguage},
-        RestOptionsModelPorts{o.profile, o.rest, o.texts, o.history});
+        RestOptionsModelPorts{o.profile, o.rest, o.texts, o.history}, o.texts);
     std::array<PROPSHEETPAGEW, 3> pages{};
     std::ranges::transform(open->pages(), pages.begin(), [](OptionsPage* p) { return p->sheetPage(); });
     const std::wstring caption = widen(o.texts(OptionsText::Caption));
@@ -107,7 +107,7 @@ bool OptionsWindow::create(Page page)
     m_defSubclass = commonControlsFunction<decltype(&::DefSubclassProc)>("DefSubclassProc");
     if (!setSubclass || !m_defSubclass ||
         !setSubclass(sheet, &OptionsWindow::sheetProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
-        trace(L"the Options window will not refresh on activation");
+        trace(L"the Options window will not refresh on activation nor take another language");
     return true;
 }
 
@@ -126,9 +126,7 @@ bool OptionsWindow::translate(MSG& message)
 void OptionsWindow::refresh()
 {
     if (!m_open) return;
-    m_open->general.refresh();
-    m_open->rest.refresh();
-    m_open->night.refresh();
+    for (OptionsPage* page : m_open->pages()) page->refresh();
 }
 
 void OptionsWindow::retext()
@@ -155,7 +153,7 @@ LRESULT CALLBACK OptionsWindow::sheetProc(HWND sheet, UINT message, WPARAM wPara
     auto* window = reinterpret_cast<OptionsWindow*>(self);
     try {
         if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) window->refresh();
-        if (message == languageChangedMessage()) window->retext();
+        if (message == languageChangedMessage() && message != 0) window->retext();
     } catch (...) {
         failFastOnException(L"exception in the Options window's activation or language change");
     }
