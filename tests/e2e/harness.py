@@ -520,6 +520,21 @@ class E2ETestCase(unittest.TestCase):
         x, y = centre(icons[index]["rect"])
         self.click(x, y, button)
 
+    def tray_menu(self):
+        """Opens the tray menu, keeps a picture of it and closes it; returns its items as drawn (text,
+        checked), from the program's log (it runs with WINEDEBUG=+menu)."""
+        log = self.program.app_dir / "wine.log"
+        drawn = len(drawn_menu_items(log))
+        self.click_tray_icon(button=3)
+
+        def whole_menu():  # up to "Exit", its last item
+            texts = [text for text, _ in drawn_menu_items(log)[drawn:]]
+            return drawn_menu_items(log)[drawn:drawn + texts.index("Exit") + 1] if "Exit" in texts else None
+        menu = self.wait_for(whole_menu, 10, "the tray menu")
+        self.screenshot("tray menu")
+        self.key("Escape")
+        return menu
+
     # --- the display -------------------------------------------------------------------------
 
     def grab(self):

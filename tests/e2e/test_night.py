@@ -15,7 +15,7 @@ import time
 import unittest
 
 import inifile
-from harness import PROGRAM_NAME, Program, drawn_menu_items
+from harness import PROGRAM_NAME, Program
 from test_colour import LINEAR, ColourTestCase, backup_file, brightness, stored
 from test_rest_reminder import SteppedClock, find_libfaketime
 
@@ -64,20 +64,6 @@ class NightColourTest(ColourTestCase):
         self.program = Program(app_dir, process)
         self.wait_main()
         return now
-
-    def tray_menu(self):
-        """Opens the tray menu, keeps a picture of it and closes it; returns its items as drawn."""
-        log = self.program.app_dir / "wine.log"
-        drawn = len(drawn_menu_items(log))
-        self.click_tray_icon(button=3)
-
-        def whole_menu():  # up to "Exit", its last item
-            texts = [text for text, _ in drawn_menu_items(log)[drawn:]]
-            return drawn_menu_items(log)[drawn:drawn + texts.index("Exit") + 1] if "Exit" in texts else None
-        menu = self.wait_for(whole_menu, 10, "the tray menu")
-        self.screenshot("tray menu")
-        self.key("Escape")
-        return menu
 
     def jump_to(self, minutes, seconds=0):
         """Moves the program's clock forward to that long after its minute at start."""

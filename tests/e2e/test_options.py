@@ -5,9 +5,10 @@ import inifile
 from harness import E2ETestCase, centre, find_window, find_windows, rect_size
 
 SHEET = {"cls": "#32770", "text": "Vistrel 选项"}
+ENGLISH_SHEET = {"cls": "#32770", "text": "Vistrel options"}
 OK, APPLY = 1, 0x3021  # the property sheet's own buttons
 MODE_SUN, FADE, LATITUDE, LONGITUDE = 1103, 1113, 1121, 1122
-START_WITH_WINDOWS = 1001
+START_WITH_WINDOWS, LANGUAGE = 1001, 1012
 NOTICE_SECONDS, EYE_BREAK_MINUTES, WORK_FROM, SATURDAY = 1201, 1222, 1232, 1246
 KELVIN_TEXT = 1132
 STORED = inifile.build({"night": {"mode": "times", "night_k": "3600", "start": "21:00", "end": "07:00",
@@ -15,25 +16,27 @@ STORED = inifile.build({"night": {"mode": "times", "night_k": "3600", "start": "
 
 
 class OptionsCase(E2ETestCase):
+    sheet = SHEET  # the Options window as it is called in the language in force
+
     def setUp(self):
         self.require_program()
         super().setUp()
 
-    def open_options(self, config=None):
+    def open_options(self, config=None, env=None):
         """Starts the program and opens its Options window, on the night colour page."""
-        self.program = self.start_program(config=config)
+        self.program = self.start_program(config=config, env=env)
         self.click_tray_icon(button=3)
         self.wait_window(cls="#32768", visible=True)  # the tray menu
         # From the bottom: "Exit", "About", "Display", then "选项…".
         self.key("Up", "Up", "Up", "Up", "Return")
-        sheet = self.wait_window(visible=True, **SHEET)
+        sheet = self.wait_window(visible=True, **self.sheet)
         self.park_mouse()
         return sheet
 
     def control(self, control_id):
         """A control of the sheet (its buttons) or of the page on show, by its id."""
         windows = self.windows()
-        sheet = find_window(windows, **SHEET)
+        sheet = find_window(windows, **self.sheet)
         dialogs = [sheet] + find_windows(windows, cls="#32770", parent=sheet["hwnd"], visible=True)
         return next(w for d in dialogs for w in find_windows(windows, parent=d["hwnd"]) if w["id"] == control_id)
 
@@ -47,6 +50,13 @@ class OptionsCase(E2ETestCase):
 
     def balloons(self):
         return find_windows(self.windows(), cls="tooltips_class32", visible=True)
+
+    def pages(self):
+        """The titles on the sheet's tabs, and those of the pages it has made so far."""
+        windows = self.windows()
+        sheet = find_window(windows, **self.sheet)
+        tabs = find_window(windows, cls="SysTabControl32", parent=sheet["hwnd"])
+        return tabs["tabs"], sorted(w["text"] for w in find_windows(windows, cls="#32770", parent=sheet["hwnd"]))
 
     def turn_to(self, key, page):
         """Turns the sheet to another page with the keyboard (ctrl+Tab or ctrl+shift+Tab)."""
@@ -149,3 +159,47 @@ class OptionsAt144DpiTest(OptionsCase):
         self.wait_no_window(visible=True, **SHEET)
         self.assertIsNone(self.program.config(), "Cancel writes nothing")
         self.assertTrue(self.program.running())
+
+    def test_every_page_in_english(self):
+        self.use_dpi(144)
+        self.sheet = ENGLISH_SHEET
+        self.open_options(config=inifile.build({"extra": {"language": "en"}}))
+        self.assertEqual(self.pages(), (["General", "Rest", "Night colour"], ["Night colour"]),
+                         "the window opens in the language stored")
+        self.click_control(KELVIN_TEXT)
+        self.save_state("night-144dpi-en")
+        for page in ("General", "Rest"):
+            self.turn_to("ctrl+Tab", page)
+            self.save_state(page.lower() + "-144dpi-en")
+
+
+class OptionsLanguageTest(OptionsCase):
+    def test_english_chosen_on_the_general_page_is_saved_and_spoken_at_once_everywhere(self):
+        self.open_options(env={"WINEDEBUG": "+menu"})  # the menu's items, as drawn, in the log
+        self.click_control(KELVIN_TEXT)  # a label: the sheet has the keyboard and nothing changes
+        self.turn_to("ctrl+Tab", "常规")
+        self.assertEqual(self.control(LANGUAGE)["text"], "中文", "no key: Chinese")
+        self.click_control(LANGUAGE)  # the list drops down
+        self.key("End", "Return")
+        self.wait_for(lambda: self.control(APPLY)["enabled"], message="Apply once English is chosen")
+        self.click_control(APPLY)
+
+        self.sheet = ENGLISH_SHEET
+        self.wait_window(visible=True, **self.sheet)
+        self.assertEqual(self.program.config_entries(), [("extra", "language", "en")])
+        self.assertEqual(self.pages(), (["General", "Rest", "Night colour"], ["General", "Night colour"]))
+        self.assertEqual(self.control(START_WITH_WINDOWS)["text"], "&Start with Windows")
+        self.assertEqual(self.control(LANGUAGE)["text"], "English")
+        self.assertFalse(self.control(APPLY)["enabled"], "nothing left to apply")
+        self.save_state("general-en")
+        # Apply, greyed once it has run, took the focus with it: give it to the list (dropped and closed).
+        self.click_control(LANGUAGE)
+        self.click_control(LANGUAGE)
+        self.turn_to("ctrl+Tab", "Rest")
+        self.save_state("rest-en")
+        self.turn_to("ctrl+Tab", "Night colour")
+        self.assertEqual(self.control(KELVIN_TEXT)["text"], "3600 K")
+        self.save_state("night-en")
+
+        menu = [text for text, _ in self.tray_menu()]
+        self.assertNotIn("选项…", menu, "the tray menu speaks English too: %s" % menu)

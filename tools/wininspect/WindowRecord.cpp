@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ProcessNames.h"
+#include "TabTexts.h"
 #include "base/Text.h"
 
 namespace vistrel::wininspect {
@@ -98,6 +99,7 @@ std::optional<WindowRecord> describeWindow(HWND window, ProcessNames& processes)
     // For top-level windows the id slot holds a menu handle, which is no control id.
     if (record.style & WS_CHILD) record.controlId = static_cast<std::int64_t>(GetWindowLongPtrW(window, GWLP_ID));
     record.trackbar = trackbarState(window, wideClass);
+    record.tabs = tabTexts(window, wideClass, record.pid);
 
     if (!IsWindow(window)) return std::nullopt;  // vanished while we read it: its fields may be junk
     return record;
@@ -128,6 +130,11 @@ std::string WindowRecord::toJson() const
         std::string object = range.line();
         object.pop_back();  // the line feed
         json.addRaw("trackbar", object);
+    }
+    if (tabs) {
+        std::string list = "[";
+        for (const std::string& tab : *tabs) list += (list.size() > 1 ? ",\"" : "\"") + JsonLine::escape(tab) + "\"";
+        json.addRaw("tabs", list + "]");
     }
     return json.line();
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "JsonLine.h"
 
@@ -35,6 +36,7 @@ struct WindowRecord {
     std::optional<std::int64_t> alpha;  // only for layered windows that set a constant alpha
     std::int64_t controlId = 0;
     std::optional<TrackbarState> trackbar;
+    std::optional<std::vector<std::string>> tabs;  // a tab control's tab texts
 
     std::string toJson() const;
 };

@@ -7,6 +7,7 @@
 #include "app/Autostart.h"
 #include "base/TextParsing.h"
 #include "base/TimeOfDay.h"
+#include "text/OptionsTexts.h"
 
 namespace vistrel {
 namespace {
@@ -14,8 +15,6 @@ namespace {
 using Mode = NightSettings::Mode;
 using Field = OptionsModel::Field;
 using General = OptionsModel::General;
-
-constexpr const char* kNoTime = "—";
 
 // Degrees as a person writes them: up to four decimals (about ten metres), no trailing zeros.
 std::string degreesText(double degrees)
@@ -30,11 +29,6 @@ std::string degreesText(double degrees)
 
 std::optional<TimeOfDay> parseTime(const std::string& text) { return TimeOfDay::parse(trim(text)); }
 
-std::string timeText(const std::optional<LocalTime>& time)
-{
-    return time ? TimeOfDay::of(*time).text() : kNoTime;
-}
-
 }  // namespace
 
 OptionsModel::OptionsModel(OptionsModelPorts ports) : m_ports(std::move(ports))
@@ -47,7 +41,7 @@ OptionsModel::OptionsModel(OptionsModelPorts ports) : m_ports(std::move(ports))
 
 OptionsModel::General OptionsModel::liveGeneral() const
 {
-    return {m_ports.desktop.startsWithWindows()};
+    return {m_ports.desktop.startsWithWindows(), m_ports.texts.language()};
 }
 
 void OptionsModel::refreshGeneral()
@@ -65,6 +59,8 @@ bool OptionsModel::applyGeneral()
     bool applied = true;
     if (m_general.startWithWindows != live.startWithWindows)
         applied = autostart::change(m_ports.desktop, m_general.startWithWindows);
+    // Last: the change is announced to every window, this one included, which then reads it live.
+    if (m_general.language != live.language && m_ports.setLanguage) m_ports.setLanguage(m_general.language);
     m_general = m_generalRead = liveGeneral();
     return applied;
 }
@@ -108,21 +104,23 @@ bool OptionsModel::inUse(Field field) const
 std::optional<std::string> OptionsModel::error(Field field) const
 {
     const std::string& typed = text(field);
+    const Texts& texts = m_ports.texts;
     switch (field) {
     case Field::Start:
-        if (!parseTime(typed)) return "开始时间应在 00:00 到 23:59 之间";
+        if (!parseTime(typed)) return texts(OptionsText::StartTimeRange);
         break;
     case Field::End:
-        if (!parseTime(typed)) return "结束时间应在 00:00 到 23:59 之间";
+        if (!parseTime(typed)) return texts(OptionsText::EndTimeRange);
         break;
     case Field::Fade:
-        if (!NightSettings::parseFadeMinutes(typed)) return "渐变时间应在 0 到 120 分钟之间";
+        if (!NightSettings::parseFadeMinutes(typed))
+            return texts(OptionsText::FadeRange, 0, NightSettings::kMaxFadeMinutes);
         break;
     case Field::Latitude:
-        if (!NightSettings::parseLatitude(typed)) return "纬度应在 -90 到 90 之间";
+        if (!NightSettings::parseLatitude(typed)) return texts(OptionsText::LatitudeRange);
         break;
     case Field::Longitude:
-        if (!NightSettings::parseLongitude(typed)) return "经度应在 -180 到 180 之间";
+        if (!NightSettings::parseLongitude(typed)) return texts(OptionsText::LongitudeRange);
         break;
     }
     return std::nullopt;
@@ -157,7 +155,10 @@ std::string OptionsModel::sunTimesText() const
     const auto latitude = NightSettings::parseLatitude(text(Field::Latitude));
     const auto longitude = NightSettings::parseLongitude(text(Field::Longitude));
     if (latitude && longitude && m_ports.night.sunTimes) times = m_ports.night.sunTimes(Place{*latitude, *longitude});
-    return "今日日落 " + timeText(times.sunset) + "，日出 " + timeText(times.sunrise);
+    const auto timeText = [this](const std::optional<LocalTime>& time) {
+        return time ? TimeOfDay::of(*time).text() : m_ports.texts(OptionsText::UnknownTime);
+    };
+    return m_ports.texts(OptionsText::SunTimes, timeText(times.sunset), timeText(times.sunrise));
 }
 
 std::string OptionsModel::displayStatusText() const
@@ -169,10 +170,10 @@ std::string OptionsModel::displayStatusText() const
         // "\\.\DISPLAY2" is how Windows names it; "DISPLAY2" is what a user can match to Settings.
         std::string_view name = status.display;
         if (name.starts_with("\\\\.\\")) name.remove_prefix(4);
-        if (!joined.empty()) joined += "；";
-        joined += std::string(name) + (status.state == NightDisplayStatus::State::Hdr
-                                           ? "：HDR 模式，不调色温"
-                                           : "：Windows 只允许到 " + std::to_string(status.limitKelvin) + " K");
+        if (!joined.empty()) joined += m_ports.texts(OptionsText::ListSeparator);
+        joined += status.state == NightDisplayStatus::State::Hdr
+                      ? m_ports.texts(OptionsText::DisplayHdr, name)
+                      : m_ports.texts(OptionsText::DisplayLimit, name, status.limitKelvin);
     }
     return joined;
 }

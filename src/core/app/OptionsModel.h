@@ -10,6 +10,7 @@
 #include "gamma/NightSettings.h"
 #include "gamma/SunPosition.h"
 #include "settings/Profile.h"
+#include "text/Texts.h"
 
 namespace vistrel {
 
@@ -26,24 +27,28 @@ struct NightHooks {
 struct OptionsModelPorts {
     Profile& profile;
     DesktopServices& desktop;  // start with Windows lives in the registry
+    const Texts& texts;        // the run's, in the language in force
     NightHooks night;
     // The user's home region as Windows knows it: a rough place to start from while `[night]` holds none.
     std::optional<Place> homeRegion;
+    // Saves `[extra]` `language` and announces the change to every window; none: the choice is not saved.
+    std::function<void(Language)> setLanguage;
 };
 
 // The Options window's pages "常规" and "夜间护眼" without their pixels (RestOptionsModel is "休息"): the
 // values they edit, as text and choices, and the verdict on them. Nothing is written until a page
 // applies, and nothing invalid is written at all.
 //
-// "常规" edits the state the tray menu's check item shows; it is read live, and re-read whenever the
-// page is shown again, so a change in one shows in the other. "夜间护眼" edits a NightSettings field
-// by field: each typed field has its own error, and a field the chosen mode uses refuses the apply
+// "常规" edits the state the tray menu's check item shows, and the language; both are read live, and
+// re-read whenever the page is shown again, so a change in one shows in the other. "夜间护眼" edits a
+// NightSettings field by field: each typed field has its own error, and a field the chosen mode uses refuses the apply
 // while it is invalid. A field the mode does not use cannot stop an apply: its last good value is
 // kept until the user fixes it.
 class OptionsModel {
 public:
     struct General {
         bool startWithWindows = false;
+        Language language = Language::Chinese;
         friend bool operator==(const General&, const General&) = default;
     };
     // The typed fields of "夜间护眼", in the page's tab order.
@@ -62,8 +67,8 @@ public:
     // Takes the live state again for every value the user has not changed here.
     void refreshGeneral();
     bool generalChanged() const { return m_general != m_generalRead; }
-    // Puts every value changed here in force and saves it. False when start with Windows could not be
-    // changed: the user has been told, and the page shows the real state again.
+    // Puts every value changed here in force and saves it (a language only when it changed). False when
+    // start with Windows could not be changed: the user has been told, and the page shows the real state.
     bool applyGeneral();
 
     // --- 夜间护眼 ---

@@ -7,6 +7,7 @@
 #include "base/TimeOfDay.h"
 #include "settings/Ini.h"
 #include "settings/SettingsKeys.h"
+#include "text/OptionsTexts.h"
 
 namespace vistrel {
 namespace {
@@ -112,25 +113,29 @@ bool RestOptionsModel::inUse(Field field) const
 
 std::optional<std::string> RestOptionsModel::error(Field field) const
 {
+    using O = ReminderOptions;
     const Values& v = m_values;
+    const Texts& texts = m_ports.texts;
     switch (field) {
     case Field::NoticeSeconds:
-        if (!parseNotice(v.noticeSeconds)) return "提前通知应为 0（不通知）或 10 到 300 秒";
+        if (!parseNotice(v.noticeSeconds)) return texts(OptionsText::NoticeRange, O::kNoticeMin, O::kNoticeMax);
         break;
     case Field::EyeBreakMinutes:
-        if (!parseEyeMinutes(v.eyeBreakMinutes)) return "护眼间隔应在 10 到 60 分钟之间";
+        if (!parseEyeMinutes(v.eyeBreakMinutes))
+            return texts(OptionsText::EyeBreakMinutesRange, O::kEyeBreakMinutesMin, O::kEyeBreakMinutesMax);
         break;
     case Field::EyeBreakSeconds:
-        if (!parseEyeSeconds(v.eyeBreakSeconds)) return "护眼时长应在 10 到 60 秒之间";
+        if (!parseEyeSeconds(v.eyeBreakSeconds))
+            return texts(OptionsText::EyeBreakSecondsRange, O::kEyeBreakSecondsMin, O::kEyeBreakSecondsMax);
         break;
     case Field::WorkFrom:
-        if (!parseTime(v.workFrom)) return "开始时间应在 00:00 到 23:59 之间";
+        if (!parseTime(v.workFrom)) return texts(OptionsText::StartTimeRange);
         break;
     case Field::WorkTo:
-        if (!parseTime(v.workTo)) return "结束时间应在 00:00 到 23:59 之间";
+        if (!parseTime(v.workTo)) return texts(OptionsText::EndTimeRange);
         break;
     case Field::WorkDays:
-        if (std::ranges::none_of(v.workDays, std::identity{})) return "请至少选一天";
+        if (std::ranges::none_of(v.workDays, std::identity{})) return texts(OptionsText::NoWorkDay);
         break;
     }
     return std::nullopt;

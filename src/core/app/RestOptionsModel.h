@@ -6,12 +6,14 @@
 #include "history/HistoryRecorder.h"
 #include "reminder/RestReminder.h"
 #include "settings/Profile.h"
+#include "text/Texts.h"
 
 namespace vistrel {
 
 struct RestOptionsModelPorts {
     Profile& profile;
     RestReminder& rest;  // the options in force, as the tray menu shows and changes them
+    const Texts& texts;  // the run's, in the language in force
     HistoryRecorder* history = nullptr;  // none: the run records no history, and the page cannot change that
 };
 

@@ -2,6 +2,8 @@
 
 #include "text/InstallerTexts.h"
 #include "text/LanguageTexts.h"
+#include "text/OptionsPageTexts.h"
+#include "text/OptionsTexts.h"
 
 namespace vistrel {
 namespace {
@@ -20,6 +22,8 @@ std::vector<CatalogueText> catalogueTexts()
     // One line per area.
     add(texts, "language", textTable(LanguageText{}));
     add(texts, "installer", textTable(InstallerText{}));
+    add(texts, "options", textTable(OptionsText{}));
+    add(texts, "options pages", textTable(OptionsPageText{}));
     return texts;
 }
 

@@ -149,12 +149,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     OptionsWindow options({.profile = profile,
                            .desktop = desktop,
                            .rest = form.rest(),
+                           .texts = form.texts(),
                            .history = form.history(),
                            .night = {.apply = [&](const NightSettings& s) { night.apply(s); },
                                      .preview = [&](int kelvin) { night.preview(kelvin); },
                                      .endPreview = [&] { night.endPreview(); },
                                      .displayStatus = [&] { return night.displayStatus(); },
                                      .sunTimes = [&](Place place) { return night.sunTimesToday(place); }},
+                           .setLanguage = [&](Language chosen) { form.setLanguage(chosen); },
                            .owner = nullptr,
                            .icon = icon.get()});
     optionsWindow = &options;

@@ -9,8 +9,6 @@
 namespace vistrel::win32 {
 namespace {
 
-constexpr wchar_t kTitle[] = L"\u65E0\u6CD5\u5E94\u7528";  // 无法应用
-
 TTTOOLINFOW toolFor(HWND field, wchar_t* text)
 {
     TTTOOLINFOW tool{};
@@ -24,7 +22,7 @@ TTTOOLINFOW toolFor(HWND field, wchar_t* text)
 
 }  // namespace
 
-void FieldBalloon::show(HWND field, std::wstring_view text)
+void FieldBalloon::show(HWND field, std::wstring_view title, std::wstring_view text)
 {
     hide();
     // Owned by the page's top-level window, so it stays above it and goes with it.
@@ -37,9 +35,10 @@ void FieldBalloon::show(HWND field, std::wstring_view text)
         return;
     }
     std::wstring message(text);
+    const std::wstring heading(title);
     TTTOOLINFOW tool = toolFor(field, message.data());
     SendMessageW(m_tip.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageW(m_tip.get(), TTM_SETTITLEW, TTI_ERROR, reinterpret_cast<LPARAM>(kTitle));
+    SendMessageW(m_tip.get(), TTM_SETTITLEW, TTI_ERROR, reinterpret_cast<LPARAM>(heading.c_str()));
     // The stem points at the middle of the field's lower edge.
     RECT r{};
     GetWindowRect(field, &r);

@@ -13,7 +13,7 @@ namespace vistrel::win32 {
 // when the field changes or loses the focus, or the page is left.
 class FieldBalloon {
 public:
-    void show(HWND field, std::wstring_view text);
+    void show(HWND field, std::wstring_view title, std::wstring_view text);
     void hide();
     bool shownFor(HWND field) const { return m_field == field && m_field; }
 

@@ -4,15 +4,15 @@
 
 namespace vistrel::win32 {
 
-// Page "常规": start with Windows, the same state the tray menu's check item shows.
+// Page "常规": start with Windows, the same state the tray menu's check item shows, and the language.
 class GeneralPage final : public OptionsPage {
 public:
-    explicit GeneralPage(OptionsModel& model);
+    GeneralPage(OptionsModel& model, const Texts& texts);
 
     void refresh() override;
 
 private:
-    void init() override { refresh(); }
+    void init() override;
     void command(int id, int code) override;
     bool apply() override;
     void show();

@@ -32,6 +32,24 @@ struct ModeButton {
 constexpr ModeButton kModeButtons[] = {
     {Mode::Off, IDC_MODE_OFF}, {Mode::Times, IDC_MODE_TIMES}, {Mode::Sun, IDC_MODE_SUN}};
 
+using enum OptionsPageText;
+constexpr OptionsPage::Label kLabels[] = {
+    {IDC_MODE_GROUP, ModeGroup},
+    {IDC_MODE_OFF, ModeOff},
+    {IDC_MODE_TIMES, ModeTimes},
+    {IDC_MODE_SUN, ModeSun},
+    {IDC_TIMES_GROUP, TimesGroup},
+    {IDC_START_LABEL, Start},
+    {IDC_END_LABEL, End},
+    {IDC_FADE_LABEL, Fade},
+    {IDC_FADE_UNIT, FadeUnit},
+    {IDC_SUN_GROUP, SunGroup},
+    {IDC_LATITUDE_LABEL, Latitude},
+    {IDC_LONGITUDE_LABEL, Longitude},
+    {IDC_KELVIN_GROUP, KelvinGroup},
+    {IDC_NIGHT_KELVIN_LABEL, Kelvin},
+};
+
 int controlOf(Field field)
 {
     for (const auto& [f, id] : kFieldControls)
@@ -41,7 +59,10 @@ int controlOf(Field field)
 
 }  // namespace
 
-NightPage::NightPage(OptionsModel& model) : OptionsPage(IDD_OPTIONS_NIGHT), m_model(model) {}
+NightPage::NightPage(OptionsModel& model, const Texts& texts)
+    : OptionsPage({IDD_OPTIONS_NIGHT, OptionsText::NightTab, kLabels}, texts), m_model(model)
+{
+}
 
 void NightPage::init()
 {
@@ -76,7 +97,13 @@ void NightPage::showTime(int id, Field field)
     if (const auto time = TimeOfDay::parse(m_model.text(field))) win32::showTime(item(id), *time);
 }
 
-void NightPage::showKelvin() { setText(IDC_NIGHT_KELVIN_TEXT, std::to_string(m_model.nightKelvin()) + " K"); }
+void NightPage::textsChanged()
+{
+    showKelvin();
+    refresh();
+}
+
+void NightPage::showKelvin() { setText(IDC_NIGHT_KELVIN_TEXT, texts()(OptionsText::Kelvin, m_model.nightKelvin())); }
 
 void NightPage::enableForMode()
 {

@@ -8,12 +8,13 @@ namespace vistrel::win32 {
 // place, and the night temperature, previewed on the screen while the thumb moves.
 class NightPage final : public OptionsPage {
 public:
-    explicit NightPage(OptionsModel& model);
+    NightPage(OptionsModel& model, const Texts& texts);
 
     void refresh() override;
 
 private:
     void init() override;
+    void textsChanged() override;
     void command(int id, int code) override;
     void notify(const NMHDR& header) override;
     void scroll(HWND control) override;

@@ -14,12 +14,32 @@ constexpr UINT kShowRefusal = WM_APP + 1;
 PROPSHEETPAGEW OptionsPage::sheetPage()
 {
     PROPSHEETPAGEW page{};
+    m_title = title();
     page.dwSize = sizeof page;
+    page.dwFlags = PSP_USETITLE;
     page.hInstance = GetModuleHandleW(nullptr);
-    page.pszTemplate = MAKEINTRESOURCEW(m_templateId);
+    page.pszTemplate = MAKEINTRESOURCEW(m_design.templateId);
+    page.pszTitle = m_title.c_str();
     page.pfnDlgProc = &OptionsPage::dialogProc;
     page.lParam = reinterpret_cast<LPARAM>(this);
     return page;
+}
+
+std::wstring OptionsPage::title() const { return widen(m_texts(m_design.title)); }
+
+void OptionsPage::retext()
+{
+    if (!m_dialog) return;  // a page not made yet reads the language when it is
+    m_balloon.hide();
+    showLabels();
+    textsChanged();
+}
+
+void OptionsPage::showLabels()
+{
+    // The page's own text is its title too, so that it can be told from the other pages.
+    SetWindowTextW(m_dialog, title().c_str());
+    for (const auto& [id, label] : m_design.labels) setText(id, m_texts(label));
 }
 
 std::string OptionsPage::text(int id) const
@@ -77,6 +97,7 @@ INT_PTR OptionsPage::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
+        showLabels();
         init();
         return TRUE;  // the sheet sets the focus
     case WM_COMMAND:
@@ -92,7 +113,7 @@ INT_PTR OptionsPage::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case kShowRefusal:
         if (HWND field = item(static_cast<int>(wParam))) {
             SendMessageW(m_dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(field), TRUE);
-            m_balloon.show(field, m_refusal);
+            m_balloon.show(field, widen(m_texts(OptionsText::Refused)), m_refusal);
         }
         return TRUE;
     case WM_DESTROY:

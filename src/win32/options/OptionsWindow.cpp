@@ -8,6 +8,8 @@
 #include <string>
 
 #include "base/CommonControls.h"
+#include "base/LanguageChange.h"
+#include "base/Text.h"
 #include "base/Trace.h"
 #include "base/UniqueHandle.h"
 #include "base/WindowPlacement.h"
@@ -20,7 +22,6 @@
 namespace vistrel::win32 {
 namespace {
 
-constexpr wchar_t kTitle[] = L"Vistrel \u9009\u9879";  // Vistrel 选项
 constexpr UINT_PTR kSubclassId = 1;
 // Date-time pickers, the up-downs, the temperature's trackbar, the sheet's tabs and the balloons.
 constexpr DWORD kClasses = ICC_DATE_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES | ICC_TAB_CLASSES;
@@ -36,13 +37,19 @@ int CALLBACK sheetCallback(HWND, UINT message, LPARAM lParam)
 
 // What lives while the window is open. The sheet goes first, so its pages see the model to the end.
 struct OptionsWindow::Open {
-    Open(OptionsModelPorts ports, RestOptionsModelPorts restPorts) : model(std::move(ports)), restModel(restPorts) {}
+    Open(OptionsModelPorts ports, RestOptionsModelPorts restPorts, const Texts& texts)
+        : model(std::move(ports)), restModel(restPorts), general(model, texts), rest(restModel, texts),
+          night(model, texts)
+    {
+    }
+    // In the order of Page, which is the order of the tabs.
+    std::array<OptionsPage*, 3> pages() { return {&general, &rest, &night}; }
 
     OptionsModel model;
     RestOptionsModel restModel;
-    GeneralPage general{model};
-    RestPage rest{restModel};
-    NightPage night{model};
+    GeneralPage general;
+    RestPage rest;
+    NightPage night;
     UniqueWindow sheet;
 };
 
@@ -69,9 +76,12 @@ bool OptionsWindow::create(Page page)
     if (!propertySheet) return false;
 
     const Options& o = m_options;
-    auto open = std::make_unique<Open>(OptionsModelPorts{o.profile, o.desktop, o.night, homeRegion()},
-                                       RestOptionsModelPorts{o.profile, o.rest, o.history});
-    std::array pages = {open->general.sheetPage(), open->rest.sheetPage(), open->night.sheetPage()};
+    auto open = std::make_unique<Open>(
+        OptionsModelPorts{o.profile, o.desktop, o.texts, o.night, homeRegion(), o.setLanguage},
+        RestOptionsModelPorts{o.profile, o.rest, o.texts, o.history}, o.texts);
+    std::array<PROPSHEETPAGEW, 3> pages{};
+    std::ranges::transform(open->pages(), pages.begin(), [](OptionsPage* p) { return p->sheetPage(); });
+    const std::wstring caption = widen(o.texts(OptionsText::Caption));
     PROPSHEETHEADERW header{};
     header.dwSize = sizeof header;
     header.dwFlags =
@@ -79,7 +89,7 @@ bool OptionsWindow::create(Page page)
     header.hwndParent = o.owner;
     header.hInstance = GetModuleHandleW(nullptr);
     header.hIcon = o.icon;
-    header.pszCaption = kTitle;
+    header.pszCaption = caption.c_str();
     header.nPages = static_cast<UINT>(pages.size());
     header.nStartPage = static_cast<UINT>(page);
     header.ppsp = pages.data();
@@ -97,7 +107,7 @@ bool OptionsWindow::create(Page page)
     m_defSubclass = commonControlsFunction<decltype(&::DefSubclassProc)>("DefSubclassProc");
     if (!setSubclass || !m_defSubclass ||
         !setSubclass(sheet, &OptionsWindow::sheetProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
-        trace(L"the Options window will not refresh on activation");
+        trace(L"the Options window will not refresh on activation nor take another language");
     return true;
 }
 
@@ -116,9 +126,25 @@ bool OptionsWindow::translate(MSG& message)
 void OptionsWindow::refresh()
 {
     if (!m_open) return;
-    m_open->general.refresh();
-    m_open->rest.refresh();
-    m_open->night.refresh();
+    for (OptionsPage* page : m_open->pages()) page->refresh();
+}
+
+void OptionsWindow::retext()
+{
+    if (!m_open) return;
+    HWND sheet = m_open->sheet.get();
+    PropSheet_SetTitle(sheet, 0, widen(m_options.texts(OptionsText::Caption)).c_str());
+    HWND tabs = PropSheet_GetTabControl(sheet);
+    const auto pages = m_open->pages();
+    for (size_t i = 0; i < pages.size(); ++i) {
+        std::wstring title = pages[i]->title();
+        TCITEMW tab{};
+        tab.mask = TCIF_TEXT;
+        tab.pszText = title.data();
+        if (!TabCtrl_SetItem(tabs, static_cast<int>(i), &tab)) trace(L"TCM_SETITEM on the Options window's tab");
+        pages[i]->retext();
+    }
+    RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 LRESULT CALLBACK OptionsWindow::sheetProc(HWND sheet, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -127,8 +153,9 @@ LRESULT CALLBACK OptionsWindow::sheetProc(HWND sheet, UINT message, WPARAM wPara
     auto* window = reinterpret_cast<OptionsWindow*>(self);
     try {
         if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) window->refresh();
+        if (message == languageChangedMessage() && message != 0) window->retext();
     } catch (...) {
-        failFastOnException(L"exception in the Options window's activation");
+        failFastOnException(L"exception in the Options window's activation or language change");
     }
     return window->m_defSubclass(sheet, message, wParam, lParam);
 }

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include <functional>
 #include <memory>
 
 #include "app/OptionsModel.h"
@@ -12,6 +13,8 @@ namespace vistrel::win32 {
 
 // The Options window "Vistrel 选项": a standard property sheet, modeless, so the tray and the
 // reminder go on while it is open. One copy at a time; its values are read afresh each time it opens.
+// It speaks the run's language and takes its texts again when that changes (languageChangedMessage);
+// the sheet's own OK, Cancel and Apply are Windows' and stay in the system's language.
 class OptionsWindow {
 public:
     enum class Page { General, Rest, Night };  // in the order of their tabs
@@ -20,8 +23,10 @@ public:
         Profile& profile;
         DesktopServices& desktop;
         RestReminder& rest;
+        const Texts& texts;  // the run's, for as long as the window lives
         HistoryRecorder* history = nullptr;  // the run's history; none when it records none
         NightHooks night;
+        std::function<void(Language)> setLanguage;  // saves the choice and announces it
         HWND owner = nullptr;  // none: a window of its own on the taskbar
         HICON icon = nullptr;  // the caption's, owned by the caller for the whole run
     };
@@ -48,6 +53,7 @@ private:
                                       DWORD_PTR self) noexcept;
     bool create(Page page);
     void refresh();
+    void retext();
 
     Options m_options;
     std::unique_ptr<Open> m_open;

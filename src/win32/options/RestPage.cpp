@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "base/Text.h"
 #include "options/TimePicker.h"
 #include "res/resource.h"
 
@@ -11,6 +12,36 @@ namespace {
 using Field = RestOptionsModel::Field;
 using Values = RestOptionsModel::Values;
 using O = ReminderOptions;
+
+using enum OptionsPageText;
+constexpr OptionsPage::Label kLabels[] = {
+    {IDC_REST_GROUP, RestGroup},
+    {IDC_NOTICE_LABEL, Notice},
+    {IDC_NOTICE_UNIT, NoticeUnit},
+    {IDC_HOLD_IN_MEETINGS, HoldInMeetings},
+    {IDC_HOLD_WHEN_BUSY, HoldWhenBusy},
+    {IDC_AWAY_COUNTS_AS_REST, AwayCountsAsRest},
+    {IDC_EYE_BREAK_GROUP, EyeBreakGroup},
+    {IDC_EYE_BREAK, EyeBreak},
+    {IDC_EYE_BREAK_MINUTES_LABEL, EyeBreakEvery},
+    {IDC_EYE_BREAK_MINUTES_UNIT, Minutes},
+    {IDC_EYE_BREAK_SECONDS_LABEL, EyeBreakFor},
+    {IDC_EYE_BREAK_SECONDS_UNIT, Seconds},
+    {IDC_WORK_HOURS_GROUP, WorkHoursGroup},
+    {IDC_WORK_HOURS, WorkHoursOnly},
+    {IDC_WORK_FROM_LABEL, WorkFrom},
+    {IDC_WORK_TO_LABEL, WorkTo},
+    {IDC_MONDAY, Monday},
+    {IDC_MONDAY + 1, Tuesday},
+    {IDC_MONDAY + 2, Wednesday},
+    {IDC_MONDAY + 3, Thursday},
+    {IDC_MONDAY + 4, Friday},
+    {IDC_MONDAY + 5, Saturday},
+    {IDC_MONDAY + 6, Sunday},
+    {IDC_HISTORY_GROUP, HistoryGroup},
+    {IDC_RECORD_HISTORY, RecordHistory},
+    {IDC_CLEAR_HISTORY, ClearHistory},
+};
 
 struct FieldControl {
     Field field;
@@ -63,7 +94,10 @@ std::string pickedTime(HWND picker)
 
 }  // namespace
 
-RestPage::RestPage(RestOptionsModel& model) : OptionsPage(IDD_OPTIONS_REST), m_model(model) {}
+RestPage::RestPage(RestOptionsModel& model, const Texts& texts)
+    : OptionsPage({IDD_OPTIONS_REST, OptionsText::RestTab, kLabels}, texts), m_model(model)
+{
+}
 
 void RestPage::init()
 {
@@ -136,10 +170,12 @@ void RestPage::command(int id, int code)
 
 void RestPage::clearHistory()
 {
-    const int answer = MessageBoxW(GetParent(hwnd()), L"删除全部休息记录？删除后无法恢复。", L"Vistrel",
-                                   MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2);
-    if (answer == IDYES && !m_model.clearHistory())
-        MessageBoxW(GetParent(hwnd()), L"休息记录未能全部删除：文件可能正被其他程序使用。", L"Vistrel", MB_OK | MB_ICONWARNING);
+    const auto warn = [this](OptionsText text, UINT type) {
+        return MessageBoxW(GetParent(hwnd()), widen(texts()(text)).c_str(),
+                           widen(texts()(OptionsText::MessageTitle)).c_str(), type | MB_ICONWARNING);
+    };
+    if (warn(OptionsText::ClearHistoryQuestion, MB_YESNO | MB_DEFBUTTON2) == IDYES && !m_model.clearHistory())
+        warn(OptionsText::ClearHistoryFailed, MB_OK);
 }
 
 void RestPage::notify(const NMHDR& header)

@@ -8,7 +8,7 @@ namespace vistrel::win32 {
 // check items the tray menu shares with it show here as they are whenever the page is shown.
 class RestPage final : public OptionsPage {
 public:
-    explicit RestPage(RestOptionsModel& model);
+    RestPage(RestOptionsModel& model, const Texts& texts);
 
     void refresh() override;
 

@@ -5,6 +5,7 @@
 #include "fakes/FakeClock.h"
 #include "fakes/FakeDesktopServices.h"
 #include "fakes/InMemoryProfile.h"
+#include "settings/LanguageSetting.h"
 
 namespace vistrel::testing {
 namespace {
@@ -19,7 +20,7 @@ protected:
     OptionsModel& open(std::string settings, std::optional<Place> homeRegion = std::nullopt)
     {
         profile.setText(std::move(settings));
-        model.emplace(OptionsModelPorts{profile, desktop, hooks, homeRegion});
+        model.emplace(OptionsModelPorts{profile, desktop, texts, hooks, homeRegion, setLanguage});
         return *model;
     }
     const TrayMenuItem& trayItem(std::string_view text)
@@ -32,6 +33,14 @@ protected:
     FakeClock clock;
     FakeDesktopServices desktop;
     InMemoryProfile profile;
+    Texts texts;
+    int languageChanges = 0;
+    // As MainForm::setLanguage does it.
+    std::function<void(Language)> setLanguage = [this](Language language) {
+        writeLanguage(profile, language);
+        texts.setLanguage(language);
+        ++languageChanges;
+    };
     RestReminder rest{clock, desktop, RestReminderHooks{}};
     TrayMenu tray{{profile, clock, desktop, rest, nullptr}};
     std::vector<std::string> calls;  // what reached the night colour
@@ -159,6 +168,30 @@ TEST_F(OptionsModelTest, StartWithWindowsFollowsTheTrayAndARefusedChangeShowsThe
     EXPECT_FALSE(m.applyGeneral());
     EXPECT_EQ(desktop.messages.back().text, "无法设置开机启动。");
     EXPECT_FALSE(m.general().startWithWindows) << "the page shows what is in force";
+}
+
+TEST_F(OptionsModelTest, TheLanguageIsChineseUntilChosenAndSavedOnlyWhenChanged)
+{
+    OptionsModel& m = open(kStored);
+    EXPECT_EQ(m.general().language, Language::Chinese);
+    m.setGeneral({.startWithWindows = true, .language = Language::Chinese});
+    ASSERT_TRUE(m.applyGeneral());
+    EXPECT_EQ(languageChanges, 0);
+    EXPECT_EQ(profile.text(), kStored) << "no language key for an unchanged language";
+
+    m.setGeneral({.startWithWindows = true, .language = Language::English});
+    EXPECT_TRUE(m.generalChanged());
+    ASSERT_TRUE(m.applyGeneral());
+    EXPECT_EQ(languageChanges, 1);
+    EXPECT_EQ(readLanguage(profile), Language::English);
+    EXPECT_FALSE(m.generalChanged()) << "the page reads the language in force";
+    ASSERT_TRUE(m.applyGeneral());
+    EXPECT_EQ(languageChanges, 1);
+
+    // Texts made from then on are in English, their numbers in place.
+    m.setText(Field::Fade, "121");
+    EXPECT_EQ(m.error(Field::Fade), "The fade must be 0 to 120 minutes");
+    EXPECT_EQ(m.sunTimesText(), "Today: sunset —, sunrise —");
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ protected:
     {
         profile.setText(std::move(settings));
         rest.setOptions(ReminderOptions::read(profile, clock));
-        model.emplace(RestOptionsModelPorts{profile, rest, &recorder});
+        model.emplace(RestOptionsModelPorts{profile, rest, texts, &recorder});
         return *model;
     }
     void edit(void (*change)(Values&))
@@ -44,6 +44,7 @@ protected:
     InMemoryProfile profile;
     RestReminder rest{clock, desktop, RestReminderHooks{}};
     TrayMenu tray{{profile, clock, desktop, rest, nullptr}};
+    Texts texts;
     InMemoryHistoryStorage history;
     HistoryRecorder recorder{history, clock, desktop};
     std::optional<RestOptionsModel> model;

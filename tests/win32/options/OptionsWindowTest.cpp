@@ -48,10 +48,12 @@ protected:
     testing::FakeDesktopServices desktop;
     testing::InMemoryProfile profile;
     RestReminder rest{clock, desktop};
+    Texts texts;
     std::vector<std::string> calls;  // what reached the night colour
     OptionsWindow window{{.profile = profile,
                           .desktop = desktop,
                           .rest = rest,
+                          .texts = texts,
                           .night = {.apply = nullptr,
                                     .preview = [this](int k) { calls.push_back("preview " + std::to_string(k)); },
                                     .endPreview = [this] { calls.push_back("end"); },
