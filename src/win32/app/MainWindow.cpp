@@ -16,6 +16,19 @@ namespace vistrel::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"Vistrel.MainWindow";
+constexpr UINT_PTR kTimer1 = 1;
+constexpr UINT kTimer1Milliseconds = 1000;
+
+enum ControlId {
+    kAboutId = 101,
+    kMinimiseId,
+    kExitId,
+    kColourSettingsId,
+    kRestSettingsId,
+    kColourSwitchId,
+    kRestSwitchId,
+    kOverlayId,
+};
 
 void setTabStop(HWND control, bool on)
 {
@@ -31,19 +44,6 @@ HWND firstTabStop(HWND parent)
     }
     return nullptr;
 }
-constexpr UINT_PTR kTimer1 = 1;
-constexpr UINT kTimer1Milliseconds = 1000;
-
-enum ControlId {
-    kAboutId = 101,
-    kMinimiseId,
-    kExitId,
-    kColourSettingsId,
-    kRestSettingsId,
-    kColourSwitchId,
-    kRestSwitchId,
-    kOverlayId,
-};
 
 constexpr COLORREF kTitleColour = palette::kQuietText;
 constexpr COLORREF kFrameColour = palette::kFrame;
@@ -155,10 +155,10 @@ void MainWindow::createChildren()
 
 void MainWindow::arrangeTabOrder()
 {
-    // The strip's images do not overlap the overlay, so they may come before it in the z-order;
-    // the tiles' controls stay beneath it.
+    // The overlay stays on top, over the tiles: while it is open its panel comes first, and the
+    // tiles' controls are out of the tab order (followOverlayWithFocus).
     HWND after = HWND_TOP;
-    for (const HWND w : {m_about->hwnd(), m_minimise->hwnd(), m_exit->hwnd(), m_overlay->hwnd(),
+    for (const HWND w : {m_overlay->hwnd(), m_about->hwnd(), m_minimise->hwnd(), m_exit->hwnd(),
                          m_colourSwitch->hwnd(), m_colourSettings->hwnd(), m_restSwitch->hwnd(),
                          m_restSettings->hwnd()}) {
         SetWindowPos(w, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -48,7 +48,7 @@ private:
     PixelRect windowSize() const;
     void paint(HDC dc, const RECT& client);
     void sync();
-    // Tab order: the strip's images, the overlay, then each tile's switch and settings icon.
+    // Tab order: the open overlay's panel, the strip's images, then each tile's switch and settings icon.
     void arrangeTabOrder();
     // Keeps the keyboard with the overlay: the covered tiles out of the tab order while it is open,
     // the focus into the panel a settings icon opened from the keyboard, and back to that icon.

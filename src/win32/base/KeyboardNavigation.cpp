@@ -15,7 +15,7 @@ bool navigateByKeyboard(MSG& msg)
         case VK_RIGHT:
         case VK_UP:
         case VK_DOWN:
-            // Windows does this in its dialog navigation too; said here so no version forgets it.
+            // Windows' own dialog navigation does this too; done here, no version can leave it out.
             showFocusCues(top);
             break;
         default:
