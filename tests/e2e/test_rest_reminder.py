@@ -24,7 +24,7 @@ PROMPT_CLASS = "Vistrel.RestPrompt"
 SCREEN_CLASS = "Vistrel.CountdownScreen"
 PROMPT_SIZE = (twips(4890), twips(1935))
 WS_CAPTION, WS_THICKFRAME = 0x00C00000, 0x00040000
-WS_EX_TOOLWINDOW, WS_EX_LAYERED, WS_EX_NOACTIVATE = 0x80, 0x80000, 0x08000000
+WS_EX_TOOLWINDOW, WS_EX_APPWINDOW, WS_EX_LAYERED, WS_EX_NOACTIVATE = 0x80, 0x40000, 0x80000, 0x08000000
 
 # The prompt's labels (left, top, width, height in twips of its client area).
 MESSAGE = (15, 315, 4935, 555)  # Label1
@@ -276,7 +276,8 @@ class RestReminderTest(RestReminderCase):
         self.assertTrue(prompt["topmost"])
         self.assertTrue(prompt["exstyle"] & WS_EX_LAYERED)
         self.assertEqual(prompt["alpha"], 220)
-        self.assertTrue(prompt["exstyle"] & WS_EX_TOOLWINDOW, "no taskbar button")
+        self.assertEqual(prompt["exstyle"] & (WS_EX_TOOLWINDOW | WS_EX_APPWINDOW), WS_EX_APPWINDOW,
+                         "Alt+Tab lists it: the keyboard's way to its choices")
         self.assertTrue(prompt["exstyle"] & WS_EX_NOACTIVATE, "it leaves the focus where it was")
 
         # The message is painted in its colours (the server draws no translucency without a

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@ struct InspectOptions {
     bool trayOnly = false;  // only the notification area's windows
     bool fonts = false;  // list font families instead of windows
     bool monitors = false;  // list display monitors instead of windows
+    std::uintptr_t activate = 0;  // a window to bring to the foreground instead, as Alt+Tab does
     bool help = false;
 };
 

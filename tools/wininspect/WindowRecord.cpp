@@ -67,7 +67,13 @@ std::optional<WindowRecord> describeWindow(HWND window, ProcessNames& processes)
     HWND parent = GetAncestor(window, GA_PARENT);
     record.parent = parent == GetDesktopWindow() ? 0 : handleNumber(parent);
     record.owner = handleNumber(GetWindow(window, GW_OWNER));
-    GetWindowThreadProcessId(window, &record.pid);
+    const DWORD thread = GetWindowThreadProcessId(window, &record.pid);
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    if (GetGUIThreadInfo(thread, &gui)) {
+        record.focused = gui.hwndFocus == window;
+        record.active = gui.hwndActive == window;
+    }
     record.process = win32::narrow(processes.nameOf(record.pid));
 
     wchar_t className[256] = {};
@@ -119,6 +125,8 @@ std::string WindowRecord::toJson() const
         .add("client", client)
         .add("visible", visible)
         .add("enabled", enabled)
+        .add("focused", focused)
+        .add("active", active)
         .add("style", static_cast<std::int64_t>(style))
         .add("exstyle", static_cast<std::int64_t>(exStyle))
         .add("topmost", (exStyle & WS_EX_TOPMOST) != 0)

@@ -31,6 +31,8 @@ struct WindowRecord {
     ScreenRect client;  // client area in screen coordinates
     bool visible = false;
     bool enabled = false;
+    bool focused = false;  // the keyboard focus of its thread
+    bool active = false;   // the active window of its thread
     DWORD style = 0;
     DWORD exStyle = 0;
     std::optional<std::int64_t> alpha;  // only for layered windows that set a constant alpha

@@ -70,6 +70,12 @@ int wmain(int argc, wchar_t** argv)
         return options ? 0 : 2;
     }
 
+    if (options->activate) {
+        // What the task switcher does for the window the user picks.
+        const HWND window = reinterpret_cast<HWND>(options->activate);
+        return IsWindow(window) && SetForegroundWindow(window) ? 0 : 1;
+    }
+
     if (options->fonts) {
         for (const std::wstring& family : fontFamilies()) write(JsonLine().add("font", vistrel::win32::narrow(family)).line());
         return 0;

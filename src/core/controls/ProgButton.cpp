@@ -199,7 +199,7 @@ void ProgButton::cancelPress()
 
 bool ProgButton::keyDown(int keyCode)
 {
-    if (m_style != kKeyboardButtonStyle || keyCode != kEnterKey) return false;
+    if (m_style != kKeyboardButtonStyle || (keyCode != kEnterKey && keyCode != kSpaceKey)) return false;
     if (!raise(onClick)) return true;
     raise(onFocusRequest);
     return true;

@@ -20,6 +20,7 @@ public:
     static constexpr std::int32_t kProgressStyle = 0;
     static constexpr std::int32_t kKeyboardButtonStyle = 1;  // the only style Enter and the access key click
     static constexpr int kEnterKey = 13;
+    static constexpr int kSpaceKey = 32;
 
     // Names and defaults under which the control is saved with its window, in their order.
     static constexpr std::string_view kValueKey = "Value";
@@ -104,7 +105,7 @@ public:
     void dblClick();
     // Clears a press whose release will never come (the mouse capture was taken away).
     void cancelPress();
-    // A key press; true when the control used it (Enter in keyboard button style).
+    // A key press; true when the control used it (Enter or Space in keyboard button style).
     bool keyDown(int keyCode);
     // An access-key press (UTF-8 character); true when it clicked the control.
     bool accessKeyPressed(std::string_view key);

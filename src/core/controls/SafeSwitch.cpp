@@ -94,6 +94,17 @@ void SafeSwitch::mouseUp(MouseButton button)
     raiseClick();
 }
 
+void SafeSwitch::keyPress()
+{
+    if (!m_enable) return;
+    m_value = !m_value;
+    // A mouse press still held is answered by this toggle: its release must not toggle again.
+    m_pressed = false;
+    m_cell = restingCell();
+    paintState();
+    raiseClick();
+}
+
 void SafeSwitch::poll(int x, int y)
 {
     if (!m_enable) return;

@@ -74,6 +74,9 @@ public:
 
     void mouseDown(MouseButton button);
     void mouseUp(MouseButton button);
+    // The keyboard's click (Space on the focused switch): toggles and raises Click exactly as a
+    // completed left click does, whatever the hover state; nothing while disabled.
+    void keyPress();
     // One hover-timer tick with the cursor in client pixels of the control.
     void poll(int x, int y);
 

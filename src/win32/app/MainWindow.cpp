@@ -1,10 +1,13 @@
 #include "app/MainWindow.h"
 
+#include <utility>
+
 #include "app/MainFormLayout.h"
 #include "base/ArtScale.h"
 #include "base/BufferedPaint.h"
 #include "base/CommonControls.h"
 #include "base/Dpi.h"
+#include "base/KeyboardNavigation.h"
 #include "base/Trace.h"
 #include "base/Text.h"
 #include "res/resource.h"
@@ -26,6 +29,21 @@ enum ControlId {
     kRestSwitchId,
     kOverlayId,
 };
+
+void setTabStop(HWND control, bool on)
+{
+    const LONG style = GetWindowLongW(control, GWL_STYLE);
+    SetWindowLongW(control, GWL_STYLE, on ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+}
+
+HWND firstTabStop(HWND parent)
+{
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const LONG style = GetWindowLongW(child, GWL_STYLE);
+        if ((style & (WS_TABSTOP | WS_VISIBLE | WS_DISABLED)) == (WS_TABSTOP | WS_VISIBLE)) return child;
+    }
+    return nullptr;
+}
 
 constexpr COLORREF kTitleColour = palette::kQuietText;
 constexpr COLORREF kFrameColour = palette::kFrame;
@@ -77,6 +95,7 @@ bool MainWindow::create()
     if (!Window::create({.className = kClassName, .style = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU,
                          .exStyle = WS_EX_CONTROLPARENT, .title = L"Form1"}))
         return false;
+    hideFocusCuesUntilKeyboard(hwnd());
     m_dpi = dpiForWindow(hwnd());
     m_text.setDpi(m_dpi);
     const PixelRect size = windowSize();
@@ -131,6 +150,41 @@ void MainWindow::createChildren()
 
     m_restWindows = std::make_unique<RestReminderWindows>(m_form.rest(), m_text, m_dpi);
     m_restWindows->create();
+    arrangeTabOrder();
+}
+
+void MainWindow::arrangeTabOrder()
+{
+    // The overlay stays on top, over the tiles: while it is open its panel comes first, and the
+    // tiles' controls are out of the tab order (followOverlayWithFocus).
+    HWND after = HWND_TOP;
+    for (const HWND w : {m_overlay->hwnd(), m_about->hwnd(), m_minimise->hwnd(), m_exit->hwnd(),
+                         m_colourSwitch->hwnd(), m_colourSettings->hwnd(), m_restSwitch->hwnd(),
+                         m_restSettings->hwnd()}) {
+        SetWindowPos(w, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        after = w;
+    }
+}
+
+void MainWindow::followOverlayWithFocus(HWND focusBefore, bool overlayWasVisible)
+{
+    using Feature = MainForm::Feature;
+    const bool open = m_form.overlayVisible();
+    for (const HWND covered :
+         {m_colourSwitch->hwnd(), m_colourSettings->hwnd(), m_restSwitch->hwnd(), m_restSettings->hwnd()})
+        setTabStop(covered, !open);
+    if (open && !overlayWasVisible) {
+        // A click never focuses a settings icon: one with the focus was pressed from the keyboard.
+        if (focusBefore != m_colourSettings->hwnd() && focusBefore != m_restSettings->hwnd()) return;
+        const HWND panel = m_form.panelVisible(Feature::Colour) ? m_colourPanel->hwnd() : m_restPanel->hwnd();
+        if (const HWND first = firstTabStop(panel)) {
+            m_focusReturn = focusBefore;
+            SetFocus(first);
+        }
+    } else if (!open && overlayWasVisible) {
+        const HWND back = std::exchange(m_focusReturn, nullptr);
+        if (back && IsWindowVisible(back) && GetFocus() == hwnd()) SetFocus(back);
+    }
 }
 
 void MainWindow::placeChildren()
@@ -183,6 +237,8 @@ void MainWindow::sync()
 {
     if (!hwnd()) return;
     using Feature = MainForm::Feature;
+    const HWND focusBefore = GetFocus();
+    const bool overlayWasVisible = m_overlay->visible();
     m_colourSettings->show(m_form.featureOn(Feature::Colour));
     m_restSettings->show(m_form.featureOn(Feature::Rest));
     if (!m_colourPanel && m_form.overlayVisible()) createPanels();
@@ -195,6 +251,7 @@ void MainWindow::sync()
         m_colourPanel->sync();
         m_restPanel->sync();
     }
+    followOverlayWithFocus(focusBefore, overlayWasVisible);
     m_restWindows->sync();
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
@@ -305,6 +362,13 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         if (wParam == SIZE_MINIMIZED) pauseSwitchPolling();
         if (wParam == SIZE_RESTORED && IsWindowVisible(hwnd())) wakeSwitchPolling();
+        break;
+    case WM_COMMAND:
+        // Esc from the keyboard navigation: the open overlay closes as its Back image does.
+        if (LOWORD(wParam) == IDCANCEL && lParam == 0 && m_form.overlayVisible()) {
+            m_form.closeOverlay();
+            return 0;
+        }
         break;
     case WM_CLOSE:
         // Alt+F4 hides the window like the minimise image; only the exit image ends the run.

@@ -48,6 +48,11 @@ private:
     PixelRect windowSize() const;
     void paint(HDC dc, const RECT& client);
     void sync();
+    // Tab order: the open overlay's panel, the strip's images, then each tile's switch and settings icon.
+    void arrangeTabOrder();
+    // Keeps the keyboard with the overlay: the covered tiles out of the tab order while it is open,
+    // the focus into the panel a settings icon opened from the keyboard, and back to that icon.
+    void followOverlayWithFocus(HWND focusBefore, bool overlayWasVisible);
     void minimise();
     // The switches poll the cursor only while it can be over them.
     void wakeSwitchPolling();
@@ -73,6 +78,7 @@ private:
     std::unique_ptr<ColourPanelView> m_colourPanel;  // eyeset; with xxset, null until first opened
     std::unique_ptr<RestPanelView> m_restPanel;      // xxset
     std::unique_ptr<RestReminderWindows> m_restWindows;  // Form2, Form3 and the display-off timer
+    HWND m_focusReturn = nullptr;  // the settings icon the keyboard opened the overlay from
 };
 
 }  // namespace vistrel::win32

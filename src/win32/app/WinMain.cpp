@@ -21,6 +21,7 @@
 #include "base/Text.h"
 #include "base/Trace.h"
 #include "base/FontCatalog.h"
+#include "base/KeyboardNavigation.h"
 #include "base/LanguageChange.h"
 #include "gamma/GdiGammaDevice.h"
 #include "history/StatisticsWindow.h"
@@ -31,13 +32,14 @@
 
 namespace {
 
-int runMessageLoop(HWND dialogLike, vistrel::win32::OptionsWindow& options)
+int runMessageLoop(vistrel::win32::OptionsWindow& options)
 {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        // Tab and arrow keys move between the panels' boxes and sliders, and the Options window's.
+        // Tab and arrow keys move between the controls of the Options window, and of the main
+        // window with its panels, the countdown screen and the statistics window.
         if (options.translate(msg)) continue;
-        if (dialogLike && IsDialogMessageW(dialogLike, &msg)) continue;
+        if (vistrel::win32::navigateByKeyboard(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -177,7 +179,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     }
     if (!settingsFolder.saves()) profile.warn();
 
-    const int code = runMessageLoop(window.hwnd(), options);
+    const int code = runMessageLoop(options);
     // A preview must not outlive the exit sequence, which leaves the colours the user chose.
     options.close();
     // The exit sequence: settings, then the tray icon; the windows go with the process.

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "base/CommonControls.h"
+#include "base/KeyboardNavigation.h"
 
 namespace vistrel::win32 {
 namespace {
@@ -20,7 +21,7 @@ ImageButton::ImageButton(HWND parent, RECT boundsPx, int bitmapId, std::wstring 
 {
     registerClass(kClassName, {.cursor = IDC_HAND});
 
-    create({.className = kClassName, .style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, .bounds = boundsPx,
+    create({.className = kClassName, .style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, .bounds = boundsPx,
             .parent = parent, .controlId = controlId});
     loadPicture();
 }
@@ -65,12 +66,30 @@ void ImageButton::setTooltipFont(HFONT font)
 
 LRESULT ImageButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (changesFocusCue(message)) InvalidateRect(hwnd(), nullptr, FALSE);
     switch (message) {
     case WM_PAINT: {
         PaintScope painting(hwnd());
-        if (painting.dc()) drawBitmap(painting.dc(), m_bitmap.get(), 0, 0);
+        if (painting.dc()) {
+            drawBitmap(painting.dc(), m_bitmap.get(), 0, 0);
+            drawFocusCue(hwnd(), painting.dc());
+        }
         return 0;
     }
+    case WM_GETDLGCODE: {
+        // Enter presses this button rather than the window's default; typed characters stay here.
+        const auto* msg = reinterpret_cast<const MSG*>(lParam);
+        const bool enter = msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN;
+        return DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
+    }
+    case WM_KEYDOWN:
+        // Enter and Space press it as a click does; a held key presses once.
+        if ((wParam == VK_RETURN || wParam == VK_SPACE) && !(lParam & (1 << 30)) && onClick) {
+            const auto handler = onClick;
+            handler();
+            return 0;
+        }
+        break;
     case WM_ERASEBKGND:
         return 1;
     case WM_MOUSEMOVE:

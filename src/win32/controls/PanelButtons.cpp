@@ -16,6 +16,8 @@ void PanelButtons::create(HWND panel, std::function<void()> back, std::function<
 {
     m_back = std::make_unique<ImageButton>(panel, RECT{}, IDB_BACK, L"Back", kBackId);
     m_ok = std::make_unique<ImageButton>(panel, RECT{}, IDB_OK, L"OK", kOkId);
+    // The keyboard reaches OK before Back.
+    SetWindowPos(m_back->hwnd(), m_ok->hwnd(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     m_back->onClick = std::move(back);
     m_ok->onClick = std::move(ok);
 }

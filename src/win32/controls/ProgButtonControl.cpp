@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "base/KeyboardNavigation.h"
 #include "base/Text.h"
 
 namespace vistrel::win32 {
@@ -169,8 +170,14 @@ LRESULT ProgButtonControl::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return DLGC_WANTMESSAGE;
         break;
     }
+    case WM_UPDATEUISTATE:
+        InvalidateRect(hwnd(), nullptr, FALSE);
+        break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
+        // Space presses as a button does: without Alt (the system menu's), once however long it is held.
+        // Enter repeats as it always has.
+        if (wParam == VK_SPACE && (message == WM_SYSKEYDOWN || (lParam & (1 << 30)))) break;
         if (m_model.keyDown(static_cast<int>(wParam))) return 0;
         break;
     case WM_SYSCHAR:
@@ -372,7 +379,8 @@ void ProgButtonControl::paint(HDC target)
         DrawTextW(dc, text.c_str(), -1, &textRect, 0);
     }
 
-    if (display.focusRect) {
+    // Shown once the keyboard is in use, as every control of the window shows its focus.
+    if (display.focusRect && focusCuesShown(hwnd())) {
         const RECT focus = toRect(*display.focusRect);
         SetTextColor(dc, RGB(0, 0, 0));
         SetBkColor(dc, RGB(255, 255, 255));

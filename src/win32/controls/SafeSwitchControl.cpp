@@ -1,5 +1,6 @@
 #include "controls/SafeSwitchControl.h"
 
+#include "base/KeyboardNavigation.h"
 #include "base/Trace.h"
 #include "res/resource.h"
 
@@ -30,7 +31,7 @@ SafeSwitchControl::SafeSwitchControl(HWND parent, SafeSwitch& model, int xPx, in
     m_model.onResize = [this] { fitToSkin(); };
 
     const SafeSwitchSkin skin = m_model.geometry();
-    create({.className = kClassName, .style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+    create({.className = kClassName, .style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS,
             .bounds = {xPx, yPx, xPx + skin.cellWidth, yPx + skin.cellHeight}, .parent = parent,
             .controlId = controlId});
     showModelState();
@@ -77,6 +78,7 @@ void SafeSwitchControl::pausePolling()
 
 LRESULT SafeSwitchControl::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (changesFocusCue(message)) InvalidateRect(hwnd(), nullptr, FALSE);
     switch (message) {
     case WM_PAINT: {
         PaintScope painting(hwnd());
@@ -105,6 +107,15 @@ LRESULT SafeSwitchControl::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     }
+    case WM_GETDLGCODE:
+        return DLGC_WANTCHARS;  // Space is ours; Tab, arrows, Enter and Esc stay the window's
+    case WM_KEYDOWN:
+        // Space toggles as a click does; a held key toggles once.
+        if (wParam == VK_SPACE && !(lParam & (1 << 30))) {
+            m_model.keyPress();
+            return 0;
+        }
+        break;
     case WM_LBUTTONDOWN:
         // Captured so the release reaches the switch wherever it happens.
         SetCapture(hwnd());
@@ -140,6 +151,7 @@ void SafeSwitchControl::paint(HDC dc)
     const SafeSwitchSkin skin = m_model.geometry();
     const int top = skin.cellTop(m_model.cell());
     drawBitmapPart(dc, strip(skin.strip), 0, 0, RECT{0, top, skin.cellWidth, top + skin.cellHeight});
+    drawFocusCue(hwnd(), dc);
 }
 
 void SafeSwitchControl::showModelState()

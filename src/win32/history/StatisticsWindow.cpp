@@ -9,6 +9,7 @@
 #include "base/CommonControls.h"
 #include "base/Dpi.h"
 #include "base/Gdi.h"
+#include "base/KeyboardNavigation.h"
 #include "base/Text.h"
 #include "base/Trace.h"
 #include "base/WindowPlacement.h"
@@ -74,9 +75,11 @@ bool StatisticsWindow::create()
     registerClass(kClassName, {.icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP)),
                                .smallIcon = m_options.smallIcon});
     // Sized once the window knows the density of the monitor it is on.
-    if (!Window::create({.className = kClassName, .style = kStyle, .title = kTitle,
+    // A control parent: Tab reaches the export button, Esc anywhere closes (IDCANCEL).
+    if (!Window::create({.className = kClassName, .style = kStyle, .exStyle = WS_EX_CONTROLPARENT, .title = kTitle,
 }))
         return false;
+    hideFocusCuesUntilKeyboard(hwnd());
     m_exportButton = CreateWindowExW(0, L"BUTTON", kExport, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0,
                                      0, 0, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kExportId)),
                                      GetModuleHandleW(nullptr), nullptr);
@@ -214,6 +217,10 @@ LRESULT StatisticsWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         if (LOWORD(wParam) == kExportId && HIWORD(wParam) == BN_CLICKED) {
             exportHistory();
+            return 0;
+        }
+        if (LOWORD(wParam) == IDCANCEL && lParam == 0) {
+            PostMessageW(hwnd(), WM_CLOSE, 0, 0);
             return 0;
         }
         break;

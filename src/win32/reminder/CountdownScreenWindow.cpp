@@ -5,6 +5,7 @@
 #include "base/ArtScale.h"
 #include "base/BufferedPaint.h"
 #include "base/Gdi.h"
+#include "base/KeyboardNavigation.h"
 #include "base/Text.h"
 #include "reminder/RestReminder.h"
 #include "base/Translucency.h"
@@ -48,9 +49,12 @@ bool CountdownScreenWindow::open()
     // The whole monitor, taskbar included: a taskbar that is topmost stays above it.
     const PixelRect& w = m_layout.window;
     // The caption is the remaining time, which is what the primary window's taskbar button shows.
-    if (!create({.className = kClassName, .style = WS_POPUP | WS_CLIPCHILDREN, .title = m_label.c_str(),
-                 .bounds = {w.left, w.top, w.left + w.width, w.top + w.height}, .parent = m_owner}))
+    // A control parent: Tab reaches the close image, which Enter and Space then press.
+    if (!create({.className = kClassName, .style = WS_POPUP | WS_CLIPCHILDREN, .exStyle = WS_EX_CONTROLPARENT,
+                 .title = m_label.c_str(), .bounds = {w.left, w.top, w.left + w.width, w.top + w.height},
+                 .parent = m_owner}))
         return false;
+    hideFocusCuesUntilKeyboard(hwnd());
 
     m_close = std::make_unique<ImageButton>(hwnd(), toRect(m_layout.closeImage), IDB_CLOSE_ROUND, L"", kCloseId,
                                             artScaleForDpi(m_dpi));

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "base/Dpi.h"
+#include "base/KeyboardNavigation.h"
 #include "base/Text.h"
 #include "reminder/RestPromptLayout.h"
 #include "reminder/RestPromptPlacement.h"
@@ -61,11 +62,14 @@ RestPromptWindow::~RestPromptWindow() { m_tippro.reset(); }
 bool RestPromptWindow::open()
 {
     registerClass(kClassName, {});
-    // A tool window has no taskbar button; a no-activate window leaves the keyboard with whatever
-    // the user is working in, even when one of its labels is clicked.
+    // A no-activate window leaves the keyboard with whatever the user is working in, even when one
+    // of its labels is clicked. As an app window it is still listed by Alt+Tab and on the taskbar,
+    // the keyboard user's way to its choices.
     if (!create({.className = kClassName, .style = WS_POPUP | WS_CLIPCHILDREN,
-                 .exStyle = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE}))
+                 .exStyle = WS_EX_APPWINDOW | WS_EX_NOACTIVATE}))
         return false;
+    hideFocusCuesUntilKeyboard(hwnd());
+    m_focused.reset();
     m_tippro = std::make_unique<ProgButtonControl>(hwnd(), RECT{}, kTipproId);
     m_tippro->model().setStyle(0);  // progress bar
     m_tippro->model().setColor(1);
@@ -142,6 +146,38 @@ void RestPromptWindow::paint(HDC dc, const RECT& client)
     }
     // The frame goes over the labels' backgrounds, so it shows all the way round.
     drawFrame(dc, pixels(layout::prompt::kFrame), kFrameColour);
+    if (m_focused && GetFocus() == hwnd() && focusCuesShown(hwnd())) {
+        for (const Label& label : kLabels) {
+            if (label.choice != m_focused) continue;
+            RECT r = pixels(label.place);
+            InflateRect(&r, -1, -1);
+            SetTextColor(dc, palette::kBlack);
+            SetBkColor(dc, palette::kWhite);
+            DrawFocusRect(dc, &r);
+        }
+    }
+}
+
+bool RestPromptWindow::keyDown(WPARAM key, LPARAM flags)
+{
+    constexpr int kChoices = 4;  // in the order of the labels, top to bottom
+    switch (key) {
+    case VK_TAB: {
+        const bool back = GetKeyState(VK_SHIFT) < 0;
+        const int from = m_focused ? static_cast<int>(*m_focused) : (back ? 0 : kChoices - 1);
+        m_focused = static_cast<Choice>((from + (back ? kChoices - 1 : 1)) % kChoices);
+        showFocusCues(hwnd());
+        InvalidateRect(hwnd(), nullptr, FALSE);
+        return true;
+    }
+    case VK_RETURN:
+    case VK_SPACE:
+        // A held key chooses once; the window may be gone after the choice.
+        if (m_focused && !(flags & (1 << 30))) choose(*m_focused);
+        return true;
+    default:
+        return false;  // Esc too: the prompt waits for a choice
+    }
 }
 
 void RestPromptWindow::choose(Choice choice)
@@ -157,6 +193,7 @@ void RestPromptWindow::choose(Choice choice)
 
 LRESULT RestPromptWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (changesFocusCue(message)) InvalidateRect(hwnd(), nullptr, FALSE);
     switch (message) {
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT) {
@@ -181,6 +218,9 @@ LRESULT RestPromptWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(lParam) != hwnd()) m_pressed.reset();
         return 0;
+    case WM_KEYDOWN:
+        if (keyDown(wParam, lParam)) return 0;
+        break;
     default:
         break;
     }

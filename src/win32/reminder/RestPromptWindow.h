@@ -15,7 +15,9 @@ namespace vistrel::win32 {
 // The rest prompt `Form2`: a small white, borderless, translucent, topmost window at the bottom
 // right of the desktop with the rest message and the four choices, all painted labels. It never
 // takes the focus from the user's work, not even when clicked. The window only shows the
-// reminder's prompt state; its choices go straight to the reminder.
+// reminder's prompt state; its choices go straight to the reminder. Activated from the keyboard
+// (Alt+Tab or its taskbar button), Tab and Shift+Tab move through the four choices and Enter or
+// Space takes the one with the focus.
 class RestPromptWindow final : public CornerWindow {
 public:
     enum class Choice { TakeRest, SwitchDisplayOff, LockAndSwitchDisplayOff, ContinueWork };
@@ -40,6 +42,8 @@ private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void paint(HDC dc, const RECT& client) override;
     void choose(Choice choice);
+    // Tab and Shift+Tab, Enter and Space; true when the key was used.
+    bool keyDown(WPARAM key, LPARAM flags);
     // Sizes the window and places it at the primary work area's bottom right, at a density.
     void placeAt(int dpi) override;
     RECT pixels(const TwipsRect& r) const { return toRect(toPixels(r, m_dpi)); }
@@ -47,6 +51,7 @@ private:
     std::wstring m_message;  // `Label1`, as last drawn
     std::unique_ptr<ProgButtonControl> m_tippro;
     std::optional<Choice> m_pressed;  // the label a left press started on
+    std::optional<Choice> m_focused;  // none until the first Tab, so no key takes a choice unseen
 };
 
 }  // namespace vistrel::win32

@@ -320,6 +320,7 @@ TEST(ProgButtonInput, KeyboardClicksOnlyInStyleOne)
         EventLog log;
         log.attach(button);
         EXPECT_FALSE(button.keyDown(ProgButton::kEnterKey));
+        EXPECT_FALSE(button.keyDown(ProgButton::kSpaceKey));
         EXPECT_FALSE(button.accessKeyPressed("G"));
         EXPECT_TRUE(log.events.empty()) << style;
     }
@@ -330,10 +331,11 @@ TEST(ProgButtonInput, KeyboardClicksOnlyInStyleOne)
     EventLog log;
     log.attach(button);
     EXPECT_TRUE(button.keyDown(ProgButton::kEnterKey));
-    EXPECT_FALSE(button.keyDown(32));
+    EXPECT_TRUE(button.keyDown(ProgButton::kSpaceKey));
+    EXPECT_FALSE(button.keyDown(9));  // Tab belongs to the dialog navigation
     EXPECT_TRUE(button.accessKeyPressed("g"));
     EXPECT_FALSE(button.accessKeyPressed("o"));
-    EXPECT_EQ(log.events, (std::vector<std::string>{"click", "focus", "click"}));
+    EXPECT_EQ(log.events, (std::vector<std::string>{"click", "focus", "click", "focus", "click"}));
 
     button.setCaption("End&");  // an empty key matches nothing
     EXPECT_FALSE(button.accessKeyPressed(""));

@@ -83,6 +83,25 @@ TEST(SafeSwitch, CompletedLeftClickTogglesWithPressedThenHoverLook)
     EXPECT_TRUE(s.value());
 }
 
+TEST(SafeSwitch, KeyPressTogglesLikeAClickWithoutTheCursorAndAnswersAHeldPress)
+{
+    SafeSwitch s;
+    Recorder r(s);
+    s.keyPress();  // no hover needed: the keyboard user's cursor may be anywhere
+    EXPECT_EQ(r.take(), (Events{"paint 4", "click off"}));
+    s.poll(5, 5);
+    s.mouseDown(Button::Left);
+    s.keyPress();
+    s.mouseUp(Button::Left);  // its press was answered by the key: no second toggle
+    EXPECT_TRUE(s.value());
+    EXPECT_EQ(r.take(), (Events{"paint 5", "in", "paint 6", "paint 1", "click on"}));
+    s.setEnable(false);
+    r.take();
+    s.keyPress();
+    EXPECT_TRUE(s.value());
+    EXPECT_TRUE(r.take().empty());
+}
+
 TEST(SafeSwitch, ClickBeforeTheFirstPollSawTheCursorDoesNothing)
 {
     SafeSwitch s;

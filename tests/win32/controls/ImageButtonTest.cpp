@@ -35,6 +35,27 @@ TEST(ImageButton, ClicksOnlyOnAPressAndReleaseBothInside)
     EXPECT_FALSE(button.visible());
 }
 
+TEST(ImageButton, IsATabStopThatEnterAndSpacePressOncePerKeystroke)
+{
+    HostWindow host;
+    if (!host.get()) GTEST_SKIP() << "no window can be created here";
+    ImageButton button(host.get(), RECT{5, 5, 25, 25}, 0, L"", 3);
+    int clicks = 0;
+    button.onClick = [&] { ++clicks; };
+    EXPECT_TRUE(GetWindowLongW(button.hwnd(), GWL_STYLE) & WS_TABSTOP);
+    MSG enter{button.hwnd(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+    EXPECT_TRUE(SendMessageW(button.hwnd(), WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)) &
+                DLGC_WANTMESSAGE)
+        << "Enter is the button's, not the window's default";
+
+    for (const WPARAM key : {VK_RETURN, VK_SPACE}) {
+        SendMessageW(button.hwnd(), WM_KEYDOWN, key, 1);
+        SendMessageW(button.hwnd(), WM_KEYDOWN, key, 1 | (1 << 30));  // held: repeats press nothing
+    }
+    SendMessageW(button.hwnd(), WM_KEYDOWN, 'A', 1);
+    EXPECT_EQ(clicks, 2);
+}
+
 TEST(ImageButton, MakesItsTooltipOnlyWhenTheCursorFirstComesOverIt)
 {
     HostWindow host;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
 #include "controls/SafeSwitchControl.h"
 #include "win32/controls/HostWindow.h"
@@ -41,6 +42,20 @@ TEST(SafeSwitchControl, KeepsToTheSkinSizeWhateverResizesIt)
     MapWindowPoints(HWND_DESKTOP, host.get(), reinterpret_cast<POINT*>(&r), 2);
     EXPECT_EQ(r.left, 40);
     EXPECT_EQ(r.top, 50);
+}
+
+TEST(SafeSwitchControl, IsATabStopThatSpaceTogglesThroughItsClick)
+{
+    HostWindow host;
+    if (!host.get()) GTEST_SKIP() << "no window can be created here";
+    SafeSwitchControl control(host.get(), 0, 0, 1);
+    std::vector<bool> clicks;
+    control.model().onClick = [&](bool value) { clicks.push_back(value); };
+    EXPECT_TRUE(GetWindowLongW(control.hwnd(), GWL_STYLE) & WS_TABSTOP);
+    SendMessageW(control.hwnd(), WM_KEYDOWN, VK_SPACE, 1);
+    SendMessageW(control.hwnd(), WM_KEYDOWN, VK_SPACE, 1 | (1 << 30));  // held: toggles once
+    SendMessageW(control.hwnd(), WM_KEYDOWN, VK_RETURN, 1);
+    EXPECT_EQ(clicks, std::vector<bool>{false});
 }
 
 TEST(SafeSwitchControl, PollsOnlyWhileTheCursorCanBeOverIt)

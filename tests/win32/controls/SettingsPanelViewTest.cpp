@@ -44,12 +44,12 @@ protected:
     BoxPanel m_panel{m_text, {[this] { ++m_backs; }, [this] { ++m_oks; }}};
 };
 
-TEST_F(SettingsPanelViewTest, ItsControlsComeBeforeBackAndOkWhichRunTheirActions)
+TEST_F(SettingsPanelViewTest, ItsControlsComeBeforeOkAndBackWhichRunTheirActions)
 {
     std::vector<int> tabOrder;  // the z-order
     for (HWND c = GetWindow(m_panel.hwnd(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
         tabOrder.push_back(GetDlgCtrlID(c));
-    EXPECT_EQ(tabOrder, (std::vector<int>{7, 401, 402}));
+    EXPECT_EQ(tabOrder, (std::vector<int>{7, 402, 401}));  // Back (401) last
 
     for (int id : {401, 402, 402}) {
         SendMessageW(GetDlgItem(m_panel.hwnd(), id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));

@@ -147,7 +147,8 @@ TEST_F(RestWindowsTest, PromptOpensAtTheBottomRightOfTheWorkAreaTranslucentTopmo
     EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME), 0) << "borderless";
     const LONG_PTR ex = exStyle(window);
     EXPECT_TRUE(ex & WS_EX_TOPMOST);
-    EXPECT_TRUE(ex & WS_EX_TOOLWINDOW) << "no taskbar button";
+    EXPECT_FALSE(ex & WS_EX_TOOLWINDOW) << "Alt+Tab lists it";
+    EXPECT_TRUE(ex & WS_EX_APPWINDOW) << "listed by Alt+Tab and the taskbar although it takes no activation itself";
     EXPECT_TRUE(ex & WS_EX_NOACTIVATE);
     EXPECT_EQ(alphaOf(window), RestPromptWindow::kAlpha);
     EXPECT_EQ(GetForegroundWindow(), before) << "the user's window keeps the focus";
@@ -208,6 +209,40 @@ TEST_F(RestWindowsTest, LabelsAnswerClicksOnlyWhereTheyActAsButtons)
     // Nor does closing it from outside.
     SendMessageW(prompt->hwnd(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(IsWindow(prompt->hwnd()));
+}
+
+TEST_F(RestWindowsTest, TabMovesThroughTheChoicesAndEnterOrSpaceTakesTheFocusedOne)
+{
+    RestPromptWindow* prompt = promptDue();
+    ASSERT_NE(prompt, nullptr);
+    const HWND window = prompt->hwnd();
+    const auto key = [&](WPARAM k, LPARAM flags = 0) { SendMessageW(window, WM_KEYDOWN, k, flags); };
+    for (const WPARAM k : {VK_RETURN, VK_SPACE, VK_ESCAPE}) key(k);
+    EXPECT_TRUE(m_rest.prompt().isOpen()) << "nothing is taken before a Tab shows which choice has the focus";
+
+    for (int i = 0; i < 5; ++i) key(VK_TAB);  // message, two display-off choices, continue work, message
+    key(VK_RETURN, 1 << 30);                  // a held key's repeat
+    EXPECT_TRUE(m_rest.prompt().isOpen());
+    key(VK_SPACE);
+    EXPECT_FALSE(m_rest.prompt().isOpen());
+    EXPECT_NE(m_windows->countdownScreen(), nullptr) << "the message's choice, taking the rest";
+}
+
+TEST_F(RestWindowsTest, ShiftTabFromNowhereReachesContinueWork)
+{
+    RestPromptWindow* prompt = promptDue();
+    ASSERT_NE(prompt, nullptr);
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageW(prompt->hwnd(), WM_KEYDOWN, VK_TAB, 0);
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    SendMessageW(prompt->hwnd(), WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_FALSE(m_rest.prompt().isOpen());
+    EXPECT_EQ(m_windows->countdownScreen(), nullptr);
+    EXPECT_EQ(m_rest.text1(), "12:02") << "continue work";
 }
 
 TEST_F(RestWindowsTest, ContinueWorkClosesThePromptAndItsWindowGoes)
@@ -293,6 +328,7 @@ TEST_F(RestWindowsTest, TheCloseImageEndsTheRestEarly)
     const RECT image = windowRect(screen->closeImage()->hwnd());
     EXPECT_EQ((image.left + image.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2) << "centred";
 
+    EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) << "Tab reaches the close image";
     leftClick(screen->closeImage()->hwnd(), POINT{30, 30});
     EXPECT_EQ(m_windows->countdownScreen(), nullptr);
     EXPECT_EQ(m_rest.pdtipshow(), 0);
