@@ -98,6 +98,7 @@ std::optional<WindowRecord> describeWindow(HWND window, ProcessNames& processes)
     // For top-level windows the id slot holds a menu handle, which is no control id.
     if (record.style & WS_CHILD) record.controlId = static_cast<std::int64_t>(GetWindowLongPtrW(window, GWLP_ID));
     record.trackbar = trackbarState(window, wideClass);
+    record.accessible = describeAccessible(window);
 
     if (!IsWindow(window)) return std::nullopt;  // vanished while we read it: its fields may be junk
     return record;
@@ -129,6 +130,7 @@ std::string WindowRecord::toJson() const
         object.pop_back();  // the line feed
         json.addRaw("trackbar", object);
     }
+    if (accessible) json.addRaw("accessible", accessible->toJson());
     return json.line();
 }
 

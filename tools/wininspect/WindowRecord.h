@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "AccessibleRecord.h"
 #include "JsonLine.h"
 
 namespace vistrel::wininspect {
@@ -35,6 +36,7 @@ struct WindowRecord {
     std::optional<std::int64_t> alpha;  // only for layered windows that set a constant alpha
     std::int64_t controlId = 0;
     std::optional<TrackbarState> trackbar;
+    std::optional<AccessibleRecord> accessible;
 
     std::string toJson() const;
 };

@@ -1,5 +1,6 @@
 #include "text/Catalogue.h"
 
+#include "text/AccessibleTexts.h"
 #include "text/LanguageTexts.h"
 
 namespace vistrel {
@@ -18,6 +19,7 @@ std::vector<CatalogueText> catalogueTexts()
     std::vector<CatalogueText> texts;
     // One line per area.
     add(texts, "language", textTable(LanguageText{}));
+    add(texts, "accessible", textTable(AccessibleText{}));
     return texts;
 }
 
