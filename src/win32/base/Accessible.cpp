@@ -112,11 +112,14 @@ public:
     {
         if (!isSelf(child)) return forward(&IAccessible::get_accState, child, state);
         return withFacts(state, [&](const AccessibleFacts& facts) {
-            // Focus, availability and visibility as the system sees the window.
+            // Focus, availability and visibility as the system sees the window; whether it can
+            // take the focus at all is the facts' to say.
+            constexpr long kFromSystem =
+                STATE_SYSTEM_FOCUSED | STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN;
             VARIANT system{};
             const HRESULT got = m_standard ? m_standard->get_accState(child, &system) : E_FAIL;
             state->vt = VT_I4;
-            state->lVal = (SUCCEEDED(got) && system.vt == VT_I4 ? system.lVal : 0) | facts.state;
+            state->lVal = (SUCCEEDED(got) && system.vt == VT_I4 ? system.lVal & kFromSystem : 0) | facts.state;
             return S_OK;
         });
     }

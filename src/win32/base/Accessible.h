@@ -19,11 +19,13 @@ bool postAccessibleClick(HWND control);
 
 // What a window tells a screen reader about itself, read afresh each time one asks.
 struct AccessibleFacts {
-    std::wstring name;
+    std::wstring name{};
     long role = ROLE_SYSTEM_CLIENT;
-    long state = 0;  // STATE_SYSTEM_* flags added to what the system sees of the window (focus, enabled)
-    std::wstring value;
-    std::wstring defaultAction;  // empty: the object has none
+    // STATE_SYSTEM_* flags, with those the system sees of the window added (focused, unavailable,
+    // invisible, offscreen).
+    long state = 0;
+    std::wstring value{};
+    std::wstring defaultAction{};  // empty: the object has none
 };
 
 // A window's client area as Microsoft Active Accessibility sees it: the window answers

@@ -25,7 +25,6 @@ ImageButton::ImageButton(HWND parent, RECT boundsPx, int bitmapId, std::wstring 
                                 .name = m_accessibleName.empty() ? m_tooltipText : m_accessibleName,
                                 .role = ROLE_SYSTEM_PUSHBUTTON,
                                 .state = STATE_SYSTEM_FOCUSABLE,
-                                .value = {},
                                 .defaultAction = m_accessibleAction};
                         },
                     .defaultAction = [this] { return postAccessibleClick(hwnd()); }})

@@ -31,7 +31,6 @@ SafeSwitchControl::SafeSwitchControl(HWND parent, SafeSwitch& model, int xPx, in
                                 .role = ROLE_SYSTEM_CHECKBUTTON,
                                 .state = STATE_SYSTEM_FOCUSABLE | (m_model.value() ? STATE_SYSTEM_CHECKED : 0) |
                                          (m_model.enable() ? 0 : STATE_SYSTEM_UNAVAILABLE),
-                                .value = {},
                                 .defaultAction = m_accessibleAction};
                         },
                     .defaultAction = [this] { return postAccessibleClick(hwnd()); }})
