@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "base/Accessible.h"
 #include "base/Gdi.h"
 
 #include "controls/ProgButtonControl.h"
@@ -22,7 +23,7 @@ public:
 
     static constexpr BYTE kAlpha = 220;
 
-    using CornerWindow::CornerWindow;
+    RestPromptWindow(RestReminder& rest, const TextRenderer& text, int dpi);
     ~RestPromptWindow() override;
 
     // Shows the window without activating it.
@@ -47,6 +48,7 @@ private:
     std::wstring m_message;  // `Label1`, as last drawn
     std::unique_ptr<ProgButtonControl> m_tippro;
     std::optional<Choice> m_pressed;  // the label a left press started on
+    Accessible m_accessible;  // an alert that says the message
 };
 
 }  // namespace vistrel::win32
