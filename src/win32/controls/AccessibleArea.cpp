@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "base/Trace.h"
 
 namespace vistrel::win32 {
 namespace {
@@ -17,12 +16,7 @@ AccessibleArea::AccessibleArea(HWND parent, int controlId, std::function<Accessi
     registerClass(kClassName, {});
     create({.className = kClassName, .style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, .parent = parent,
             .controlId = controlId});
-    if (!hwnd()) return;
-    UniqueRegion nothing(CreateRectRgn(0, 0, 0, 0));
-    if (SetWindowRgn(hwnd(), nothing.get(), FALSE))
-        nothing.release();  // the system's now
-    else
-        traceLastError(L"SetWindowRgn for an accessible area");
+    if (hwnd()) clearWindowRegion(hwnd());
 }
 
 AccessibleArea::~AccessibleArea()

@@ -9,8 +9,8 @@
 namespace vistrel::win32 {
 
 // A child window with no pixels of its own that speaks for something its parent paints (a text on
-// a picture), so screen readers find it where it is drawn. Its window region is empty: it hides
-// none of the parent's painting and takes no clicks.
+// a picture), so screen readers find it where it is drawn. It has no window region
+// (clearWindowRegion).
 class AccessibleArea final : public Window {
 public:
     AccessibleArea(HWND parent, int controlId, std::function<AccessibleFacts()> facts);
