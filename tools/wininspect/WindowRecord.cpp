@@ -98,7 +98,8 @@ std::optional<WindowRecord> describeWindow(HWND window, ProcessNames& processes)
     // For top-level windows the id slot holds a menu handle, which is no control id.
     if (record.style & WS_CHILD) record.controlId = static_cast<std::int64_t>(GetWindowLongPtrW(window, GWLP_ID));
     record.trackbar = trackbarState(window, wideClass);
-    record.accessible = describeAccessible(window);
+    // Asking for the accessible object waits for the owner without a time limit: only when it answers.
+    if (query(window, WM_NULL)) record.accessible = describeAccessible(window);
 
     if (!IsWindow(window)) return std::nullopt;  // vanished while we read it: its fields may be junk
     return record;

@@ -12,10 +12,13 @@
 namespace vistrel::win32 {
 
 // oleacc is no KnownDLL, so it is loaded from System32 when first needed. It stays loaded: the
-// standard objects it made live on in screen readers' hands after the window is gone.
+// standard objects it made live on in screen readers' hands after the window is gone. The texts'
+// allocator comes from oleaut32, which oleacc loads anyway: a run no screen reader looks at
+// loads neither.
 struct Accessible::Library {
     decltype(&::LresultFromObject) lresultFromObject = nullptr;
     decltype(&::CreateStdAccessibleObject) createStdAccessibleObject = nullptr;
+    decltype(&::SysAllocStringLen) allocString = nullptr;
 
     Library()
     {
@@ -28,17 +31,19 @@ struct Accessible::Library {
         lresultFromObject = oleacc.function<decltype(&::LresultFromObject)>("LresultFromObject");
         createStdAccessibleObject =
             oleacc.function<decltype(&::CreateStdAccessibleObject)>("CreateStdAccessibleObject");
-        if (!lresultFromObject || !createStdAccessibleObject) {
+        SystemLibrary oleaut(L"oleaut32.dll");
+        allocString = oleaut.function<decltype(&::SysAllocStringLen)>("SysAllocStringLen");
+        if (!lresultFromObject || !createStdAccessibleObject || !allocString) {
             traceLastError(L"Loading oleacc.dll for screen readers");
+            lresultFromObject = nullptr;  // no object can be handed out
             return;
         }
         oleacc.keepLoaded();
+        oleaut.keepLoaded();
     }
 };
 
 namespace {
-
-BSTR bstr(const std::wstring& text) { return SysAllocStringLen(text.data(), static_cast<UINT>(text.size())); }
 
 bool isSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
@@ -46,8 +51,11 @@ bool isSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CH
 // everything else, and every question about a child, to the system's standard object.
 class AccessibleObject final : public IAccessible {
 public:
-    AccessibleObject(std::weak_ptr<const Accessible::Handlers> handlers, HWND window, IAccessible* standard)
-        : m_handlers(std::move(handlers)), m_window(window), m_standard(standard)
+    using AllocString = decltype(&::SysAllocStringLen);
+
+    AccessibleObject(std::weak_ptr<const Accessible::Handlers> handlers, HWND window, IAccessible* standard,
+                     AllocString allocString)
+        : m_handlers(std::move(handlers)), m_window(window), m_standard(standard), m_allocString(allocString)
     {
     }
 
@@ -225,7 +233,7 @@ private:
         const HRESULT result = withFacts(out, [&](const AccessibleFacts& facts) {
             const std::wstring& value = facts.*field;
             if (value.empty()) return S_FALSE;
-            *out = bstr(value);
+            *out = m_allocString(value.data(), static_cast<UINT>(value.size()));
             return *out ? S_OK : E_OUTOFMEMORY;
         });
         return result == S_FALSE ? forward(fallback, child, out) : result;
@@ -243,6 +251,7 @@ private:
     std::weak_ptr<const Accessible::Handlers> m_handlers;
     HWND m_window;
     IAccessible* m_standard;  // owned reference, or null when the system made none
+    AllocString m_allocString;
 };
 
 }  // namespace
@@ -255,16 +264,16 @@ Accessible& Accessible::operator=(Accessible&&) noexcept = default;
 IAccessible* Accessible::object(HWND window)
 {
     if (!m_library) m_library = std::make_unique<Library>();
+    if (!m_library->lresultFromObject) return nullptr;  // traced when loading
     IAccessible* standard = nullptr;
-    if (m_library->createStdAccessibleObject) {
-        const HRESULT made = m_library->createStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
-                                                                  reinterpret_cast<void**>(&standard));
-        if (FAILED(made)) {
-            traceError(L"CreateStdAccessibleObject", static_cast<DWORD>(made));
-            standard = nullptr;
-        }
+    const HRESULT made = m_library->createStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                                              reinterpret_cast<void**>(&standard));
+    if (FAILED(made)) {
+        // The object still tells its own facts; location and navigation are then unknown.
+        traceError(L"CreateStdAccessibleObject", static_cast<DWORD>(made));
+        standard = nullptr;
     }
-    auto* accessible = new (std::nothrow) AccessibleObject(m_handlers, window, standard);
+    auto* accessible = new (std::nothrow) AccessibleObject(m_handlers, window, standard, m_library->allocString);
     if (!accessible && standard) standard->Release();
     return accessible;
 }
@@ -274,10 +283,7 @@ std::optional<LRESULT> Accessible::answer(HWND window, WPARAM wParam, LPARAM lPa
     // The object id arrives as a 32-bit value, sign included, in the pointer-sized lParam.
     if (static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT)) return std::nullopt;
     IAccessible* accessible = object(window);
-    if (!accessible || !m_library->lresultFromObject) {
-        if (accessible) accessible->Release();
-        return std::nullopt;
-    }
+    if (!accessible) return std::nullopt;
     // The result holds its own reference until the screen reader takes the object.
     const LRESULT result = m_library->lresultFromObject(__uuidof(IAccessible), wParam, accessible);
     accessible->Release();
