@@ -65,7 +65,11 @@ MainWindow::MainWindow(MainForm& form, FontCatalog& fonts, HICON smallIcon, Shel
       m_text(fonts, kDefaultDpi),
       m_smallIcon(smallIcon),
       m_shell(std::move(shell)),
-      m_accessible({.facts = [] { return AccessibleFacts{.name = kTitle, .role = ROLE_SYSTEM_CLIENT, .state = STATE_SYSTEM_FOCUSABLE}; },
+      m_accessible({.facts =
+                        [] {
+                            return AccessibleFacts{
+                                .name = kTitle, .role = ROLE_SYSTEM_CLIENT, .state = STATE_SYSTEM_FOCUSABLE};
+                        },
                     .defaultAction = {}})
 {
 }

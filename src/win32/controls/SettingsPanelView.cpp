@@ -36,8 +36,9 @@ HWND SettingsPanelView::createControl(const ControlOptions& o)
 
 void SettingsPanelView::createLabel(const wchar_t* text)
 {
-    if (HWND label = createControl({.className = L"STATIC", .style = WS_CHILD | WS_VISIBLE | SS_NOPREFIX, .text = text}))
-        clearWindowRegion(label);
+    const HWND label =
+        createControl({.className = L"STATIC", .style = WS_CHILD | WS_VISIBLE | SS_NOPREFIX, .text = text});
+    if (label) clearWindowRegion(label);
 }
 
 void SettingsPanelView::place(RECT b)
