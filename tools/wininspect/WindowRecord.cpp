@@ -106,6 +106,8 @@ std::optional<WindowRecord> describeWindow(HWND window, ProcessNames& processes)
     if (record.style & WS_CHILD) record.controlId = static_cast<std::int64_t>(GetWindowLongPtrW(window, GWLP_ID));
     record.trackbar = trackbarState(window, wideClass);
     record.tabs = tabTexts(window, wideClass, record.pid);
+    // Asking for the accessible object waits for the owner without a time limit: only when it answers.
+    if (query(window, WM_NULL)) record.accessible = describeAccessible(window);
 
     if (!IsWindow(window)) return std::nullopt;  // vanished while we read it: its fields may be junk
     return record;
@@ -144,6 +146,7 @@ std::string WindowRecord::toJson() const
         for (const std::string& tab : *tabs) list += (list.size() > 1 ? ",\"" : "\"") + JsonLine::escape(tab) + "\"";
         json.addRaw("tabs", list + "]");
     }
+    if (accessible) json.addRaw("accessible", accessible->toJson());
     return json.line();
 }
 

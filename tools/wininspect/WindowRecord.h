@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "AccessibleRecord.h"
 #include "JsonLine.h"
 
 namespace vistrel::wininspect {
@@ -39,6 +40,7 @@ struct WindowRecord {
     std::int64_t controlId = 0;
     std::optional<TrackbarState> trackbar;
     std::optional<std::vector<std::string>> tabs;  // a tab control's tab texts
+    std::optional<AccessibleRecord> accessible;
 
     std::string toJson() const;
 };

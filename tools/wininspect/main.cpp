@@ -2,6 +2,8 @@
 // test, it prints every window it can see as one JSON object per line.
 #include <windows.h>
 
+#include <objbase.h>
+
 #include <fcntl.h>
 #include <io.h>
 
@@ -91,6 +93,8 @@ int wmain(int argc, wchar_t** argv)
         return 0;
     }
 
+    // The windows' accessible objects come through COM.
+    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) std::fputs("COM did not start\n", stderr);
     ProcessNames processes;
     for (HWND window : collectWindows()) {
         if (!wanted(window, *options, processes)) continue;

@@ -1,6 +1,7 @@
 #include "text/Catalogue.h"
 
 #include "text/InstallerTexts.h"
+#include "text/AccessibleTexts.h"
 #include "text/LanguageTexts.h"
 #include "text/OptionsPageTexts.h"
 #include "text/OptionsTexts.h"
@@ -24,6 +25,7 @@ std::vector<CatalogueText> catalogueTexts()
     add(texts, "installer", textTable(InstallerText{}));
     add(texts, "options", textTable(OptionsText{}));
     add(texts, "options pages", textTable(OptionsPageText{}));
+    add(texts, "accessible", textTable(AccessibleText{}));
     return texts;
 }
 

@@ -8,9 +8,11 @@
 #include "base/CommonControls.h"
 #include "base/Dpi.h"
 #include "base/KeyboardNavigation.h"
+#include "base/LanguageChange.h"
 #include "base/Trace.h"
 #include "base/Text.h"
 #include "res/resource.h"
+#include "text/AccessibleTexts.h"
 
 namespace vistrel::win32 {
 namespace {
@@ -28,6 +30,7 @@ enum ControlId {
     kColourSwitchId,
     kRestSwitchId,
     kOverlayId,
+    kNextRestId,
 };
 
 void setTabStop(HWND control, bool on)
@@ -76,7 +79,16 @@ constexpr wchar_t kExitTip[] = L"\u9000\u51FA";                  // 退出
 }  // namespace
 
 MainWindow::MainWindow(MainForm& form, FontCatalog& fonts, HICON smallIcon, Shell shell)
-    : m_form(form), m_text(fonts, kDefaultDpi), m_smallIcon(smallIcon), m_shell(std::move(shell))
+    : m_form(form),
+      m_text(fonts, kDefaultDpi),
+      m_smallIcon(smallIcon),
+      m_shell(std::move(shell)),
+      m_accessible({.facts =
+                        [] {
+                            return AccessibleFacts{
+                                .name = kTitle, .role = ROLE_SYSTEM_CLIENT, .state = STATE_SYSTEM_FOCUSABLE};
+                        },
+                    .defaultAction = {}})
 {
 }
 
@@ -142,6 +154,11 @@ void MainWindow::createChildren()
 
     m_colourSwitch = std::make_unique<SafeSwitchControl>(hwnd(), m_form.colourSwitch(), 0, 0, kColourSwitchId);
     m_restSwitch = std::make_unique<SafeSwitchControl>(hwnd(), m_form.restSwitch(), 0, 0, kRestSwitchId);
+    m_nextRest = std::make_unique<AccessibleArea>(hwnd(), kNextRestId, [this] {
+        return AccessibleFacts{.name = kNextTime, .role = ROLE_SYSTEM_STATICTEXT, .state = STATE_SYSTEM_READONLY,
+                               .value = widen(m_form.rest().label5())};
+    });
+    nameControlsForScreenReaders();
 
     m_overlay = std::make_unique<Panel>(palette::kWindowBackground, Panel::Handlers{});
     m_overlay->create(hwnd(), RECT{}, kOverlayId);
@@ -187,6 +204,19 @@ void MainWindow::followOverlayWithFocus(HWND focusBefore, bool overlayWasVisible
     }
 }
 
+void MainWindow::nameControlsForScreenReaders()
+{
+    const Texts& texts = m_form.texts();
+    const std::wstring press = widen(texts(AccessibleText::Press));
+    const std::wstring toggle = widen(texts(AccessibleText::Toggle));
+    const std::wstring settings = widen(texts(AccessibleText::Settings));
+    for (ImageButton* b : {m_about.get(), m_minimise.get(), m_exit.get()}) b->setAccessibleText({}, press);
+    m_colourSettings->setAccessibleText(settings, press);
+    m_restSettings->setAccessibleText(settings, press);
+    m_colourSwitch->setAccessibleText(kColourCaption, toggle);
+    m_restSwitch->setAccessibleText(kRestCaption, toggle);
+}
+
 void MainWindow::placeChildren()
 {
     const int art = artScaleForDpi(m_dpi);
@@ -204,6 +234,7 @@ void MainWindow::placeChildren()
     const RECT restSwitch = pixels(layout::kRestSwitch);
     m_colourSwitch->place(colourSwitch.left, colourSwitch.top, art);
     m_restSwitch->place(restSwitch.left, restSwitch.top, art);
+    m_nextRest->place(pixels(layout::kNextRestPicture));
 
     moveWindow(m_overlay->hwnd(), pixels(layout::kOverlay));
     placePanels();
@@ -253,6 +284,8 @@ void MainWindow::sync()
     }
     followOverlayWithFocus(focusBefore, overlayWasVisible);
     m_restWindows->sync();
+    if (m_form.rest().label5() != std::exchange(m_announcedNextRest, m_form.rest().label5()))
+        m_nextRest->changed(EVENT_OBJECT_VALUECHANGE);
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
@@ -327,9 +360,13 @@ void MainWindow::paint(HDC dc, const RECT& client)
 
 LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == languageChangedMessage()) nameControlsForScreenReaders();
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
+    case WM_GETOBJECT:
+        if (const auto answer = m_accessible.answer(hwnd(), wParam, lParam)) return *answer;
+        break;
     case WM_PAINT:
         paintBuffered(hwnd(), [this](HDC dc, const RECT& client) { paint(dc, client); });
         return 0;

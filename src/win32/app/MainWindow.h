@@ -3,14 +3,17 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "app/MainForm.h"
 #include "base/Twips.h"
 #include "base/FontCatalog.h"
 #include "base/Gdi.h"
+#include "base/Accessible.h"
 #include "base/Panel.h"
 #include "base/TextRenderer.h"
 #include "base/Window.h"
+#include "controls/AccessibleArea.h"
 #include "controls/ImageButton.h"
 #include "controls/SafeSwitchControl.h"
 #include "gamma/ColourPanelView.h"
@@ -40,6 +43,8 @@ public:
 private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void createChildren();
+    // What screen readers call the controls that show no text of their own, in the run's language.
+    void nameControlsForScreenReaders();
     // Places and sizes every child, and picks fonts and pictures, for the window's density.
     void placeChildren();
     // The settings panels, made when the overlay first opens.
@@ -74,11 +79,14 @@ private:
     std::unique_ptr<ImageButton> m_restSettings;    // edit(1)
     std::unique_ptr<SafeSwitchControl> m_colourSwitch;  // SafeSwitch1
     std::unique_ptr<SafeSwitchControl> m_restSwitch;    // SafeSwitch2
+    std::unique_ptr<AccessibleArea> m_nextRest;  // Picture1 with its texts, for screen readers
+    std::string m_announcedNextRest;             // Label5 as screen readers were last told
     std::unique_ptr<Panel> m_overlay;  // ppset
     std::unique_ptr<ColourPanelView> m_colourPanel;  // eyeset; with xxset, null until first opened
     std::unique_ptr<RestPanelView> m_restPanel;      // xxset
     std::unique_ptr<RestReminderWindows> m_restWindows;  // Form2, Form3 and the display-off timer
     HWND m_focusReturn = nullptr;  // the settings icon the keyboard opened the overlay from
+    Accessible m_accessible;  // the window's own: named by its title
 };
 
 }  // namespace vistrel::win32

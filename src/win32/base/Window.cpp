@@ -77,4 +77,13 @@ void moveWindow(HWND window, const RECT& b)
         SetWindowPos(window, nullptr, b.left, b.top, b.right - b.left, b.bottom - b.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void clearWindowRegion(HWND window)
+{
+    UniqueRegion nothing(CreateRectRgn(0, 0, 0, 0));
+    if (SetWindowRgn(window, nothing.get(), FALSE))
+        nothing.release();  // the system's now
+    else
+        traceLastError(L"SetWindowRgn to an empty region");
+}
+
 }  // namespace vistrel::win32

@@ -59,4 +59,8 @@ private:
 // Moves and sizes a window to a rectangle in its parent's client pixels, keeping its z-order.
 void moveWindow(HWND window, const RECT& bounds);
 
+// Leaves a window no pixels of its own (an empty window region): it hides nothing of its parent's
+// painting and takes no clicks, yet stays a visible window that screen readers find.
+void clearWindowRegion(HWND window);
+
 }  // namespace vistrel::win32

@@ -17,7 +17,18 @@ constexpr wchar_t kClassName[] = L"VistrelImageButton";
 
 ImageButton::ImageButton(HWND parent, RECT boundsPx, int bitmapId, std::wstring tooltip, int controlId,
                          int artScale)
-    : m_bitmapId(bitmapId), m_artScale(artScale), m_tooltipText(std::move(tooltip))
+    : m_bitmapId(bitmapId),
+      m_artScale(artScale),
+      m_tooltipText(std::move(tooltip)),
+      m_accessible({.facts =
+                        [this] {
+                            return AccessibleFacts{
+                                .name = m_accessibleName.empty() ? m_tooltipText : m_accessibleName,
+                                .role = ROLE_SYSTEM_PUSHBUTTON,
+                                .state = STATE_SYSTEM_FOCUSABLE,
+                                .defaultAction = m_accessibleAction};
+                        },
+                    .defaultAction = [this] { return postAccessibleClick(hwnd()); }})
 {
     registerClass(kClassName, {.cursor = IDC_HAND});
 
@@ -64,10 +75,26 @@ void ImageButton::setTooltipFont(HFONT font)
     if (m_tooltip) SendMessageW(m_tooltip.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
+void ImageButton::setAccessibleText(std::wstring name, std::wstring action)
+{
+    m_accessibleName = std::move(name);
+    m_accessibleAction = std::move(action);
+    Accessible::notify(hwnd(), EVENT_OBJECT_NAMECHANGE);
+}
+
 LRESULT ImageButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (changesFocusCue(message)) InvalidateRect(hwnd(), nullptr, FALSE);
     switch (message) {
+    case WM_GETOBJECT:
+        if (const auto answer = m_accessible.answer(hwnd(), wParam, lParam)) return *answer;
+        break;
+    case kAccessibleClickMessage:
+        if (onClick) {
+            const auto handler = onClick;  // as after a release: it may replace onClick
+            handler();
+        }
+        return 0;
     case WM_PAINT: {
         PaintScope painting(hwnd());
         if (painting.dc()) {

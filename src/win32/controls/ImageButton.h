@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "base/Accessible.h"
 #include "base/UniqueHandle.h"
 #include "base/Window.h"
 #include "controls/BitmapMask.h"
@@ -34,6 +35,9 @@ public:
     // tooltip font may lack Chinese glyphs where the system does no font linking.
     void setTooltipFont(HFONT font);
     bool hasTooltipWindow() const { return static_cast<bool>(m_tooltip); }
+    // What screen readers call the button (the tooltip text when this is empty) and its default
+    // action, which clicks it.
+    void setAccessibleText(std::wstring name, std::wstring action);
 
 protected:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -53,6 +57,9 @@ private:
     UniqueWindow m_tooltip;
     bool m_tooltipTried = false;  // made once, or failed once (traced)
     bool m_pressed = false;
+    std::wstring m_accessibleName;
+    std::wstring m_accessibleAction;
+    Accessible m_accessible;
 };
 
 }  // namespace vistrel::win32

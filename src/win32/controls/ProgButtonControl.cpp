@@ -2,6 +2,9 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "base/KeyboardNavigation.h"
 #include "base/Text.h"
 
@@ -133,9 +136,43 @@ bool ProgButtonControl::pressAccessKey(wchar_t key)
     return m_model.accessKeyPressed(narrow(std::wstring_view(&key, 1)));
 }
 
+void ProgButtonControl::setAccessibleAction(std::wstring action) { m_accessibleAction = std::move(action); }
+
+AccessibleFacts ProgButtonControl::accessibleFacts() const
+{
+    AccessibleFacts facts;
+    facts.name = widen(m_model.caption());
+    if (m_model.style() != ProgButton::kProgressStyle) {
+        facts.role = ROLE_SYSTEM_PUSHBUTTON;
+        facts.state = STATE_SYSTEM_FOCUSABLE | (m_model.pressed() ? STATE_SYSTEM_PRESSED : 0);
+        facts.defaultAction = m_accessibleAction;
+        return facts;
+    }
+    facts.role = ROLE_SYSTEM_PROGRESSBAR;
+    facts.state = STATE_SYSTEM_READONLY;
+    // Value may stand outside Min..Max (stored values are not limited); the percentage may not.
+    const std::int64_t span = std::int64_t{m_model.max()} - m_model.min();
+    const std::int64_t done = std::int64_t{m_model.value()} - m_model.min();
+    const std::int64_t percent = span <= 0 ? 0 : std::clamp<std::int64_t>(done * 100 / span, 0, 100);
+    facts.value = std::to_wstring(percent) + L"%";
+    return facts;
+}
+
+bool ProgButtonControl::postScreenReaderClick()
+{
+    if (m_model.style() == ProgButton::kProgressStyle) return false;  // a progress bar does nothing
+    return postAccessibleClick(hwnd());
+}
+
 LRESULT ProgButtonControl::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_GETOBJECT:
+        if (const auto answer = m_accessible.answer(hwnd(), wParam, lParam)) return *answer;
+        break;
+    case kAccessibleClickMessage:
+        m_model.click();
+        return 0;
     case WM_PAINT: {
         PaintScope painting(hwnd());
         if (painting.dc()) paint(painting.dc());

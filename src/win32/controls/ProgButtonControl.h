@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/Accessible.h"
 #include "base/UniqueHandle.h"
 #include "base/Window.h"
 #include "controls/GradientFiller.h"
@@ -39,6 +40,10 @@ public:
     // it clicked this control.
     bool pressAccessKey(wchar_t key);
 
+    // What screen readers call the button style's default action, which clicks it. A progress bar
+    // (Style 0) has none; it reports its caption as its name and its percentage as its value.
+    void setAccessibleAction(std::wstring action);
+
 protected:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -61,6 +66,8 @@ private:
     LRESULT onButtonDown(std::int16_t button, WPARAM wParam, LPARAM lParam);
     LRESULT onButtonUp(std::int16_t button, WPARAM wParam, LPARAM lParam);
     LRESULT onMouseMove(WPARAM wParam, LPARAM lParam);
+    AccessibleFacts accessibleFacts() const;
+    bool postScreenReaderClick();
 
     ProgButton m_model;
     GradientFiller m_gradients;
@@ -74,6 +81,9 @@ private:
     bool m_pumping = false;
     bool m_releasingCapture = false;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
+    std::wstring m_accessibleAction;
+    Accessible m_accessible{{.facts = [this] { return accessibleFacts(); },
+                             .defaultAction = [this] { return postScreenReaderClick(); }}};
 };
 
 }  // namespace vistrel::win32

@@ -1,5 +1,7 @@
 #include "controls/SafeSwitchControl.h"
 
+#include <utility>
+
 #include "base/KeyboardNavigation.h"
 #include "base/Trace.h"
 #include "res/resource.h"
@@ -22,7 +24,17 @@ SafeSwitchControl::SafeSwitchControl(HWND parent, int xPx, int yPx, int controlI
 }
 
 SafeSwitchControl::SafeSwitchControl(HWND parent, SafeSwitch& model, int xPx, int yPx, int controlId)
-    : m_model(model)
+    : m_model(model),
+      m_accessible({.facts =
+                        [this] {
+                            return AccessibleFacts{
+                                .name = m_accessibleName,
+                                .role = ROLE_SYSTEM_CHECKBUTTON,
+                                .state = STATE_SYSTEM_FOCUSABLE | (m_model.value() ? STATE_SYSTEM_CHECKED : 0) |
+                                         (m_model.enable() ? 0 : STATE_SYSTEM_UNAVAILABLE),
+                                .defaultAction = m_accessibleAction};
+                        },
+                    .defaultAction = [this] { return postAccessibleClick(hwnd()); }})
 {
     // No CS_DBLCLKS: a quick second click is a second toggle.
     registerClass(kClassName, {});
@@ -76,10 +88,34 @@ void SafeSwitchControl::pausePolling()
     m_polling = false;
 }
 
+void SafeSwitchControl::setAccessibleText(std::wstring name, std::wstring action)
+{
+    m_accessibleName = std::move(name);
+    m_accessibleAction = std::move(action);
+    Accessible::notify(hwnd(), EVENT_OBJECT_NAMECHANGE);
+}
+
+void SafeSwitchControl::clickForScreenReader()
+{
+    if (!hwnd()) return;
+    // The model commits a release only over the switch; the next poll gives the hover back to
+    // wherever the cursor really is.
+    m_model.poll(0, 0);
+    m_model.mouseDown(SafeSwitch::MouseButton::Left);
+    m_model.mouseUp(SafeSwitch::MouseButton::Left);
+    pollCursor();
+}
+
 LRESULT SafeSwitchControl::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (changesFocusCue(message)) InvalidateRect(hwnd(), nullptr, FALSE);
     switch (message) {
+    case WM_GETOBJECT:
+        if (const auto answer = m_accessible.answer(hwnd(), wParam, lParam)) return *answer;
+        break;
+    case kAccessibleClickMessage:
+        clickForScreenReader();
+        return 0;
     case WM_PAINT: {
         PaintScope painting(hwnd());
         if (painting.dc()) paint(painting.dc());
@@ -157,6 +193,8 @@ void SafeSwitchControl::paint(HDC dc)
 void SafeSwitchControl::showModelState()
 {
     if (!hwnd()) return;
+    if (m_model.value() != std::exchange(m_announcedValue, m_model.value()))
+        Accessible::notify(hwnd(), EVENT_OBJECT_STATECHANGE);
     applyShape();
     // Painted before the model raises Click, so a host that opens a modal box there already shows
     // the new position.

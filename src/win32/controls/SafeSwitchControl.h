@@ -2,7 +2,9 @@
 #include <windows.h>
 
 #include <array>
+#include <string>
 
+#include "base/Accessible.h"
 #include "base/UniqueHandle.h"
 #include "base/Window.h"
 #include "controls/BitmapMask.h"
@@ -48,6 +50,11 @@ public:
     void pausePolling();
     bool polling() const { return m_polling; }
 
+    // What screen readers call the switch (the feature's caption) and its default action.
+    void setAccessibleText(std::wstring name, std::wstring action);
+    // A click as a screen reader makes it: pressed and released over the switch.
+    void clickForScreenReader();
+
 protected:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -70,6 +77,10 @@ private:
     std::array<bool, kMaskCount> m_maskLoaded{};
     int m_shapeMask = -1;  // the mask the window region was last built from
     bool m_polling = false;
+    std::wstring m_accessibleName;
+    std::wstring m_accessibleAction;
+    bool m_announcedValue = false;  // the value screen readers were last told of
+    Accessible m_accessible;
 };
 
 }  // namespace vistrel::win32

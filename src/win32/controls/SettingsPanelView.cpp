@@ -34,6 +34,13 @@ HWND SettingsPanelView::createControl(const ControlOptions& o)
     return control;
 }
 
+void SettingsPanelView::createLabel(const wchar_t* text)
+{
+    const HWND label =
+        createControl({.className = L"STATIC", .style = WS_CHILD | WS_VISIBLE | SS_NOPREFIX, .text = text});
+    if (label) clearWindowRegion(label);
+}
+
 void SettingsPanelView::place(RECT b)
 {
     moveWindow(m_panel.hwnd(), b);

@@ -65,6 +65,9 @@ protected:
     // A standard control inside the panel, owned by the panel window; null when it cannot be made
     // (traced).
     HWND createControl(const ControlOptions& options);
+    // What screen readers call the control made next: a STATIC just before a control in z-order
+    // names it. The panel paints its own texts, so the label shows nothing (clearWindowRegion).
+    void createLabel(const wchar_t* text);
 
     TextRenderer& text() const { return m_text; }
     RECT pixels(const TwipsRect& r) const { return toRect(toPixels(r, m_text.dpi())); }

@@ -53,7 +53,11 @@ Slider& ColourPanelView::slider(size_t index)
 
 void ColourPanelView::createControls()
 {
+    // Brightness and contrast are named by their headings, the gains by their channels.
+    const wchar_t* const names[kSliders] = {kHeadings[0].text, kHeadings[1].text, kChannelNames[0], kChannelNames[1],
+                                            kChannelNames[2]};
     for (size_t i = 0; i < kSliders; ++i) {
+        createLabel(names[i]);
         m_trackbars[i] = createControl({.className = TRACKBAR_CLASSW,
                                         .style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_HORZ | TBS_NOTICKS | TBS_BOTH,
                                         .id = static_cast<int>(kFirstTrackbar + i)});

@@ -7,6 +7,7 @@
 #include "base/Gdi.h"
 #include "base/KeyboardNavigation.h"
 #include "base/Text.h"
+#include "reminder/CountdownAnnouncement.h"
 #include "reminder/RestReminder.h"
 #include "base/Translucency.h"
 #include "res/resource.h"
@@ -34,7 +35,17 @@ bool overlaps(const RECT& a, const RECT& b)
 
 CountdownScreenWindow::CountdownScreenWindow(RestReminder& rest, const TextRenderer& text,
                                              const CountdownScreenLayout& layout, HWND owner)
-    : ReminderWindow(rest, text, layout.dpi), m_layout(layout), m_owner(owner)
+    : ReminderWindow(rest, text, layout.dpi),
+      m_layout(layout),
+      m_owner(owner),
+      m_accessible({.facts =
+                        [this] {
+                            return AccessibleFacts{.name = kHeading,
+                                                   .role = ROLE_SYSTEM_STATICTEXT,
+                                                   .state = STATE_SYSTEM_READONLY,
+                                                   .value = m_label};
+                        },
+                    .defaultAction = {}})
 {
 }
 
@@ -81,8 +92,11 @@ void CountdownScreenWindow::sync()
     }
     std::wstring label = widen(screen.label());
     if (label != m_label) {
+        // One voice for all monitors: the primary window's.
+        const bool announce = !m_owner && CountdownAnnouncement::announces(narrow(m_label), screen.label());
         m_label = std::move(label);
         SetWindowTextW(hwnd(), m_label.c_str());
+        if (announce) Accessible::notify(hwnd(), EVENT_OBJECT_VALUECHANGE);
         const RECT r = toRect(m_layout.panel);
         InvalidateRect(hwnd(), &r, FALSE);
     }
@@ -139,6 +153,9 @@ void CountdownScreenWindow::relayAt(int dpi)
 LRESULT CountdownScreenWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_GETOBJECT:
+        if (const auto answer = m_accessible.answer(hwnd(), wParam, lParam)) return *answer;
+        return ReminderWindow::onMessage(message, wParam, lParam);
     case WM_PAINT: {
         BufferedPaint painting(hwnd());
         if (painting.dc()) paint(painting.dc(), painting.area());

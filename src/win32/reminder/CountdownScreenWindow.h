@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "base/Accessible.h"
 #include "controls/ImageButton.h"
 #include "reminder/CountdownScreenLayout.h"
 #include "reminder/ReminderWindow.h"
@@ -45,6 +46,7 @@ private:
     std::wstring m_label;  // `Label1`, as last drawn
     std::wstring m_copy;   // `Picture2`'s content, as last drawn
     std::unique_ptr<ImageButton> m_close;  // imgclose
+    Accessible m_accessible;  // the heading as name, the remaining time as value
 };
 
 }  // namespace vistrel::win32

@@ -57,6 +57,13 @@ const std::array<Label, 5> kLabels{{
 
 }  // namespace
 
+RestPromptWindow::RestPromptWindow(RestReminder& rest, const TextRenderer& text, int dpi)
+    : CornerWindow(rest, text, dpi),
+      m_accessible({.facts = [this] { return AccessibleFacts{.name = m_message, .role = ROLE_SYSTEM_ALERT}; },
+                    .defaultAction = {}})
+{
+}
+
 RestPromptWindow::~RestPromptWindow() { m_tippro.reset(); }
 
 bool RestPromptWindow::open()
@@ -79,6 +86,8 @@ bool RestPromptWindow::open()
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     sync();
     ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+    // The prompt takes no focus, so screen readers hear of it only through this.
+    Accessible::notify(hwnd(), EVENT_SYSTEM_ALERT);
     return true;
 }
 
@@ -93,6 +102,7 @@ void RestPromptWindow::sync()
         SetWindowTextW(hwnd(), m_message.c_str());
         const RECT label = pixels(kLabels[kMessageLabel].place);
         InvalidateRect(hwnd(), &label, FALSE);
+        Accessible::notify(hwnd(), EVENT_OBJECT_NAMECHANGE);
     }
     if (m_tippro) {
         // Every assignment redraws the bar: assign only what changed. Max first, as Value is
@@ -195,6 +205,9 @@ LRESULT RestPromptWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (changesFocusCue(message)) InvalidateRect(hwnd(), nullptr, FALSE);
     switch (message) {
+    case WM_GETOBJECT:
+        if (const auto answer = m_accessible.answer(hwnd(), wParam, lParam)) return *answer;
+        break;
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT) {
             POINT at{};

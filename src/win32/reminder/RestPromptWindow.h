@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "base/Accessible.h"
 #include "base/Gdi.h"
 
 #include "controls/ProgButtonControl.h"
@@ -24,7 +25,7 @@ public:
 
     static constexpr BYTE kAlpha = 220;
 
-    using CornerWindow::CornerWindow;
+    RestPromptWindow(RestReminder& rest, const TextRenderer& text, int dpi);
     ~RestPromptWindow() override;
 
     // Shows the window without activating it.
@@ -52,6 +53,7 @@ private:
     std::unique_ptr<ProgButtonControl> m_tippro;
     std::optional<Choice> m_pressed;  // the label a left press started on
     std::optional<Choice> m_focused;  // none until the first Tab, so no key takes a choice unseen
+    Accessible m_accessible;  // an alert that says the message
 };
 
 }  // namespace vistrel::win32

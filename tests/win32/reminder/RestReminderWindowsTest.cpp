@@ -14,6 +14,7 @@
 #include "reminder/RestReminder.h"
 #include "reminder/RestReminderWindows.h"
 #include "win32/controls/HostWindow.h"
+#include "win32/controls/ScreenReader.h"
 
 namespace vistrel::win32 {
 namespace {
@@ -414,6 +415,45 @@ TEST_F(RestWindowsTest, DisplayOffTimerOutlivesThePromptAndActsOnItsSecondTick)
     SendMessageW(m_windows->hwnd(), WM_TIMER, 1, 0);
     SendMessageW(m_windows->hwnd(), WM_TIMER, 1, 0);
     EXPECT_EQ(m_desktop.actions, (std::vector<std::string>{"lock", "display off", "display off"}));
+}
+
+// The events screen readers hear, from this process's windows.
+std::vector<std::pair<DWORD, HWND>> g_heard;
+
+TEST_F(RestWindowsTest, ScreenReadersHearThePromptAsAnAlertAndTheCountdownNotEverySecond)
+{
+    const HWINEVENTHOOK hook = SetWinEventHook(
+        EVENT_SYSTEM_ALERT, EVENT_OBJECT_VALUECHANGE, nullptr,
+        [](HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG, DWORD, DWORD) {
+            if (object == OBJID_CLIENT && (event == EVENT_SYSTEM_ALERT || event == EVENT_OBJECT_VALUECHANGE))
+                g_heard.emplace_back(event, window);
+        },
+        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    if (!hook) GTEST_SKIP() << "no event hooks here";
+    g_heard.clear();
+    testing::ScreenReader reader;
+
+    const HWND prompt = promptDue()->hwnd();
+    pumpMessages();
+    EXPECT_EQ(g_heard, (std::vector<std::pair<DWORD, HWND>>{{EVENT_SYSTEM_ALERT, prompt}}));
+    IAccessible* alert = reader.object(prompt);
+    ASSERT_TRUE(alert);
+    EXPECT_EQ(testing::number(alert, &IAccessible::get_accRole), ROLE_SYSTEM_ALERT);
+    EXPECT_EQ(testing::text(alert, &IAccessible::get_accName), L"你有 1 分钟休息时间");
+    alert->Release();
+
+    choose(Choice::TakeRest);
+    const HWND screen = m_windows->countdownScreen()->hwnd();
+    g_heard.clear();
+    tickSeconds(55);  // to 0:0:5
+    pumpMessages();
+    // The first time, then 30 and 10 seconds before the end.
+    EXPECT_EQ(g_heard, (std::vector<std::pair<DWORD, HWND>>(3, {EVENT_OBJECT_VALUECHANGE, screen})));
+    IAccessible* countdown = reader.object(screen);
+    ASSERT_TRUE(countdown);
+    EXPECT_EQ(testing::text(countdown, &IAccessible::get_accValue), L"0:0:5");
+    countdown->Release();
+    UnhookWinEvent(hook);
 }
 
 TEST_F(RestWindowsTest, RestsLeaveNoWindowsOrGdiObjectsBehind)
