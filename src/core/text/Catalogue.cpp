@@ -1,6 +1,9 @@
 #include "text/Catalogue.h"
 
+#include "text/ColourTexts.h"
 #include "text/LanguageTexts.h"
+#include "text/MainWindowTexts.h"
+#include "text/SettingsTexts.h"
 
 namespace vistrel {
 namespace {
@@ -18,6 +21,9 @@ std::vector<CatalogueText> catalogueTexts()
     std::vector<CatalogueText> texts;
     // One line per area.
     add(texts, "language", textTable(LanguageText{}));
+    add(texts, "main window", textTable(MainWindowText{}));
+    add(texts, "colour", textTable(ColourText{}));
+    add(texts, "settings", textTable(SettingsText{}));
     return texts;
 }
 

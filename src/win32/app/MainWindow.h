@@ -16,6 +16,7 @@
 #include "gamma/ColourPanelView.h"
 #include "reminder/RestPanelView.h"
 #include "reminder/RestReminderWindows.h"
+#include "text/MainWindowTexts.h"
 
 namespace vistrel::win32 {
 
@@ -48,6 +49,9 @@ private:
     PixelRect windowSize() const;
     void paint(HDC dc, const RECT& client);
     void sync();
+    // Takes every text again, after a change of language.
+    void retext();
+    std::wstring text(MainWindowText id) const;
     void minimise();
     // The switches poll the cursor only while it can be over them.
     void wakeSwitchPolling();

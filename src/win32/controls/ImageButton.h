@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <string>
@@ -34,6 +35,8 @@ public:
     // tooltip font may lack Chinese glyphs where the system does no font linking.
     void setTooltipFont(HFONT font);
     bool hasTooltipWindow() const { return static_cast<bool>(m_tooltip); }
+    // A new tooltip text, after a change of language; shown from the next time it pops up.
+    void setTooltip(std::wstring text);
 
 protected:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -41,6 +44,7 @@ protected:
 private:
     void loadPicture();
     void createTooltip();
+    TTTOOLINFOW toolInfo();
     void destroyTooltip();
     bool hits(POINT client) const;
 

@@ -15,14 +15,21 @@ SettingsPanelView::SettingsPanelView(TextRenderer& text, Actions actions)
 {
 }
 
-bool SettingsPanelView::create(HWND overlay)
+bool SettingsPanelView::create(HWND overlay, const Texts& texts)
 {
     if (!m_panel.create(overlay, RECT{}, 0)) return false;
     m_background.reset(CreateSolidBrush(palette::kWindowBackground));
     createControls();
-    m_buttons.create(m_panel.hwnd(), std::move(m_actions.back), std::move(m_actions.ok));
+    m_buttons.create(m_panel.hwnd(), texts, std::move(m_actions.back), std::move(m_actions.ok));
     sync();
     return true;
+}
+
+void SettingsPanelView::retext(const Texts& texts)
+{
+    m_buttons.retext(texts);
+    placeControls();
+    m_panel.redraw();
 }
 
 HWND SettingsPanelView::createControl(const ControlOptions& o)

@@ -10,6 +10,7 @@
 #include "base/Twips.h"
 #include "base/UniqueHandle.h"
 #include "controls/PanelButtons.h"
+#include "text/Texts.h"
 
 namespace vistrel::win32 {
 
@@ -29,7 +30,12 @@ public:
     SettingsPanelView& operator=(const SettingsPanelView&) = delete;
 
     // The panel's own controls come before the images, so the tab order runs through them first.
-    bool create(HWND overlay);
+    // `texts`: the run's, in which the images' tooltips are made.
+    bool create(HWND overlay, const Texts& texts);
+    // After a change of language: the tooltips take their texts again, the controls are placed
+    // again (a panel's layout may follow its texts' widths) and the panel redraws what it paints,
+    // which reads the texts at every paint.
+    void retext(const Texts& texts);
     // Places the panel inside the overlay and its controls inside it, at the text's density.
     void place(RECT boundsPx);
     void show(bool visible);
