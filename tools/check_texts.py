@@ -30,8 +30,9 @@ TEXT_FIELDS = {"lpszText", "dwTypeData", "pszTitle", "pszHeaderTitle", "pszCapti
                "szTip"}
 LITERAL_START = re.compile(r'(?<![\w])(u8|u|U|L)?(R)?"')
 CALL_NAME = re.compile(r"([A-Za-z_]\w*)\s*(<[^<>()]*>)?\s*$")
-FIELD_ASSIGNED = re.compile(r"\b(%s)\s*=\s*$" % "|".join(sorted(TEXT_FIELDS)))
-FIELD_NAMED = re.compile(r"\b(%s)\b" % "|".join(sorted(TEXT_FIELDS)))
+FIELD_ASSIGNED = re.compile(r"\b(%s)\s*=[^=]" % "|".join(sorted(TEXT_FIELDS)))
+# A call whose arguments name one of these puts a text where it is shown.
+SHOWN_NAMED = re.compile(r"\b(%s|WM_SETTEXT|TTM_\w+|LVM_\w+|TB_\w+)\b" % "|".join(sorted(TEXT_FIELDS)))
 BLOCK_BEFORE = re.compile(r"([)\];{}]|\b(else|do|try|const|noexcept|override|namespace\s+\w*))\s*$")
 ESCAPE = re.compile(r"\\(u[0-9A-Fa-f]{4}|U[0-9A-Fa-f]{8}|x[0-9A-Fa-f]+|.)")
 
@@ -159,10 +160,10 @@ def cpp_problems(path, text):
             continue
         if not re.search(r"[A-Za-z]", re.sub(r"\\.", "", body)):
             continue
-        before = code[max(0, offset - 80):offset]
+        statement = code[max(code.rfind(";", 0, offset), code.rfind("{", 0, offset), code.rfind("}", 0, offset)) + 1:offset]
         api = sorted(names & TEXT_CALLS)
-        field = FIELD_ASSIGNED.search(before) or any(
-            FIELD_NAMED.search(c[1]) for c in calls if isinstance(c, tuple))
+        field = FIELD_ASSIGNED.search(statement) or any(
+            SHOWN_NAMED.search(c[1]) for c in calls if isinstance(c, tuple))
         if api:
             found.append("%s:%d: text %s passed to %s" % (path, line, shown, api[0]))
         elif field:
