@@ -1,14 +1,14 @@
-"""The program in English (`[extra]` `language=en`): the main window's texts and tooltips, a message
-box, and captions that fit their fixed places at 96, 144 and 192 DPI (screenshots kept for the eye)."""
+"""The program in English (`[extra]` `language=en`): a message box, a tooltip, and captions that fit
+their fixed places at 96, 144 and 192 DPI (screenshots kept for the eye)."""
 
 import inifile
 from harness import centre, find_window, find_windows
-from mainwindow import CAPTIONS, COLOUR, IMAGE_ABOUT, REST, MainWindow, in_top_strip
+from mainwindow import CAPTIONS, COLOUR, IMAGE_ABOUT, REST, SETTINGS_ICONS, MainWindow, in_top_strip
 from test_main_window import NEUTRAL_COLOURS, MainWindowTestCase
 
 
-def english(colour_on="0"):
-    return inifile.build({"dsxx": {"mei": "30", "xiuxi": "5", "pdrun": "1"},
+def english(colour_on="0", rest_on="1"):
+    return inifile.build({"dsxx": {"mei": "30", "xiuxi": "5", "pdrun": rest_on},
                           "eye": dict(NEUTRAL_COLOURS, pdrun=colour_on), "extra": {"language": "en"}})
 
 
@@ -27,24 +27,33 @@ class EnglishTest(MainWindowTestCase):
         tip = self.wait_for(lambda: find_windows(self.windows(), cls="tooltips_class32", visible=True),
                             message="the about image's tooltip")[0]
         self.assertEqual(tip["text"], "About")
+        self.save_state("tooltip")
+        main.click(SETTINGS_ICONS[COLOUR])
         self.park_mouse()
-        self.assert_captions_fit(main, "96dpi")
+        self.wait_for(lambda: main.overlay()["visible"], 10, "the colour panel")
+        self.save_state("colour-panel")  # for the eye: its headings and labels in English
 
-    def test_captions_fit_at_144_and_192_dpi(self):
-        for dpi in (144, 192):
-            with self.subTest(dpi=dpi):
-                self.use_dpi(dpi)
-                program = self.start_program(config=english())
-                main = MainWindow.wait(self, dpi=dpi)
-                self.park_mouse()
-                self.assert_captions_fit(main, "%ddpi" % dpi)
-                main.exit(program)
+    # Both features off: no settings icon is drawn where an overlong caption would run.
+    def test_captions_end_before_the_settings_icons_at_96_dpi(self):
+        self.assert_captions_fit(96)
 
-    def assert_captions_fit(self, main, name):
-        """A clipped caption leaves ink in the last columns of its box; a caption that fits does not."""
-        self.save_state(name)
+    def test_captions_end_before_the_settings_icons_at_144_dpi(self):
+        self.assert_captions_fit(144)
+
+    def test_captions_end_before_the_settings_icons_at_192_dpi(self):
+        self.assert_captions_fit(192)
+
+    def assert_captions_fit(self, dpi):
+        if dpi != 96:
+            self.use_dpi(dpi)
+        self.program = self.start_program(config=english(rest_on="0"))
+        main = MainWindow.wait(self, dpi=dpi)
+        self.park_mouse()
+        self.save_state("%ddpi" % dpi)
         shot = self.grab()
         for feature in (COLOUR, REST):
-            left, top, right, bottom = main.screen_rect(CAPTIONS[feature])
-            ink = [p for p in shot.pixels((right - 3, top, right, bottom)) if min(p) < 150]  # black or green
-            self.assertEqual(ink, [], "caption %d at %s" % (feature, name))
+            _, top, right, bottom = main.screen_rect(CAPTIONS[feature])
+            icon_left = main.screen_rect(SETTINGS_ICONS[feature])[0]
+            ink = [p for p in shot.pixels((icon_left, top, right, bottom)) if min(p) < 150]
+            self.assertEqual(ink, [], "caption %d runs into its settings icon's place" % feature)
+        main.exit(self.program)

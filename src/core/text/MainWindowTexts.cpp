@@ -6,10 +6,10 @@ namespace {
 using enum MainWindowText;
 constexpr TextEntry<MainWindowText> kTable[] = {
     {Title, "Vistrel V1.4", "Vistrel V1.4"},
-    {ColourCaption, "屏幕亮度", "Screen colour"},
+    {ColourCaption, "屏幕亮度", "Colour"},
     {ColourDescription, "保护视力：通过调节显示器亮度，对比度，降低蓝光保护您的眼睛",
      "Ease your eyes: set brightness and contrast, cut blue light"},
-    {RestCaption, "休息提醒", "Rest reminder"},
+    {RestCaption, "休息提醒", "Breaks"},
     {WorkLabel, "工作时长:", "Work:"},
     {RestLabel, "休息时长:", "Rest:"},
     {Minutes, "分钟", "min"},

@@ -43,9 +43,6 @@ const FontSpec kLineNumberFont{L"Consolas", 10.5, true};
 const FontSpec kNextLabelFont{L"Consolas", 10.5, true};
 const FontSpec kNextTimeFont{L"Consolas", 24.0, true};
 
-// The designed captions do not hold their English in the designed size.
-const FontSpec kEnglishCaptionFont{L"Consolas", 12.0, true};
-
 }  // namespace
 
 MainWindow::MainWindow(MainForm& form, FontCatalog& fonts, HICON smallIcon, Shell shell)
@@ -244,15 +241,14 @@ void MainWindow::paint(HDC dc, const RECT& client)
 
     const bool colourOn = m_form.featureOn(Feature::Colour);
     const bool restOn = m_form.featureOn(Feature::Rest);
-    const FontSpec& caption = m_form.texts().language() == Language::English ? kEnglishCaptionFont : kCaptionFont;
-    m_text.draw(dc, {caption, colourOn ? kOnColour : palette::kBlack}, text(MainWindowText::ColourCaption),
+    m_text.draw(dc, {kCaptionFont, colourOn ? kOnColour : palette::kBlack}, text(MainWindowText::ColourCaption),
                 pixels(layout::kColourCaption));
     m_text.draw(dc, {kDescriptionFont, palette::kLabelText, TextStyle::Align::Left, true},
                 text(MainWindowText::ColourDescription), pixels(layout::kColourDescription));
     const RECT colourPicture = pixels(layout::kColourPicture);
     drawBitmap(dc, m_colourPicture.get(), colourPicture.left, colourPicture.top);
 
-    m_text.draw(dc, {caption, restOn ? kOnColour : palette::kBlack}, text(MainWindowText::RestCaption),
+    m_text.draw(dc, {kCaptionFont, restOn ? kOnColour : palette::kBlack}, text(MainWindowText::RestCaption),
                 pixels(layout::kRestCaption));
     const RestReminder& rest = m_form.rest();
     const TextStyle line{kLineFont, palette::kLabelText, TextStyle::Align::Left, false, true};
