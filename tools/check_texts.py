@@ -160,7 +160,7 @@ def cpp_problems(path, text):
             continue
         if not re.search(r"[A-Za-z]", re.sub(r"\\.", "", body)):
             continue
-        statement = code[max(code.rfind(";", 0, offset), code.rfind("{", 0, offset), code.rfind("}", 0, offset)) + 1:offset]
+        statement = code[max(code.rfind(c, 0, offset) for c in ";{}") + 1:offset]
         api = sorted(names & TEXT_CALLS)
         field = FIELD_ASSIGNED.search(statement) or any(
             SHOWN_NAMED.search(c[1]) for c in calls if isinstance(c, tuple))

@@ -38,7 +38,8 @@ SettingsText causeText(WriteFailure cause)
 
 std::string UnsavedSettingsMessage::text(std::optional<WriteFailure> cause, const Texts& texts) const
 {
-    std::string text = texts(SettingsText::CannotSave, texts(cause ? causeText(*cause) : SettingsText::NoFolderWritable));
+    const SettingsText what = cause ? causeText(*cause) : SettingsText::NoFolderWritable;
+    std::string text = texts(SettingsText::CannotSave, texts(what));
     text += cause ? "\n\n" + texts(SettingsText::FoldersTried) : "\n";
     for (const std::string& folder : tried) text += "\n" + folder;
     // A failure at start holds for the whole run; a later one may pass, a locked file say.

@@ -82,8 +82,9 @@ TEST(SettingsFolderTest, TheWarningSpeaksTheLanguageInForceWhenItShows)
     file.refusal = WriteFailure::DiskFull;
     EXPECT_FALSE(profile.write("dsxx", "mei", "50"));
     ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(desktop.messages[0].text, "Settings cannot be saved: the disk is full.\n\nSettings folders tried:\n"
-                                        "C:\\Tools\n\nVistrel runs on, but settings you change may be lost when it ends.");
+    EXPECT_EQ(desktop.messages[0].text,
+              "Settings cannot be saved: the disk is full.\n\nSettings folders tried:\nC:\\Tools\n\n"
+              "Vistrel runs on, but settings you change may be lost when it ends.");
     EXPECT_EQ(desktop.messages[0].title, "Vistrel");
 }
 
