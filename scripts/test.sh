@@ -52,6 +52,8 @@ linux() {
   python3 tools/assetgen/make_assets.py --check
   # No include in the portable core points from a lower folder to a higher one.
   python3 tools/check_layers.py
+  # Every text a user reads comes from the catalogue, in the language the user chose.
+  python3 tools/check_texts.py
   native_tier linux
 }
 linux_asan() { native_tier linux-asan; }

@@ -51,7 +51,8 @@ MainForm::MainForm(MainFormPorts ports, std::string aboutHost)
               }},
              ports.presence),
       m_trayMenu({ports.profile, ports.clock, ports.desktop, m_rest, [this] { aboutClick(); }, &m_night}),
-      m_colour(ports.profile, ports.gamma, ports.desktop, {[this] { hideOverlay(); }, [this] { notifyChanged(); }}),
+      m_colour(ports.profile, ports.gamma, ports.desktop, m_texts,
+               {[this] { hideOverlay(); }, [this] { notifyChanged(); }}),
       m_night(ports.profile, ports.clock, ports.desktop, m_colour)
 {
     // The switches' designed positions (colour off, rest on) are set before any handler is

@@ -7,27 +7,11 @@
 #include "gamma/GammaBackupFile.h"
 #include "gamma/GammaMath.h"
 #include "gamma/SliderSetting.h"
+#include "text/ColourTexts.h"
+#include "text/SettingsTexts.h"
 
 namespace vistrel {
 namespace {
-
-constexpr std::string_view kTipsTitle = "tips";
-constexpr std::string_view kNoticeTitle = "提示";
-constexpr std::string_view kNoBackupText = "没有发现备份的数据";
-constexpr std::string_view kBackupUnusableText = "备份的数据无法使用";
-constexpr std::string_view kDoneText = "完成";
-constexpr std::string_view kProgramTitle = "Vistrel";
-// Windows declines ramps too far from identity unless the machine allows a wider range; the program
-// never edits the registry itself, it only says where the setting lives.
-constexpr std::string_view kGammaRangeBefore = "Windows 限制了显示器";
-constexpr std::string_view kGammaRangeNotApplied = "的伽马范围，屏幕颜色的调整没有生效。";
-constexpr std::string_view kGammaRangeNightBefore = "的伽马范围，夜间护眼在这台显示器上最低只能用到 ";
-constexpr std::string_view kGammaRangeNightAfter = " K。";
-constexpr std::string_view kGammaRangeAdvice =
-    "\n\n"
-    "如需放宽限制，请以管理员身份运行注册表编辑器，打开注册表项\n"
-    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ICM\n"
-    "在其中新建 DWORD 值 GdiICMGammaRange，数值数据设为 256，然后重新启动计算机。";
 
 constexpr std::array<std::string_view, 5> kSliderKeys = {settings::kBrightness, settings::kContrast,
                                                           settings::kRedGain, settings::kGreenGain,
@@ -42,8 +26,9 @@ void setUp(Slider& slider, int min, int max, int value)
 
 }  // namespace
 
-ColourAdjustment::ColourAdjustment(Profile& profile, GammaDevice& device, DesktopServices& desktop, Hooks hooks)
-    : m_profile(profile), m_desktop(desktop), m_hooks(std::move(hooks)), m_displays(device)
+ColourAdjustment::ColourAdjustment(Profile& profile, GammaDevice& device, DesktopServices& desktop, const Texts& texts,
+                                   Hooks hooks)
+    : m_profile(profile), m_desktop(desktop), m_texts(texts), m_hooks(std::move(hooks)), m_displays(device)
 {
     // Ranges and neutral values from the start, so that values read before load (an early exit)
     // are ones the next start can use.
@@ -228,39 +213,39 @@ void ColourAdjustment::report(const std::vector<WriteReport>& reports)
     // Marked before the box opens: the box's own message loop may run more writes meanwhile.
     if (firstRefusal && !m_refusalTold) {
         m_refusalTold = true;
-        tellGammaRange(firstRefusal->display, kGammaRangeNotApplied);
+        tellGammaRange(m_texts(ColourText::GammaRangeNotApplied, firstRefusal->display));
     }
     if (firstLimit && !m_nightLimitTold) {
         m_nightLimitTold = true;
-        tellGammaRange(firstLimit->display, std::string(kGammaRangeNightBefore) +
-                                                std::to_string(*firstLimit->nightLimitedTo) +
-                                                std::string(kGammaRangeNightAfter));
+        tellGammaRange(m_texts(ColourText::GammaRangeNight, firstLimit->display, *firstLimit->nightLimitedTo));
     }
 }
 
-void ColourAdjustment::tellGammaRange(const std::string& display, std::string_view what)
+void ColourAdjustment::tellGammaRange(const std::string& what)
 {
-    const std::string text =
-        std::string(kGammaRangeBefore) + " " + display + " " + std::string(what) + std::string(kGammaRangeAdvice);
-    m_desktop.messageBox(text, kProgramTitle, MessageIcon::Warning);
+    // Windows declines ramps too far from identity unless the machine allows a wider range; the
+    // program never edits the registry itself, it only says where the setting lives.
+    m_desktop.messageBox(what + "\n\n" + m_texts(ColourText::GammaRangeAdvice), m_texts(SettingsText::ProgramName),
+                         MessageIcon::Warning);
 }
 
 void ColourAdjustment::restore(Closing closing)
 {
     assignNeutralValues();
     const BackupOutcome outcome = readBackup();
+    const std::string tips = m_texts(ColourText::TipsTitle);
     switch (outcome) {
     case BackupOutcome::Read:
-        if (closing == Closing::Reset) m_desktop.messageBox(kDoneText, std::nullopt, MessageIcon::None);
+        if (closing == Closing::Reset) m_desktop.messageBox(m_texts(ColourText::Done), std::nullopt, MessageIcon::None);
         break;
     case BackupOutcome::Missing:
         if (closing == Closing::Reset)
-            m_desktop.messageBox(kDoneText, kNoticeTitle, MessageIcon::Warning);
+            m_desktop.messageBox(m_texts(ColourText::Done), m_texts(ColourText::NoticeTitle), MessageIcon::Warning);
         else
-            m_desktop.messageBox(kNoBackupText, kTipsTitle, MessageIcon::Warning);
+            m_desktop.messageBox(m_texts(ColourText::NoBackup), tips, MessageIcon::Warning);
         break;
     case BackupOutcome::Unusable:
-        m_desktop.messageBox(kBackupUnusableText, kTipsTitle, MessageIcon::Warning);
+        m_desktop.messageBox(m_texts(ColourText::BackupUnusable), tips, MessageIcon::Warning);
         break;
     }
     // Written whether or not the file was read: with neutral sliders each display shows its saved

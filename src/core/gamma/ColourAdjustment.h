@@ -12,6 +12,7 @@
 #include "gamma/DisplaySet.h"
 #include "gamma/GammaDevice.h"
 #include "gamma/RampAdjustment.h"
+#include "text/Texts.h"
 
 namespace vistrel {
 
@@ -32,7 +33,9 @@ public:
     // Timer1 ticks once a second; the safety net looks at the displays once a minute.
     static constexpr int kHoldTicks = 60;
 
-    ColourAdjustment(Profile& profile, GammaDevice& device, DesktopServices& desktop, Hooks hooks = {});
+    // `texts`: the run's, read each time a message box is shown.
+    ColourAdjustment(Profile& profile, GammaDevice& device, DesktopServices& desktop, const Texts& texts,
+                     Hooks hooks = {});
     ColourAdjustment(const ColourAdjustment&) = delete;
     ColourAdjustment& operator=(const ColourAdjustment&) = delete;
 
@@ -104,7 +107,7 @@ private:
     // first night layer a display turned down. What a hold or a new display did not take is only
     // traced: it is tried again, and the advice would not apply.
     void report(const std::vector<WriteReport>& reports);
-    void tellGammaRange(const std::string& display, std::string_view what);
+    void tellGammaRange(const std::string& what);
     void restore(Closing closing);
     void assignNeutralValues();
     BackupOutcome readBackup();
@@ -113,6 +116,7 @@ private:
 
     Profile& m_profile;
     DesktopServices& m_desktop;
+    const Texts& m_texts;
     Hooks m_hooks;
 
     bool m_loaded = false;

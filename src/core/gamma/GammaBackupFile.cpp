@@ -10,7 +10,7 @@ constexpr bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
 constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
 constexpr bool endsNumber(char c) { return isBlank(c) || isLineBreak(c) || c == ','; }
 
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";  // not user text: a file format mark
 
 // Reads the text one number at a time; every method leaves m_pos just past what it consumed.
 class Reader {

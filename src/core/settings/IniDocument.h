@@ -26,7 +26,7 @@ public:
     // Values come back cut to this many bytes, as the program's 256-byte read buffer holds them.
     static constexpr std::size_t kMaxValueBytes = 255;
     // Skipped at the start of the file, kept when it is rewritten.
-    static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";  // not user text: a file format mark
 
     enum class WriteResult {
         Changed,    // bytes() holds the edited file

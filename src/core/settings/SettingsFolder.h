@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "settings/Profile.h"
+#include "text/Texts.h"
 
 namespace vistrel {
 
@@ -28,7 +29,7 @@ struct UnsavedSettingsMessage {
     std::vector<std::string> tried;
 
     // Without a cause: no folder took a write at start.
-    std::string text(std::optional<WriteFailure> cause = std::nullopt) const;
+    std::string text(std::optional<WriteFailure> cause = std::nullopt, const Texts& texts = Texts()) const;
 };
 
 UnsavedSettingsMessage unsavedSettingsMessage(const std::vector<std::string>& tried);

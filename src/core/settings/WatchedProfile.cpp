@@ -1,5 +1,7 @@
 #include "settings/WatchedProfile.h"
 
+#include "text/SettingsTexts.h"
+
 namespace vistrel {
 
 WatchedProfile::WatchedProfile(Profile& file, DesktopServices& desktop, UnsavedSettingsMessage warning)
@@ -26,7 +28,8 @@ void WatchedProfile::warn(std::optional<WriteFailure> cause)
     // Set first: a write made while the box is open, or while it waits for a broadcast's answer,
     // must not ask for another.
     m_warned = true;
-    m_desktop.messageBox(m_warning.text(cause), "Vistrel", MessageIcon::Warning);
+    const Texts texts = m_texts ? *m_texts : Texts();
+    m_desktop.messageBox(m_warning.text(cause, texts), texts(SettingsText::ProgramName), MessageIcon::Warning);
 }
 
 }  // namespace vistrel

@@ -4,6 +4,7 @@
 #include "base/DesktopServices.h"
 #include "settings/Profile.h"
 #include "settings/SettingsFolder.h"
+#include "text/Texts.h"
 
 namespace vistrel {
 
@@ -12,8 +13,11 @@ namespace vistrel {
 // failed write is never reported as saved.
 class WatchedProfile final : public Profile {
 public:
-    // `warning` gives the text of that one message box.
+    // `warning` gives the text of that one message box, in the language of the Texts lent by
+    // useTexts (which are made after the profile they read from); Chinese until then.
     WatchedProfile(Profile& file, DesktopServices& desktop, UnsavedSettingsMessage warning);
+    // Read again when the warning shows, so a later warning follows a change of language.
+    void useTexts(const Texts& texts) { m_texts = &texts; }
 
     std::string read(std::string_view section, std::string_view key,
                      std::string_view fallback) const override;
@@ -31,6 +35,7 @@ private:
     Profile& m_file;
     DesktopServices& m_desktop;
     UnsavedSettingsMessage m_warning;
+    const Texts* m_texts = nullptr;  // the run's, when lent
     bool m_warned = false;
 };
 

@@ -5,6 +5,10 @@
 #include "text/LanguageTexts.h"
 #include "text/OptionsPageTexts.h"
 #include "text/OptionsTexts.h"
+#include "text/ColourTexts.h"
+#include "text/LanguageTexts.h"
+#include "text/MainWindowTexts.h"
+#include "text/SettingsTexts.h"
 
 namespace vistrel {
 namespace {
@@ -26,6 +30,9 @@ std::vector<CatalogueText> catalogueTexts()
     add(texts, "options", textTable(OptionsText{}));
     add(texts, "options pages", textTable(OptionsPageText{}));
     add(texts, "accessible", textTable(AccessibleText{}));
+    add(texts, "main window", textTable(MainWindowText{}));
+    add(texts, "colour", textTable(ColourText{}));
+    add(texts, "settings", textTable(SettingsText{}));
     return texts;
 }
 

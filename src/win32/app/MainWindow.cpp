@@ -13,6 +13,7 @@
 #include "base/Text.h"
 #include "res/resource.h"
 #include "text/AccessibleTexts.h"
+#include "text/MainWindowTexts.h"
 
 namespace vistrel::win32 {
 namespace {
@@ -62,20 +63,6 @@ const FontSpec kLineNumberFont{L"Consolas", 10.5, true};
 const FontSpec kNextLabelFont{L"Consolas", 10.5, true};
 const FontSpec kNextTimeFont{L"Consolas", 24.0, true};
 
-constexpr wchar_t kTitle[] = L"Vistrel V1.4";
-constexpr wchar_t kColourCaption[] = L"\u5C4F\u5E55\u4EAE\u5EA6";  // 屏幕亮度
-constexpr wchar_t kColourDescription[] =
-    L"\u4FDD\u62A4\u89C6\u529B\uFF1A\u901A\u8FC7\u8C03\u8282\u663E\u793A\u5668\u4EAE\u5EA6\uFF0C\u5BF9\u6BD4\u5EA6"
-    L"\uFF0C\u964D\u4F4E\u84DD\u5149\u4FDD\u62A4\u60A8\u7684\u773C\u775B";  // 保护视力：通过调节显示器亮度，对比度，降低蓝光保护您的眼睛
-constexpr wchar_t kRestCaption[] = L"\u4F11\u606F\u63D0\u9192";  // 休息提醒
-constexpr wchar_t kWorkLine[] = L"\u5DE5\u4F5C\u65F6\u957F:";   // 工作时长:
-constexpr wchar_t kRestLine[] = L"\u4F11\u606F\u65F6\u957F:";   // 休息时长:
-constexpr wchar_t kMinutes[] = L"\u5206\u949F";                 // 分钟
-constexpr wchar_t kNextTime[] = L"\u4E0B\u6B21\u65F6\u95F4";     // 下次时间
-constexpr wchar_t kAboutTip[] = L"\u5173\u4E8E";                 // 关于
-constexpr wchar_t kMinimiseTip[] = L"\u6700\u5C0F\u5316";        // 最小化
-constexpr wchar_t kExitTip[] = L"\u9000\u51FA";                  // 退出
-
 }  // namespace
 
 MainWindow::MainWindow(MainForm& form, FontCatalog& fonts, HICON smallIcon, Shell shell)
@@ -84,9 +71,10 @@ MainWindow::MainWindow(MainForm& form, FontCatalog& fonts, HICON smallIcon, Shel
       m_smallIcon(smallIcon),
       m_shell(std::move(shell)),
       m_accessible({.facts =
-                        [] {
-                            return AccessibleFacts{
-                                .name = kTitle, .role = ROLE_SYSTEM_CLIENT, .state = STATE_SYSTEM_FOCUSABLE};
+                        [this] {
+                            return AccessibleFacts{.name = text(MainWindowText::Title),
+                                                   .role = ROLE_SYSTEM_CLIENT,
+                                                   .state = STATE_SYSTEM_FOCUSABLE};
                         },
                     .defaultAction = {}})
 {
@@ -133,12 +121,12 @@ PixelRect MainWindow::windowSize() const
 
 void MainWindow::createChildren()
 {
-    auto button = [&](int bitmap, const wchar_t* tip, int id) {
-        return std::make_unique<ImageButton>(hwnd(), RECT{}, bitmap, tip, id);
+    auto button = [&](int bitmap, std::wstring tip, int id) {
+        return std::make_unique<ImageButton>(hwnd(), RECT{}, bitmap, std::move(tip), id);
     };
-    m_about = button(IDB_ABOUT, kAboutTip, kAboutId);
-    m_minimise = button(IDB_MINIMISE, kMinimiseTip, kMinimiseId);
-    m_exit = button(IDB_EXIT, kExitTip, kExitId);
+    m_about = button(IDB_ABOUT, text(MainWindowText::AboutTip), kAboutId);
+    m_minimise = button(IDB_MINIMISE, text(MainWindowText::MinimiseTip), kMinimiseId);
+    m_exit = button(IDB_EXIT, text(MainWindowText::ExitTip), kExitId);
     m_colourSettings = button(IDB_SETTINGS, L"", kColourSettingsId);
     m_restSettings = button(IDB_SETTINGS, L"", kRestSettingsId);
     m_colourSettings->show(false);
@@ -155,7 +143,7 @@ void MainWindow::createChildren()
     m_colourSwitch = std::make_unique<SafeSwitchControl>(hwnd(), m_form.colourSwitch(), 0, 0, kColourSwitchId);
     m_restSwitch = std::make_unique<SafeSwitchControl>(hwnd(), m_form.restSwitch(), 0, 0, kRestSwitchId);
     m_nextRest = std::make_unique<AccessibleArea>(hwnd(), kNextRestId, [this] {
-        return AccessibleFacts{.name = kNextTime, .role = ROLE_SYSTEM_STATICTEXT, .state = STATE_SYSTEM_READONLY,
+        return AccessibleFacts{.name = text(MainWindowText::NextRest), .role = ROLE_SYSTEM_STATICTEXT, .state = STATE_SYSTEM_READONLY,
                                .value = widen(m_form.rest().label5())};
     });
     nameControlsForScreenReaders();
@@ -213,8 +201,8 @@ void MainWindow::nameControlsForScreenReaders()
     for (ImageButton* b : {m_about.get(), m_minimise.get(), m_exit.get()}) b->setAccessibleText({}, press);
     m_colourSettings->setAccessibleText(settings, press);
     m_restSettings->setAccessibleText(settings, press);
-    m_colourSwitch->setAccessibleText(kColourCaption, toggle);
-    m_restSwitch->setAccessibleText(kRestCaption, toggle);
+    m_colourSwitch->setAccessibleText(text(MainWindowText::ColourCaption), toggle);
+    m_restSwitch->setAccessibleText(text(MainWindowText::RestCaption), toggle);
 }
 
 void MainWindow::placeChildren()
@@ -249,9 +237,9 @@ void MainWindow::createPanels()
     // for the whole run, which a run that never opens a panel is spared.
     initCommonControls(ICC_BAR_CLASSES | ICC_STANDARD_CLASSES);
     m_colourPanel = std::make_unique<ColourPanelView>(m_form, m_text);
-    m_colourPanel->create(m_overlay->hwnd());
+    m_colourPanel->create(m_overlay->hwnd(), m_form.texts());
     m_restPanel = std::make_unique<RestPanelView>(m_form, m_text);
-    m_restPanel->create(m_overlay->hwnd());
+    m_restPanel->create(m_overlay->hwnd(), m_form.texts());
     m_colourPanel->show(false);
     m_restPanel->show(false);
     placePanels();
@@ -262,6 +250,20 @@ void MainWindow::placePanels()
     if (!m_colourPanel) return;
     m_colourPanel->place(pixels(layout::kColourPanel));
     m_restPanel->place(pixels(layout::kRestPanel));
+}
+
+std::wstring MainWindow::text(MainWindowText id) const { return widen(m_form.texts()(id)); }
+
+void MainWindow::retext()
+{
+    m_about->setTooltip(text(MainWindowText::AboutTip));
+    m_minimise->setTooltip(text(MainWindowText::MinimiseTip));
+    m_exit->setTooltip(text(MainWindowText::ExitTip));
+    if (m_colourPanel) {
+        m_colourPanel->retext(m_form.texts());
+        m_restPanel->retext(m_form.texts());
+    }
+    InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void MainWindow::sync()
@@ -324,32 +326,34 @@ void MainWindow::paint(HDC dc, const RECT& client)
     fillRect(dc, client, palette::kWindowBackground);
 
     fillRect(dc, pixels(layout::kStrip), palette::kWhite);
-    m_text.draw(dc, {kTitleFont, kTitleColour, TextStyle::Align::Left, false, true}, kTitle,
+    m_text.draw(dc, {kTitleFont, kTitleColour, TextStyle::Align::Left, false, true}, text(MainWindowText::Title),
                 pixels(offset(layout::kTitle, layout::kStrip.left, layout::kStrip.top)));
 
     const bool colourOn = m_form.featureOn(Feature::Colour);
     const bool restOn = m_form.featureOn(Feature::Rest);
-    m_text.draw(dc, {kCaptionFont, colourOn ? kOnColour : palette::kBlack}, kColourCaption,
+    m_text.draw(dc, {kCaptionFont, colourOn ? kOnColour : palette::kBlack}, text(MainWindowText::ColourCaption),
                 pixels(layout::kColourCaption));
-    m_text.draw(dc, {kDescriptionFont, palette::kLabelText, TextStyle::Align::Left, true}, kColourDescription,
-                pixels(layout::kColourDescription));
+    m_text.draw(dc, {kDescriptionFont, palette::kLabelText, TextStyle::Align::Left, true},
+                text(MainWindowText::ColourDescription), pixels(layout::kColourDescription));
     const RECT colourPicture = pixels(layout::kColourPicture);
     drawBitmap(dc, m_colourPicture.get(), colourPicture.left, colourPicture.top);
 
-    m_text.draw(dc, {kCaptionFont, restOn ? kOnColour : palette::kBlack}, kRestCaption, pixels(layout::kRestCaption));
+    m_text.draw(dc, {kCaptionFont, restOn ? kOnColour : palette::kBlack}, text(MainWindowText::RestCaption),
+                pixels(layout::kRestCaption));
     const RestReminder& rest = m_form.rest();
     const TextStyle line{kLineFont, palette::kLabelText, TextStyle::Align::Left, false, true};
     const TextStyle number{kLineNumberFont, palette::kBlack, TextStyle::Align::Centre, false, true};
-    m_text.draw(dc, line, kWorkLine, pixels(layout::kWorkLabel));
+    const std::wstring minutes = text(MainWindowText::Minutes);
+    m_text.draw(dc, line, text(MainWindowText::WorkLabel), pixels(layout::kWorkLabel));
     m_text.draw(dc, number, widen(rest.workMinutesCaption()), pixels(layout::kWorkMinutes));
-    m_text.draw(dc, line, kMinutes, pixels(layout::kWorkUnit));
-    m_text.draw(dc, line, kRestLine, pixels(layout::kRestLabel));
+    m_text.draw(dc, line, minutes, pixels(layout::kWorkUnit));
+    m_text.draw(dc, line, text(MainWindowText::RestLabel), pixels(layout::kRestLabel));
     m_text.draw(dc, number, widen(rest.restMinutesCaption()), pixels(layout::kRestMinutes));
-    m_text.draw(dc, line, kMinutes, pixels(layout::kRestUnit));
+    m_text.draw(dc, line, minutes, pixels(layout::kRestUnit));
 
     const RECT next = pixels(layout::kNextRestPicture);
     drawBitmap(dc, m_restPicture.get(), next.left, next.top);
-    m_text.draw(dc, {kNextLabelFont, kNextLabelColour, TextStyle::Align::Centre}, kNextTime,
+    m_text.draw(dc, {kNextLabelFont, kNextLabelColour, TextStyle::Align::Centre}, text(MainWindowText::NextRest),
                 pixels(layout::kNextTimeLabel));
     m_text.draw(dc, {kNextTimeFont, kNextTimeColour, TextStyle::Align::Centre}, widen(rest.label5()),
                 pixels(layout::kNextTime));
@@ -360,7 +364,11 @@ void MainWindow::paint(HDC dc, const RECT& client)
 
 LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == languageChangedMessage()) nameControlsForScreenReaders();
+    if (message == languageChangedMessage()) {
+        retext();
+        nameControlsForScreenReaders();
+        return 0;
+    }
     switch (message) {
     case WM_ERASEBKGND:
         return 1;

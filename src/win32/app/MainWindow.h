@@ -19,6 +19,7 @@
 #include "gamma/ColourPanelView.h"
 #include "reminder/RestPanelView.h"
 #include "reminder/RestReminderWindows.h"
+#include "text/MainWindowTexts.h"
 
 namespace vistrel::win32 {
 
@@ -58,6 +59,9 @@ private:
     // Keeps the keyboard with the overlay: the covered tiles out of the tab order while it is open,
     // the focus into the panel a settings icon opened from the keyboard, and back to that icon.
     void followOverlayWithFocus(HWND focusBefore, bool overlayWasVisible);
+    // Takes every text again, after a change of language.
+    void retext();
+    std::wstring text(MainWindowText id) const;
     void minimise();
     // The switches poll the cursor only while it can be over them.
     void wakeSwitchPolling();

@@ -5,6 +5,8 @@
 #include "base/Text.h"
 #include "base/Trace.h"
 #include "base/UniqueHandle.h"
+#include "text/SettingsTexts.h"
+#include "text/Texts.h"
 
 namespace vistrel::win32 {
 namespace {
@@ -27,7 +29,8 @@ UINT iconFlag(MessageIcon icon)
 
 void Win32DesktopServices::messageBox(std::string_view text, std::optional<std::string_view> title, MessageIcon icon)
 {
-    const std::wstring caption = title ? widen(*title) : std::wstring(L"Vistrel");
+    // Untitled boxes carry the program's name, which reads the same in every language.
+    const std::wstring caption = widen(title ? std::string(*title) : Texts()(SettingsText::ProgramName));
     MessageBoxW(m_owner, widen(text).c_str(), caption.c_str(), MB_OK | MB_SETFOREGROUND | iconFlag(icon));
 }
 

@@ -113,6 +113,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     MainForm form({profile, clock, gamma, desktop, &presence, settingsFolder.saves() ? &history : nullptr, language},
                   VISTREL_ABOUT_HOST);
     form.languageChanged = [] { announceLanguageChange(); };
+    profile.useTexts(form.texts());
     FontCatalog fonts;
 
     UniqueIcon icon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,

@@ -22,7 +22,9 @@ int CALLBACK stopAtFirst(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM foun
 
 // Faces that carry the Chinese glyphs, best first: Windows' own, then those common elsewhere.
 constexpr std::initializer_list<const wchar_t*> kCjkFaces = {
-    L"Microsoft YaHei UI", L"Microsoft YaHei", L"\u5FAE\u8F6F\u96C5\u9ED1", L"SimSun", L"NSimSun",
+    L"Microsoft YaHei UI", L"Microsoft YaHei",
+    L"\u5FAE\u8F6F\u96C5\u9ED1",  // not user text: the Chinese name of Microsoft YaHei
+    L"SimSun", L"NSimSun",
     L"Noto Sans CJK SC", L"Noto Sans SC", L"Source Han Sans SC", L"WenQuanYi Micro Hei",
     L"WenQuanYi Zen Hei", L"Droid Sans Fallback", L"Arial Unicode MS", L"MS Gothic"};
 

@@ -14,8 +14,10 @@ bool isWide(wchar_t c)
 
 bool isClosingPunctuation(wchar_t c)
 {
-    return std::wstring_view(L"\uFF0C\u3002\uFF1A\uFF1B\uFF01\uFF1F\u3001\uFF09,.:;!?)").find(c) !=
-           std::wstring_view::npos;
+    // ，。：；！？、） and their ASCII kin.
+    constexpr std::wstring_view kClosing =
+        L"\uFF0C\u3002\uFF1A\uFF1B\uFF01\uFF1F\u3001\uFF09,.:;!?)";  // not user text: line-breaking rules
+    return kClosing.find(c) != std::wstring_view::npos;
 }
 
 int textWidth(HDC dc, HFONT font, std::wstring_view text)

@@ -82,6 +82,26 @@ void ImageButton::setAccessibleText(std::wstring name, std::wstring action)
     Accessible::notify(hwnd(), EVENT_OBJECT_NAMECHANGE);
 }
 
+void ImageButton::setTooltip(std::wstring text)
+{
+    m_tooltipText = std::move(text);
+    if (!m_tooltip) return;
+    TTTOOLINFOW tool = toolInfo();
+    SendMessageW(m_tooltip.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+TTTOOLINFOW ImageButton::toolInfo()
+{
+    TTTOOLINFOW tool{};
+    // The version-2 size is understood by every common-controls version, with or without a manifest.
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = GetParent(hwnd());
+    tool.uId = reinterpret_cast<UINT_PTR>(hwnd());
+    tool.lpszText = m_tooltipText.data();
+    return tool;
+}
+
 LRESULT ImageButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (changesFocusCue(message)) InvalidateRect(hwnd(), nullptr, FALSE);
@@ -162,13 +182,7 @@ void ImageButton::createTooltip()
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
                                     GetModuleHandleW(nullptr), nullptr));
     if (!m_tooltip) return;
-    TTTOOLINFOW tool{};
-    // The version-2 size is understood by every common-controls version, with or without a manifest.
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = GetParent(hwnd());
-    tool.uId = reinterpret_cast<UINT_PTR>(hwnd());
-    tool.lpszText = m_tooltipText.data();
+    TTTOOLINFOW tool = toolInfo();
     SendMessageW(m_tooltip.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     if (m_tooltipFont) SendMessageW(m_tooltip.get(), WM_SETFONT, reinterpret_cast<WPARAM>(m_tooltipFont), FALSE);
 }

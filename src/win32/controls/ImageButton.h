@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <string>
@@ -38,6 +39,8 @@ public:
     // What screen readers call the button (the tooltip text when this is empty) and its default
     // action, which clicks it.
     void setAccessibleText(std::wstring name, std::wstring action);
+    // A new tooltip text, after a change of language; shown from the next time it pops up.
+    void setTooltip(std::wstring text);
 
 protected:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -45,6 +48,7 @@ protected:
 private:
     void loadPicture();
     void createTooltip();
+    TTTOOLINFOW toolInfo();
     void destroyTooltip();
     bool hits(POINT client) const;
 

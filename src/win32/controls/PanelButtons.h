@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "controls/ImageButton.h"
+#include "text/Texts.h"
 
 namespace vistrel::win32 {
 
@@ -12,7 +13,9 @@ namespace vistrel::win32 {
 // (`Image8`/`Image7` on the colour panel, `setno`/`setok` on the rest panel).
 class PanelButtons {
 public:
-    void create(HWND panel, std::function<void()> back, std::function<void()> ok);
+    void create(HWND panel, const Texts& texts, std::function<void()> back, std::function<void()> ok);
+    // Takes the tooltips again, after a change of language.
+    void retext(const Texts& texts);
     // Places both inside the panel at a density, with pictures of its art scale.
     void place(int dpi);
 

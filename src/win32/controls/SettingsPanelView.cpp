@@ -15,14 +15,22 @@ SettingsPanelView::SettingsPanelView(TextRenderer& text, Actions actions)
 {
 }
 
-bool SettingsPanelView::create(HWND overlay)
+bool SettingsPanelView::create(HWND overlay, const Texts& texts)
 {
     if (!m_panel.create(overlay, RECT{}, 0)) return false;
     m_background.reset(CreateSolidBrush(palette::kWindowBackground));
     createControls();
-    m_buttons.create(m_panel.hwnd(), std::move(m_actions.back), std::move(m_actions.ok));
+    m_buttons.create(m_panel.hwnd(), texts, std::move(m_actions.back), std::move(m_actions.ok));
     sync();
     return true;
+}
+
+void SettingsPanelView::retext(const Texts& texts)
+{
+    m_buttons.retext(texts);
+    for (const auto& [label, text] : m_labels) SetWindowTextW(label, text().c_str());
+    placeControls();
+    m_panel.redraw();
 }
 
 HWND SettingsPanelView::createControl(const ControlOptions& o)
@@ -34,11 +42,14 @@ HWND SettingsPanelView::createControl(const ControlOptions& o)
     return control;
 }
 
-void SettingsPanelView::createLabel(const wchar_t* text)
+void SettingsPanelView::createLabel(std::function<std::wstring()> text)
 {
+    const std::wstring now = text();
     const HWND label =
-        createControl({.className = L"STATIC", .style = WS_CHILD | WS_VISIBLE | SS_NOPREFIX, .text = text});
-    if (label) clearWindowRegion(label);
+        createControl({.className = L"STATIC", .style = WS_CHILD | WS_VISIBLE | SS_NOPREFIX, .text = now.c_str()});
+    if (!label) return;
+    clearWindowRegion(label);
+    m_labels.emplace_back(label, std::move(text));
 }
 
 void SettingsPanelView::place(RECT b)

@@ -3,6 +3,9 @@
 
 #include <functional>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "base/Gdi.h"
 #include "base/Panel.h"
@@ -10,6 +13,7 @@
 #include "base/Twips.h"
 #include "base/UniqueHandle.h"
 #include "controls/PanelButtons.h"
+#include "text/Texts.h"
 
 namespace vistrel::win32 {
 
@@ -29,7 +33,12 @@ public:
     SettingsPanelView& operator=(const SettingsPanelView&) = delete;
 
     // The panel's own controls come before the images, so the tab order runs through them first.
-    bool create(HWND overlay);
+    // `texts`: the run's, in which the images' tooltips are made.
+    bool create(HWND overlay, const Texts& texts);
+    // After a change of language: the tooltips take their texts again, the controls are placed
+    // again (a panel's layout may follow its texts' widths) and the panel redraws what it paints,
+    // which reads the texts at every paint.
+    void retext(const Texts& texts);
     // Places the panel inside the overlay and its controls inside it, at the text's density.
     void place(RECT boundsPx);
     void show(bool visible);
@@ -67,7 +76,7 @@ protected:
     HWND createControl(const ControlOptions& options);
     // What screen readers call the control made next: a STATIC just before a control in z-order
     // names it. The panel paints its own texts, so the label shows nothing (clearWindowRegion).
-    void createLabel(const wchar_t* text);
+    void createLabel(std::function<std::wstring()> text);
 
     TextRenderer& text() const { return m_text; }
     RECT pixels(const TwipsRect& r) const { return toRect(toPixels(r, m_text.dpi())); }
@@ -83,6 +92,9 @@ private:
     Panel m_panel;
     UniqueBrush m_background;
     PanelButtons m_buttons;
+    // The unseen labels that name the boxes and sliders for screen readers, and where their texts come
+    // from, so a change of language names them again.
+    std::vector<std::pair<HWND, std::function<std::wstring()>>> m_labels;
 };
 
 }  // namespace vistrel::win32

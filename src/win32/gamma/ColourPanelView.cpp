@@ -9,6 +9,7 @@
 #include "base/Gdi.h"
 #include "base/Text.h"
 #include "gamma/ColourPanelLayout.h"
+#include "text/ColourTexts.h"
 
 namespace vistrel::win32 {
 namespace {
@@ -22,17 +23,16 @@ const FontSpec kResetFont{L"Consolas", 9.0, false};
 
 struct Label {
     TwipsRect place;
-    const wchar_t* text;
+    ColourText text;
 };
 // colo elements 0, 2 and 4: white on the blue band.
 constexpr Label kHeadings[] = {
-    {layout::colour::kBrightnessHeading, L"\u4EAE\u5EA6"},  // 亮度
-    {layout::colour::kContrastHeading, L"\u5BF9\u6BD4\u5EA6"},  // 对比度
-    {layout::colour::kGainsHeading, L"\u4E09\u539F\u8272\uFF1A\u84DD\u8272\u8D8A\u4F4E\u8D8A\u597D"},  // 三原色：蓝色越低越好
+    {layout::colour::kBrightnessHeading, ColourText::BrightnessHeading},
+    {layout::colour::kContrastHeading, ColourText::ContrastHeading},
+    {layout::colour::kGainsHeading, ColourText::GainsHeading},
 };
 // colo elements 5, 6 and 7.
-constexpr const wchar_t* kChannelNames[] = {L"\u7EA2", L"\u7EFF", L"\u84DD"};  // 红, 绿, 蓝
-constexpr wchar_t kResetText[] = L"\u91CD\u7F6E";  // 重置 (Label8)
+constexpr ColourText kChannelNames[] = {ColourText::Red, ColourText::Green, ColourText::Blue};
 
 }  // namespace
 
@@ -54,10 +54,10 @@ Slider& ColourPanelView::slider(size_t index)
 void ColourPanelView::createControls()
 {
     // Brightness and contrast are named by their headings, the gains by their channels.
-    const wchar_t* const names[kSliders] = {kHeadings[0].text, kHeadings[1].text, kChannelNames[0], kChannelNames[1],
-                                            kChannelNames[2]};
+    const ColourText names[kSliders] = {kHeadings[0].text, kHeadings[1].text, kChannelNames[0], kChannelNames[1],
+                                        kChannelNames[2]};
     for (size_t i = 0; i < kSliders; ++i) {
-        createLabel(names[i]);
+        createLabel([this, name = names[i]] { return widen(m_form.texts()(name)); });
         m_trackbars[i] = createControl({.className = TRACKBAR_CLASSW,
                                         .style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_HORZ | TBS_NOTICKS | TBS_BOTH,
                                         .id = static_cast<int>(kFirstTrackbar + i)});
@@ -85,20 +85,22 @@ void ColourPanelView::syncControls()
 
 void ColourPanelView::paint(HDC dc, const RECT&)
 {
+    const Texts& texts = m_form.texts();
     for (const Label& h : kHeadings) {
         const RECT r = pixels(h.place);
         fillRect(dc, r, kBand);
         RECT inset = r;
         inset.left += 4;
-        text().draw(dc, {kLabelFont, palette::kWhite, TextStyle::Align::Left, false, true}, h.text, inset);
+        text().draw(dc, {kLabelFont, palette::kWhite, TextStyle::Align::Left, false, true}, widen(texts(h.text)),
+                    inset);
     }
     const TextStyle label{kLabelFont, palette::kBlack, TextStyle::Align::Left, false, true};
     for (size_t c = 0; c < std::size(kChannelNames); ++c)
-        text().draw(dc, label, kChannelNames[c], pixels(layout::colour::kChannelNames[c]));
+        text().draw(dc, label, widen(texts(kChannelNames[c])), pixels(layout::colour::kChannelNames[c]));
     const ColourAdjustment& colour = m_form.colour();
     text().draw(dc, label, widen(colour.colo1Text()), pixels(layout::colour::kBrightnessValue));
     text().draw(dc, label, widen(colour.colo3Text()), pixels(layout::colour::kContrastValue));
-    text().draw(dc, {kResetFont, kResetColour, TextStyle::Align::Left, false, true}, kResetText,
+    text().draw(dc, {kResetFont, kResetColour, TextStyle::Align::Left, false, true}, widen(texts(ColourText::Reset)),
                 pixels(layout::colour::kReset));
 }
 

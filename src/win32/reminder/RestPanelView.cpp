@@ -50,9 +50,9 @@ HWND RestPanelView::createBox(int id, int maxDigits)
 void RestPanelView::createControls()
 {
     m_boxBrush.reset(CreateSolidBrush(palette::kWhite));
-    createLabel(kPiece1);
+    createLabel([] { return std::wstring(kPiece1); });
     m_work = createBox(kWorkBox, 4);
-    createLabel(kPiece2);
+    createLabel([] { return std::wstring(kPiece2); });
     m_rest = createBox(kRestBox, 3);
 }
 

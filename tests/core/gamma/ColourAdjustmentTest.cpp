@@ -85,8 +85,9 @@ protected:
     MapProfile profile;
     RecordingGammaDevice device;
     FakeDesktopServices desktop;
+    Texts texts;
     int overlayHides = 0;
-    ColourAdjustment colour{profile, device, desktop, {[this] { ++overlayHides; }, {}}};
+    ColourAdjustment colour{profile, device, desktop, texts, {[this] { ++overlayHides; }, {}}};
 };
 
 TEST_F(ColourAdjustmentTest, LoadCapturesWithoutTouchingTheDisplay)

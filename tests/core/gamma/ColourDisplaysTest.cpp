@@ -64,7 +64,8 @@ protected:
     testing::InMemoryProfile profile;
     RecordingGammaDevice device;
     testing::FakeDesktopServices desktop;
-    ColourAdjustment colour{profile, device, desktop};
+    Texts texts;
+    ColourAdjustment colour{profile, device, desktop, texts};
 };
 
 TEST_F(ColourDisplaysTest, EachDisplayIsAdjustedFromItsOwnSavedRampAndTheBackupReplacesThemAll)

@@ -69,7 +69,8 @@ protected:
     testing::InMemoryProfile profile;
     RecordingGammaDevice device;
     testing::FakeDesktopServices desktop;
-    ColourAdjustment colour{profile, device, desktop};
+    Texts texts;
+    ColourAdjustment colour{profile, device, desktop, texts};
     NightColour night{profile, clock, desktop, colour};
 };
 

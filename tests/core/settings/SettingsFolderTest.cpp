@@ -70,6 +70,24 @@ TEST(SettingsFolderTest, AFailedWriteWarnsOncePerRunAndIsNeverReportedAsSaved)
     EXPECT_FALSE(desktop.traces.empty());
 }
 
+TEST(SettingsFolderTest, TheWarningSpeaksTheLanguageInForceWhenItShows)
+{
+    InMemoryProfile file("");
+    FakeDesktopServices desktop;
+    WatchedProfile profile(file, desktop, unsavedSettingsMessage({"C:\\Tools"}));
+    Texts texts;
+    profile.useTexts(texts);
+    texts.setLanguage(Language::English);
+    file.readOnly = true;
+    file.refusal = WriteFailure::DiskFull;
+    EXPECT_FALSE(profile.write("dsxx", "mei", "50"));
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].text,
+              "Settings cannot be saved: the disk is full.\n\nSettings folders tried:\nC:\\Tools\n\n"
+              "Vistrel runs on, but settings you change may be lost when it ends.");
+    EXPECT_EQ(desktop.messages[0].title, "Vistrel");
+}
+
 TEST(AutostartTest, TheRunValueIsOursOnlyWhenItStartsThisVeryProgram)
 {
     const std::string exe = "C:\\Users\\Li Wei\\AppData\\Local\\Programs\\Vistrel\\vistrel.exe";

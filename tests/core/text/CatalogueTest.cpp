@@ -4,7 +4,9 @@
 #include <string>
 
 #include "text/Catalogue.h"
+#include "text/ColourTexts.h"
 #include "text/LanguageTexts.h"
+#include "text/MainWindowTexts.h"
 #include "text/Texts.h"
 
 namespace vistrel {
@@ -52,6 +54,34 @@ TEST(TextsTest, TheLanguageChoosesTheEntry)
     EXPECT_EQ(texts(LanguageText::Choice), "语言 / Language");
     EXPECT_EQ(parseLanguage("en"), Language::English);
     EXPECT_EQ(parseLanguage("EN"), std::nullopt);
+}
+
+// The main window's and colour panel's Chinese are the designed texts, character for character.
+TEST(CatalogueTest, TheMainWindowSpeaksTheDesignedChinese)
+{
+    const Texts zh;
+    const std::pair<MainWindowText, std::string_view> mainWindow[] = {
+        {MainWindowText::Title, "Vistrel V1.4"},
+        {MainWindowText::ColourCaption, "屏幕亮度"},
+        {MainWindowText::ColourDescription, "保护视力：通过调节显示器亮度，对比度，降低蓝光保护您的眼睛"},
+        {MainWindowText::RestCaption, "休息提醒"},
+        {MainWindowText::WorkLabel, "工作时长:"},
+        {MainWindowText::RestLabel, "休息时长:"},
+        {MainWindowText::Minutes, "分钟"},
+        {MainWindowText::NextRest, "下次时间"},
+        {MainWindowText::AboutTip, "关于"},
+        {MainWindowText::MinimiseTip, "最小化"},
+        {MainWindowText::ExitTip, "退出"},
+        {MainWindowText::BackTip, "Back"},
+        {MainWindowText::OkTip, "OK"},
+    };
+    for (const auto& [id, designed] : mainWindow) EXPECT_EQ(zh(id), designed);
+    const std::pair<ColourText, std::string_view> colour[] = {
+        {ColourText::BrightnessHeading, "亮度"}, {ColourText::ContrastHeading, "对比度"},
+        {ColourText::GainsHeading, "三原色：蓝色越低越好"}, {ColourText::Red, "红"},
+        {ColourText::Green, "绿"}, {ColourText::Blue, "蓝"}, {ColourText::Reset, "重置"},
+    };
+    for (const auto& [id, designed] : colour) EXPECT_EQ(zh(id), designed);
 }
 
 }  // namespace

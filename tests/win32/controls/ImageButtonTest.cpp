@@ -2,6 +2,11 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <iterator>
+#include <string>
+
 #include "controls/ImageButton.h"
 #include "win32/controls/HostWindow.h"
 
@@ -66,6 +71,44 @@ TEST(ImageButton, MakesItsTooltipOnlyWhenTheCursorFirstComesOverIt)
     for (ImageButton* b : {&tipped, &plain}) SendMessageW(b->hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
     EXPECT_TRUE(tipped.hasTooltipWindow());
     EXPECT_FALSE(plain.hasTooltipWindow());
+}
+
+// The text the host's tooltip windows hold for a button.
+std::wstring tooltipText(HWND host, HWND button)
+{
+    struct Search {
+        HWND host;
+        HWND button;
+        std::wstring text;
+    } search{host, button, {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM found) {
+            auto& s = *reinterpret_cast<Search*>(found);
+            if (GetWindow(w, GW_OWNER) != s.host) return TRUE;
+            wchar_t text[80] = {};
+            TTTOOLINFOW tool{TTTOOLINFOW_V2_SIZE, TTF_IDISHWND, s.host, reinterpret_cast<UINT_PTR>(s.button)};
+            tool.lpszText = text;
+            SendMessageW(w, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+            s.text += text;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.text;
+}
+
+TEST(ImageButton, TakesANewTooltipTextAfterAChangeOfLanguage)
+{
+    HostWindow host;
+    if (!host.get()) GTEST_SKIP() << "no window can be created here";
+    ImageButton tipped(host.get(), RECT{5, 5, 25, 25}, 0, L"关于", 3);
+    ImageButton plain(host.get(), RECT{30, 5, 50, 25}, 0, L"", 4);
+    SendMessageW(tipped.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+    tipped.setTooltip(L"About");
+    EXPECT_EQ(tooltipText(host.get(), tipped.hwnd()), L"About") << "the tooltip window already made";
+    plain.setTooltip(L"Exit");
+    SendMessageW(plain.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+    EXPECT_EQ(tooltipText(host.get(), plain.hwnd()), L"Exit") << "one made later";
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ protected:
     void SetUp() override
     {
         if (!m_host.get()) GTEST_SKIP() << "no window can be created here";
-        ASSERT_TRUE(m_panel.create(m_host.get()));
+        ASSERT_TRUE(m_panel.create(m_host.get(), Texts()));
         m_panel.place(RECT{10, 10, 290, 190});
     }
 
