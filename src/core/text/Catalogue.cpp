@@ -1,6 +1,10 @@
 #include "text/Catalogue.h"
 
+#include "text/HistoryTexts.h"
 #include "text/LanguageTexts.h"
+#include "text/ReminderTexts.h"
+#include "text/TrayTexts.h"
+#include "text/WeekdayTexts.h"
 
 namespace vistrel {
 namespace {
@@ -18,6 +22,10 @@ std::vector<CatalogueText> catalogueTexts()
     std::vector<CatalogueText> texts;
     // One line per area.
     add(texts, "language", textTable(LanguageText{}));
+    add(texts, "weekday", textTable(WeekdayText{}));
+    add(texts, "tray", textTable(TrayText{}));
+    add(texts, "reminder", textTable(ReminderText{}));
+    add(texts, "history", textTable(HistoryText{}));
     return texts;
 }
 
