@@ -35,7 +35,7 @@ std::string noticeText(const Texts& texts, std::int64_t secondsLeft, int restMin
     const std::int64_t minutes = wholeMinutes + (rest > 30 || (rest == 30 && wholeMinutes % 2 == 1) ? 1 : 0);
     std::string text = secondsLeft < 60 ? texts(ReminderText::NoticeInSeconds, secondsLeft, restMinutes)
                                         : texts(ReminderText::NoticeInMinutes, minutes, restMinutes);
-    if (canPostpone) text += "\n" + texts(ReminderText::NoticeCanPostpone);
+    if (canPostpone) text.append(1, '\n').append(texts(ReminderText::NoticeCanPostpone));
     return text;
 }
 

@@ -7,6 +7,7 @@
 #include "base/Gdi.h"
 #include "base/Text.h"
 #include "reminder/RestReminder.h"
+#include "text/ReminderTexts.h"
 #include "base/Translucency.h"
 #include "res/resource.h"
 
@@ -17,7 +18,6 @@ constexpr wchar_t kClassName[] = L"Vistrel.CountdownScreen";
 constexpr int kCloseId = 1;
 using palette::kBlack;
 using palette::kWhite;
-constexpr wchar_t kHeading[] = L"\u65F6\u95F4\uFF1A";  // 时间：
 const FontSpec kHeadingFont{L"Consolas", 21.75, true};
 const FontSpec kLabelFont{L"Consolas", 72.0, true};
 // The heading is a text box: its text starts a little inside the box's left edge.
@@ -101,7 +101,8 @@ void CountdownScreenWindow::paint(HDC dc, const RECT& area)
     RECT heading = toRect(m_layout.heading);
     if (overlaps(area, heading)) {
         heading.left += kTextBoxInset;
-        m_text.draw(dc, {kHeadingFont, kWhite, TextStyle::Align::Left, false, false}, kHeading, heading);
+        m_text.draw(dc, {kHeadingFont, kWhite, TextStyle::Align::Left, false, false},
+                    widen(m_rest.texts()(ReminderText::CountdownHeading)), heading);
     }
 
     const PixelRect& panel = m_layout.panel;

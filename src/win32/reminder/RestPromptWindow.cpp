@@ -10,6 +10,7 @@
 #include "reminder/RestPromptLayout.h"
 #include "reminder/RestPromptPlacement.h"
 #include "reminder/RestReminder.h"
+#include "text/ReminderTexts.h"
 #include "base/Translucency.h"
 
 namespace vistrel::win32 {
@@ -25,7 +26,7 @@ using Choice = RestPromptWindow::Choice;
 
 struct Label {
     TwipsRect place;
-    const wchar_t* text;  // null for the message, which the reminder writes
+    std::optional<ReminderText> text;  // none for the message, which the reminder writes
     COLORREF background;
     COLORREF colour;
     FontSpec font;
@@ -37,20 +38,20 @@ struct Label {
 constexpr size_t kMessageLabel = 1;
 const std::array<Label, 5> kLabels{{
     // Label3: "提示:点击以下按钮"
-    {layout::prompt::kHint, L"\u63D0\u793A:\u70B9\u51FB\u4EE5\u4E0B\u6309\u94AE", palette::kWhite, palette::kBlack,
+    {layout::prompt::kHint, ReminderText::PromptHint, palette::kWhite, palette::kBlack,
      {L"Consolas", 9.0, true}, TextStyle::Align::Left, std::nullopt},
     // Label1: the message
-    {layout::prompt::kMessage, nullptr, RGB(192, 255, 255), palette::kLabelText, {L"Consolas", 15.0, true},
+    {layout::prompt::kMessage, std::nullopt, RGB(192, 255, 255), palette::kLabelText, {L"Consolas", 15.0, true},
      TextStyle::Align::Centre, Choice::TakeRest},
     // Label4: "关闭显示器"
-    {layout::prompt::kDisplayOff, L"\u5173\u95ED\u663E\u793A\u5668", RGB(128, 128, 128), palette::kWhite,
+    {layout::prompt::kDisplayOff, ReminderText::PromptDisplayOff, RGB(128, 128, 128), palette::kWhite,
      {kYaHei, 12.0, false, GB2312_CHARSET}, TextStyle::Align::Centre, Choice::SwitchDisplayOff},
     // Label5: "锁屏 + 关闭显示器"
-    {layout::prompt::kLockAndDisplayOff, L"\u9501\u5C4F + \u5173\u95ED\u663E\u793A\u5668", RGB(192, 192, 192),
+    {layout::prompt::kLockAndDisplayOff, ReminderText::PromptLockDisplayOff, RGB(192, 192, 192),
      palette::kBlack, {kYaHei, 12.0, false, GB2312_CHARSET}, TextStyle::Align::Centre,
      Choice::LockAndSwitchDisplayOff},
     // Label2: "继续工作"
-    {layout::prompt::kContinueWork, L"\u7EE7\u7EED\u5DE5\u4F5C", RGB(255, 255, 192), palette::kBlack,
+    {layout::prompt::kContinueWork, ReminderText::PromptContinueWork, RGB(255, 255, 192), palette::kBlack,
      {L"Consolas", 12.0, true}, TextStyle::Align::Centre, Choice::ContinueWork},
 }};
 
@@ -82,7 +83,7 @@ void RestPromptWindow::sync()
 {
     if (!hwnd()) return;
     const RestPromptLogic& prompt = m_rest.prompt();
-    std::wstring message = widen(prompt.message());
+    std::wstring message = widen(prompt.message(m_rest.texts()));
     if (message != m_message) {
         m_message = std::move(message);
         // The caption carries the message too, so the prompt can be told apart from outside.
@@ -97,6 +98,12 @@ void RestPromptWindow::sync()
         if (bar.max() != prompt.tipproMax()) bar.setMax(prompt.tipproMax());
         if (bar.value() != prompt.tipproValue()) bar.setValue(prompt.tipproValue());
     }
+}
+
+void RestPromptWindow::takeTexts()
+{
+    m_message.clear();
+    sync();
 }
 
 void RestPromptWindow::placeAt(int dpi)
@@ -137,8 +144,8 @@ void RestPromptWindow::paint(HDC dc, const RECT& client)
     for (const Label& label : kLabels) {
         const RECT r = pixels(label.place);
         fillRect(dc, r, label.background);
-        const std::wstring_view text = label.text ? std::wstring_view(label.text) : std::wstring_view(m_message);
-        m_text.draw(dc, {label.font, label.colour, label.align, false, true}, text, r);
+        const std::wstring text = label.text ? widen(m_rest.texts()(*label.text)) : m_message;
+        m_text.draw(dc, {inLanguage(label.font), label.colour, label.align, false, true}, text, r);
     }
     // The frame goes over the labels' backgrounds, so it shows all the way round.
     drawFrame(dc, pixels(layout::prompt::kFrame), kFrameColour);

@@ -40,6 +40,7 @@ private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void paint(HDC dc, const RECT& client) override;
     void choose(Choice choice);
+    void takeTexts() override;
     // Sizes the window and places it at the primary work area's bottom right, at a density.
     void placeAt(int dpi) override;
     RECT pixels(const TwipsRect& r) const { return toRect(toPixels(r, m_dpi)); }
