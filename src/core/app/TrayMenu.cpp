@@ -115,7 +115,8 @@ std::vector<TrayMenuItem> TrayMenu::build()
                   m_ports.rest.setHoldWhenBusy(on);
                   save(Key::HoldWhenBusy);
               })),
-        check(texts(TrayText::AwayCountsAsRest), options.awayCountsAsRest, inPlace([this, on = !options.awayCountsAsRest] {
+        check(texts(TrayText::AwayCountsAsRest), options.awayCountsAsRest,
+              inPlace([this, on = !options.awayCountsAsRest] {
                   m_ports.rest.setAwayCountsAsRest(on);
                   save(Key::AwayCountsAsRest);
               })),
@@ -233,11 +234,13 @@ TrayMenuItem TrayMenu::pauseMenu()
     const Texts& texts = m_ports.texts;
     TrayMenuItem menu = item(texts(TrayText::PauseMenu), nullptr);
     menu.submenu = {
-        item(texts(TrayText::PauseMinutes, kHalfHourMinutes), inPlace([this] { pause(ReminderPause::forMinutes(m_ports.clock, kHalfHourMinutes)); })),
+        item(texts(TrayText::PauseMinutes, kHalfHourMinutes),
+             inPlace([this] { pause(ReminderPause::forMinutes(m_ports.clock, kHalfHourMinutes)); })),
         item(texts(TrayText::PauseHours, ReminderPause::kLongestTimedMinutes / 60), inPlace([this] {
                  pause(ReminderPause::forMinutes(m_ports.clock, ReminderPause::kLongestTimedMinutes));
              })),
-        item(texts(TrayText::PauseTomorrow), inPlace([this] { pause(ReminderPause::untilLocalTime(nextMidnight(m_ports.clock.now()))); })),
+        item(texts(TrayText::PauseTomorrow),
+             inPlace([this] { pause(ReminderPause::untilLocalTime(nextMidnight(m_ports.clock.now()))); })),
     };
     if (m_ports.rest.paused()) {
         menu.submenu.push_back(item(texts(TrayText::ResumeReminders), inPlace([this] {
@@ -262,7 +265,8 @@ TrayMenuItem TrayMenu::eyeBreakItem(bool on)
 TrayMenuItem TrayMenu::startWithWindowsItem()
 {
     const bool on = m_ports.desktop.startsWithWindows();
-    return check(m_ports.texts(TrayText::StartWithWindows), on, inPlace([this, turnOn = !on] { autostart::change(m_ports.desktop, turnOn); }));
+    return check(m_ports.texts(TrayText::StartWithWindows), on,
+                 inPlace([this, turnOn = !on] { autostart::change(m_ports.desktop, turnOn); }));
 }
 
 void TrayMenu::pause(ReminderPause pause)

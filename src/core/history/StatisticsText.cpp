@@ -66,7 +66,8 @@ std::vector<std::string> dayDetails(const DayStats& day, const Texts& texts)
     lines.push_back(texts(RestsSkipped, day.restsSkipped));
     if (day.awayAsRest > 0) lines.push_back(texts(AwayAsRest, day.awayAsRest));
     if (day.postponed > 0) lines.push_back(texts(Postponed, day.postponed));
-    if (day.eyeBreaks + day.eyeBreaksSkipped > 0) lines.push_back(texts(EyeBreaks, day.eyeBreaks, day.eyeBreaksSkipped));
+    if (day.eyeBreaks + day.eyeBreaksSkipped > 0)
+        lines.push_back(texts(EyeBreaks, day.eyeBreaks, day.eyeBreaksSkipped));
     lines.push_back(texts(TimeRestedLine, durationText(day.secondsRested, texts)));
     lines.push_back(texts(LongestStretchLine, durationText(day.longestStretchSeconds, texts)));
     lines.push_back(texts(ScreenTimeLine, durationText(day.screenSeconds, texts)));

@@ -14,7 +14,6 @@ namespace {
 // Switch texts as stored in the settings file.
 constexpr char kOn = '1';
 constexpr char kOff = '0';
-constexpr std::string_view kMessageTitle = "Vistrel";
 // An eye break this close to a rest would only delay the rest's prompt.
 constexpr int kEyeBreakRestMarginMinutes = 5;
 
@@ -402,7 +401,8 @@ bool RestReminder::applyPanel()
     if (const MinuteRange* invalid = m_minutes.invalidRange()) {
         // Modal: the message loop, and so the tick, runs while it is open; nothing below it
         // relies on state read before it.
-        m_desktop.messageBox(outOfRangeMessage(*invalid, m_texts), kMessageTitle, MessageIcon::Warning);
+        m_desktop.messageBox(outOfRangeMessage(*invalid, m_texts), m_texts(ReminderText::WarningTitle),
+                             MessageIcon::Warning);
         return false;
     }
     m_minutes.normaliseTexts();

@@ -26,6 +26,7 @@ constexpr TextEntry<ReminderText> kTable[] = {
     {OutOfRange, "{0}必须是 {1} 到 {2} 之间的整数", "{0} must be a whole number from {1} to {2}"},
     {RangeHintPart, "{0} {1} - {2} 分钟", "{0} {1}-{2} min"},
     {RangeHint, "{0}，{1}", "{0}, {1}"},
+    {WarningTitle, "Vistrel", "Vistrel"},
 };
 static_assert(wellFormed<ReminderText>(kTable));
 

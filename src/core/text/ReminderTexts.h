@@ -30,6 +30,7 @@ enum class ReminderText {
     OutOfRange,           // {0}: the box's name, {1}-{2}: the range
     RangeHintPart,        // {0}: the box's short name, {1}-{2}: the range
     RangeHint,            // {0}: work's part, {1}: rest's part
+    WarningTitle,         // the out-of-range warning's title
     Count
 };
 

@@ -109,7 +109,8 @@ void StatisticsChart::paintAxes(HDC dc, const ChartGeometry& chart)
     fillRect(dc, {plot.left, plot.bottom() - 1, plot.right(), plot.bottom()}, kFrameColour);
 
     const int titleTop = plot.top - lineHeight - scaled(10);
-    m_text.draw(dc, axis, text(HistoryText::CountAxis), {frame.left + gap, titleTop, plot.right(), titleTop + lineHeight});
+    m_text.draw(dc, axis, text(HistoryText::CountAxis),
+                {frame.left + gap, titleTop, plot.right(), titleTop + lineHeight});
     drawRightAligned(dc, {kLabelFont, kStretchColour, TextStyle::Align::Left, false, true},
                      text(HistoryText::LongestStretch),
                      {plot.left, titleTop, frame.right - gap, titleTop + lineHeight});

@@ -72,8 +72,9 @@ bool StatisticsWindow::create()
     // Sized once the window knows the density of the monitor it is on.
     if (!Window::create({.className = kClassName, .style = kStyle, .title = text(HistoryText::WindowTitle).c_str()}))
         return false;
-    m_exportButton = CreateWindowExW(0, L"BUTTON", text(HistoryText::Export).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0,
-                                     0, 0, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kExportId)),
+    m_exportButton = CreateWindowExW(0, L"BUTTON", text(HistoryText::Export).c_str(),
+                                     WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, hwnd(),
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(kExportId)),
                                      GetModuleHandleW(nullptr), nullptr);
     if (!m_exportButton) traceLastError(L"CreateWindowExW export button");
     fitToDpi();

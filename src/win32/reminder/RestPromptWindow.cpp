@@ -19,6 +19,7 @@ namespace {
 constexpr wchar_t kClassName[] = L"Vistrel.RestPrompt";
 constexpr int kTipproId = 1;
 constexpr COLORREF kFrameColour = RGB(224, 224, 224);
+constexpr double kSmallestMessagePoints = 9.0;
 
 const std::wstring kYaHei = L"\u5FAE\u8F6F\u96C5\u9ED1";  // 微软雅黑
 
@@ -145,7 +146,12 @@ void RestPromptWindow::paint(HDC dc, const RECT& client)
         const RECT r = pixels(label.place);
         fillRect(dc, r, label.background);
         const std::wstring text = label.text ? widen(m_rest.texts()(*label.text)) : m_message;
-        m_text.draw(dc, {inLanguage(label.font), label.colour, label.align, false, true}, text, r);
+        FontSpec font = inLanguage(label.font);
+        // A long rest in English outgrows the message's line: drawn smaller rather than cut off.
+        while (!label.text && font.points > kSmallestMessagePoints &&
+               m_text.measure(dc, font, text).cx > r.right - r.left)
+            font.points -= 0.5;
+        m_text.draw(dc, {font, label.colour, label.align, false, true}, text, r);
     }
     // The frame goes over the labels' backgrounds, so it shows all the way round.
     drawFrame(dc, pixels(layout::prompt::kFrame), kFrameColour);

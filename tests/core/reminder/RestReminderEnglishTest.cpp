@@ -11,8 +11,7 @@ using ::testing::ElementsAre;
 class RestReminderEnglish : public RestReminderFixture {
 protected:
     Texts texts{Language::English};
-    RestReminder english{clock, desktop,
-                         {nullptr, nullptr, nullptr, [this](const std::string& text) { notices.push_back(text); }, nullptr},
+    RestReminder english{clock, desktop, {.showNotice = [this](const std::string& text) { notices.push_back(text); }},
                          nullptr, texts};
 
     // A new day's load with the rest due at 12:30, and the clock on to the notice's second.
