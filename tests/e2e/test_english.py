@@ -5,6 +5,8 @@ screenshots at 96 and 144 DPI to be checked by eye (English in the Latin face, n
 import time
 
 import inifile
+from harness import centre
+from mainwindow import SCREEN_SIZE
 from test_eye_break import EYE_BREAK_CLASS
 from test_rest_reminder import MESSAGE, SCREEN_CLASS, RestReminderCase
 from test_statistics import planted_history
@@ -73,7 +75,7 @@ class EnglishTest(RestReminderCase):
         # The rest an hour away, so that it neither comes nor skips the break.
         self.start(inifile.build({"dsxx": {"mei": "60", "xiuxi": "1", "pdrun": "1"},
                                   "extra": {"language": "en", "eye_break_minutes": "10"}}))
-        self.move(100, 100)  # the user's hand on the mouse: not idle
+        self.move(*centre((0, 0) + SCREEN_SIZE))  # the user's hand on the mouse, over the window: not idle
         self.park_mouse()
         time.sleep(2.5)
         self.clock.forward(10 * 60 + 2)

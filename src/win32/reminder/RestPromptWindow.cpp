@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -147,9 +148,10 @@ void RestPromptWindow::paint(HDC dc, const RECT& client)
         fillRect(dc, r, label.background);
         const std::wstring text = label.text ? widen(m_rest.texts()(*label.text)) : m_message;
         FontSpec font = inLanguage(label.font);
-        // A long rest in English outgrows the message's line: drawn smaller rather than cut off.
-        while (!label.text && font.points > kSmallestMessagePoints &&
-               m_text.measure(dc, font, text).cx > r.right - r.left)
+        // A long rest in English outgrows the message's line: drawn smaller rather than cut off. The
+        // label reaches past the window's right edge, and its text is centred in the label.
+        const int fits = 2 * (std::min(r.right, client.right) - (r.left + r.right) / 2);
+        while (!label.text && font.points > kSmallestMessagePoints && m_text.measure(dc, font, text).cx > fits)
             font.points -= 0.5;
         m_text.draw(dc, {font, label.colour, label.align, false, true}, text, r);
     }
