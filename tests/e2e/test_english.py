@@ -1,4 +1,4 @@
-"""The rest reminder, tray menu, eye break and statistics window with `[extra]` `language=en`:
+"""The rest reminder, tray menu, eye break, rest panel and statistics window with `[extra]` `language=en`:
 the menu's items and the prompt's message read in English, and the windows are saved as
 screenshots at 96 and 144 DPI to be checked by eye (English in the Latin face, nothing clipped)."""
 
@@ -6,7 +6,7 @@ import time
 
 import inifile
 from harness import centre
-from mainwindow import SCREEN_SIZE
+from mainwindow import REST, SCREEN_SIZE, SETTINGS_ICONS, MainWindow
 from test_eye_break import EYE_BREAK_CLASS
 from test_rest_reminder import MESSAGE, SCREEN_CLASS, RestReminderCase
 from test_statistics import planted_history
@@ -71,6 +71,7 @@ class EnglishTest(RestReminderCase):
         self.save_state("countdown-en-%ddpi" % dpi)
 
     def look_at_the_eye_break(self, dpi):
+        """Screenshots of the eye break and then the rest panel at a density."""
         self.use_dpi(dpi)
         # The rest an hour away, so that it neither comes nor skips the break.
         self.start(inifile.build({"dsxx": {"mei": "60", "xiuxi": "1", "pdrun": "1"},
@@ -83,6 +84,13 @@ class EnglishTest(RestReminderCase):
         time.sleep(1)
         self.save_state("eye-break-en-%ddpi" % dpi)
         self.assertTrue(window["text"].startswith("Look 6 metres away "), window["text"])
+
+        main = MainWindow.wait(self, dpi=dpi)
+        main.click(SETTINGS_ICONS[REST])
+        self.park_mouse()
+        self.wait_for(lambda: main.overlay()["visible"], 10, "the rest panel")
+        time.sleep(1)
+        self.save_state("rest-panel-en-%ddpi" % dpi)
 
     def test_the_windows_at_96_dpi(self):
         self.look_at_the_rest(96)

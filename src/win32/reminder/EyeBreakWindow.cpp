@@ -21,7 +21,6 @@ constexpr COLORREF kFrameColour = RGB(224, 224, 224);
 
 const std::wstring kYaHei = L"\u5FAE\u8F6F\u96C5\u9ED1";  // 微软雅黑
 
-
 }  // namespace
 
 bool EyeBreakWindow::open()
