@@ -49,8 +49,8 @@ MainForm::MainForm(MainFormPorts ports, std::string aboutHost)
               [this](ReminderEvent event, std::int64_t value) {
                   if (m_history) m_history->record(historyEvent(event), value);
               }},
-             ports.presence),
-      m_trayMenu({ports.profile, ports.clock, ports.desktop, m_rest, [this] { aboutClick(); }, &m_night}),
+             ports.presence, m_texts),
+      m_trayMenu({ports.profile, ports.clock, ports.desktop, m_rest, [this] { aboutClick(); }, &m_night, m_texts}),
       m_colour(ports.profile, ports.gamma, ports.desktop, m_texts,
                {[this] { hideOverlay(); }, [this] { notifyChanged(); }}),
       m_night(ports.profile, ports.clock, ports.desktop, m_colour)

@@ -6,6 +6,8 @@
 #include "app/Autostart.h"
 #include "base/LocalDateTime.h"
 #include "base/TimeOfDay.h"
+#include "text/TrayTexts.h"
+#include "text/WeekdayTexts.h"
 
 namespace vistrel {
 namespace {
@@ -102,17 +104,19 @@ std::vector<TrayMenuItem> TrayMenu::build()
 {
     // The check items act on what the user saw when the menu opened.
     const ReminderOptions& options = m_ports.rest.options();
-    TrayMenuItem display = item("Display", [] { return TrayAction::ShowMainWindow; });
+    const Texts& texts = m_ports.texts;
+    TrayMenuItem display = item(texts(TrayText::Display), [] { return TrayAction::ShowMainWindow; });
     display.isDefault = true;
     std::vector<TrayMenuItem> items = {
         line(firstLine()),
         postponeItem(),
         pauseMenu(),
-        check("全屏时推迟提醒", options.holdWhenBusy, inPlace([this, on = !options.holdWhenBusy] {
+        check(texts(TrayText::HoldWhenBusy), options.holdWhenBusy, inPlace([this, on = !options.holdWhenBusy] {
                   m_ports.rest.setHoldWhenBusy(on);
                   save(Key::HoldWhenBusy);
               })),
-        check("离开算作休息", options.awayCountsAsRest, inPlace([this, on = !options.awayCountsAsRest] {
+        check(texts(TrayText::AwayCountsAsRest), options.awayCountsAsRest,
+              inPlace([this, on = !options.awayCountsAsRest] {
                   m_ports.rest.setAwayCountsAsRest(on);
                   save(Key::AwayCountsAsRest);
               })),
@@ -126,11 +130,11 @@ std::vector<TrayMenuItem> TrayMenu::build()
         items.push_back(separator());
     }
     items.push_back(std::move(display));
-    items.push_back(item("About", inPlace([this] {
+    items.push_back(item(texts(TrayText::About), inPlace([this] {
                              if (m_ports.about) m_ports.about();
                          })));
     items.push_back(separator());
-    items.push_back(item("Exit", [] { return TrayAction::Exit; }));
+    items.push_back(item(texts(TrayText::Exit), [] { return TrayAction::Exit; }));
     return items;
 }
 
@@ -139,71 +143,78 @@ std::vector<TrayMenuItem> TrayMenu::nightGroup()
     NightColour& night = *m_ports.night;
     const bool on = night.on();
     const bool paused = night.paused();
-    TrayMenuItem pause = check("暂停 1 小时", paused, inPlace([&night, paused] {
+    const Texts& texts = m_ports.texts;
+    TrayMenuItem pause = check(texts(TrayText::NightPauseHours, 1), paused, inPlace([&night, paused] {
                                    if (paused) night.resume();
                                    else night.pauseForAnHour();
                                }));
     pause.enabled = on;
     return {
         line(nightLine()),
-        check("夜间护眼", on, [&night, on] {
+        check(texts(TrayText::NightColour), on, [&night, on] {
             if (on) night.turnOff();
             // No schedule was ever chosen: the user picks one.
             else if (!night.turnOn()) return TrayAction::OpenOptions;
             return TrayAction::None;
         }),
         std::move(pause),
-        item("休息统计", [] { return TrayAction::OpenStatistics; }),
-        item("选项…", [] { return TrayAction::OpenOptions; }),
+        item(texts(TrayText::Statistics), [] { return TrayAction::OpenStatistics; }),
+        item(texts(TrayText::Options), [] { return TrayAction::OpenOptions; }),
     };
 }
 
 std::string TrayMenu::nightLine() const
 {
     const NightColour& night = *m_ports.night;
-    if (!night.on()) return "夜间护眼已关闭";
-    if (night.needsPlace()) return "夜间护眼：请在选项中设置位置";
-    if (const std::optional<LocalTime> end = night.pauseEnd()) return "夜间护眼已暂停至 " + TimeOfDay::of(*end).text();
+    const Texts& texts = m_ports.texts;
+    if (!night.on()) return texts(TrayText::NightOff);
+    if (night.needsPlace()) return texts(TrayText::NightNeedsPlace);
+    if (const std::optional<LocalTime> end = night.pauseEnd())
+        return texts(TrayText::NightPausedUntil, TimeOfDay::of(*end).text());
     const NightTarget now = night.scheduled();
     const std::string kelvin = std::to_string(now.kelvin) + " K";
-    if (now.changing) return (now.towardNight ? "正在转暖，现为 " : "正在转为日间，现为 ") + kelvin;
-    std::string state = now.towardNight ? "夜间 " + kelvin : now.kelvin == kNeutralKelvin ? "日间" : "日间 " + kelvin;
-    if (const std::optional<LocalTime> next = night.nextChange())
-        state += "，" + TimeOfDay::of(*next).text() + (now.towardNight ? " 转为日间" : " 开始转暖");
-    return state;
+    if (now.changing) return texts(now.towardNight ? TrayText::Warming : TrayText::TurningToDay, kelvin);
+    const std::string state = now.towardNight                 ? texts(TrayText::NightState, kelvin)
+                              : now.kelvin == kNeutralKelvin ? texts(TrayText::DayState)
+                                                              : texts(TrayText::DayStateKelvin, kelvin);
+    const std::optional<LocalTime> next = night.nextChange();
+    if (!next) return state;
+    return texts(now.towardNight ? TrayText::StateThenDay : TrayText::StateThenWarming, state,
+                 TimeOfDay::of(*next).text());
 }
 
 std::string TrayMenu::firstLine() const
 {
     const RestReminder& rest = m_ports.rest;
-    if (rest.xxrun() != "1") return "休息提醒已关闭";
-    if (rest.paused()) return "提醒已暂停至 " + pauseEndText();
+    const Texts& texts = m_ports.texts;
+    if (rest.xxrun() != "1") return texts(TrayText::RestOff);
+    if (rest.paused()) return texts(TrayText::PausedUntil, pauseEndText());
     // A rest the user took before the hours ended runs on; the line says so.
     if (rest.outsideWorkHours() && !rest.countdown().running()) return workHoursLine();
     // The next rest time has passed while the rest waits.
-    if (rest.held()) return "休息已推迟，等待空闲";
+    if (rest.held()) return texts(TrayText::HeldUntilFree);
     // The next rest is scheduled only when this one ends: its time would be one already past.
-    if (rest.countdown().running()) return "正在休息";
-    if (rest.prompt().isOpen()) return "该休息了";
-    return "下次休息 " + rest.text1();
+    if (rest.countdown().running()) return texts(TrayText::Resting);
+    if (rest.prompt().isOpen()) return texts(TrayText::RestDue);
+    return texts(TrayText::NextRest, rest.text1());
 }
 
 std::string TrayMenu::workHoursLine() const
 {
-    static constexpr std::string_view kWeekdays[] = {"周一", "周二", "周三", "周四", "周五", "周六", "周日"};
+    const Texts& texts = m_ports.texts;
     const std::optional<LocalTime> start = m_ports.rest.options().workHours.nextStart(m_ports.clock.now());
-    if (!start) return "非工作时间";
-    return "非工作时间，" + std::string(kWeekdays[WorkHours::isoWeekday(*start) - 1]) + " " +
-           TimeOfDay::of(*start).text() + " 开始提醒";
+    if (!start) return texts(TrayText::OffHours);
+    return texts(TrayText::OffHoursUntil, texts(isoWeekdayText(WorkHours::isoWeekday(*start))),
+                 TimeOfDay::of(*start).text());
 }
 
 TrayMenuItem TrayMenu::postponeItem()
 {
     RestReminder& rest = m_ports.rest;
     if (rest.postponesInARow() >= RestReminder::kMostPostpones)
-        return line("已推迟 " + std::to_string(RestReminder::kMostPostpones) + " 次");
-    TrayMenuItem postpone =
-        item("推迟 " + std::to_string(RestReminder::kPostponeMinutes) + " 分钟", inPlace([&rest] { rest.postpone(); }));
+        return line(m_ports.texts(TrayText::PostponedMost, RestReminder::kMostPostpones));
+    TrayMenuItem postpone = item(m_ports.texts(TrayText::Postpone, RestReminder::kPostponeMinutes),
+                                 inPlace([&rest] { rest.postpone(); }));
     postpone.enabled = rest.canPostpone();
     return postpone;
 }
@@ -215,21 +226,24 @@ std::string TrayMenu::pauseEndText() const
     // A pause read from the settings file may end on any day; a time alone reads as today's.
     if (end.seconds - m_ports.clock.now().seconds <= LocalTime::kSecondsPerDay) return time;
     const CalendarDate date = calendarDate(end);
-    return std::to_string(date.month) + "月" + std::to_string(date.day) + "日 " + time;
+    return m_ports.texts(TrayText::PauseEndDate, date.month, date.day, time);
 }
 
 TrayMenuItem TrayMenu::pauseMenu()
 {
-    TrayMenuItem menu = item("暂停提醒", nullptr);
+    const Texts& texts = m_ports.texts;
+    TrayMenuItem menu = item(texts(TrayText::PauseMenu), nullptr);
     menu.submenu = {
-        item("30 分钟", inPlace([this] { pause(ReminderPause::forMinutes(m_ports.clock, kHalfHourMinutes)); })),
-        item("1 小时", inPlace([this] {
+        item(texts(TrayText::PauseMinutes, kHalfHourMinutes),
+             inPlace([this] { pause(ReminderPause::forMinutes(m_ports.clock, kHalfHourMinutes)); })),
+        item(texts(TrayText::PauseHours, ReminderPause::kLongestTimedMinutes / 60), inPlace([this] {
                  pause(ReminderPause::forMinutes(m_ports.clock, ReminderPause::kLongestTimedMinutes));
              })),
-        item("到明天", inPlace([this] { pause(ReminderPause::untilLocalTime(nextMidnight(m_ports.clock.now()))); })),
+        item(texts(TrayText::PauseTomorrow),
+             inPlace([this] { pause(ReminderPause::untilLocalTime(nextMidnight(m_ports.clock.now()))); })),
     };
     if (m_ports.rest.paused()) {
-        menu.submenu.push_back(item("继续提醒", inPlace([this] {
+        menu.submenu.push_back(item(texts(TrayText::ResumeReminders), inPlace([this] {
                                         m_ports.rest.resumeReminders();
                                         save(Key::PausedUntil);
                                     })));
@@ -240,7 +254,7 @@ TrayMenuItem TrayMenu::pauseMenu()
 TrayMenuItem TrayMenu::eyeBreakItem(bool on)
 {
     using Options = ReminderOptions;
-    return check("护眼小憩", on, inPlace([this, on] {
+    return check(m_ports.texts(TrayText::EyeBreaks), on, inPlace([this, on] {
                      // Off keeps the length the user chose; on is the common 20 minutes / 20 seconds.
                      if (on) m_ports.rest.setEyeBreaks(0, m_ports.rest.options().eyeBreakSeconds);
                      else m_ports.rest.setEyeBreaks(Options::kEyeBreakMinutesOn, Options::kEyeBreakSecondsDefault);
@@ -251,7 +265,8 @@ TrayMenuItem TrayMenu::eyeBreakItem(bool on)
 TrayMenuItem TrayMenu::startWithWindowsItem()
 {
     const bool on = m_ports.desktop.startsWithWindows();
-    return check("开机启动", on, inPlace([this, turnOn = !on] { autostart::change(m_ports.desktop, turnOn); }));
+    return check(m_ports.texts(TrayText::StartWithWindows), on,
+                 inPlace([this, turnOn = !on] { autostart::change(m_ports.desktop, turnOn); }));
 }
 
 void TrayMenu::pause(ReminderPause pause)

@@ -9,6 +9,7 @@
 #include "gamma/NightColour.h"
 #include "reminder/RestReminder.h"
 #include "settings/Profile.h"
+#include "text/Texts.h"
 
 namespace vistrel {
 
@@ -55,6 +56,7 @@ struct TrayMenuPorts {
     RestReminder& rest;
     std::function<void()> about;  // the main window's about action
     NightColour* night = nullptr;  // none: the menu has no night colour group
+    const Texts& texts = designedTexts();  // read at each open
 };
 
 // The tray icon and its menu `cd`: the designed "Display", "About" and "Exit", and before them a

@@ -1,10 +1,11 @@
 #include "history/StatisticsText.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 
 #include "base/LocalDateTime.h"
+#include "text/HistoryTexts.h"
+#include "text/WeekdayTexts.h"
 
 namespace vistrel {
 namespace {
@@ -16,26 +17,25 @@ std::string twoDigits(unsigned n)
     return text;
 }
 
-std::string count(int n, const char* unit) { return std::to_string(n) + " " + unit; }
-
 }  // namespace
 
-DayLabel dayLabel(std::int64_t day)
+DayLabel dayLabel(std::int64_t day, const Texts& texts)
 {
-    static constexpr std::array<const char*, 7> kWeekdays = {"周日", "周一", "周二", "周三", "周四", "周五", "周六"};
     const CalendarDate date = calendarDate(LocalTime{day * LocalTime::kSecondsPerDay});
-    // 1970-01-01 was a Thursday.
-    const std::int64_t weekday = ((day + 4) % 7 + 7) % 7;
-    return {twoDigits(date.month) + "/" + twoDigits(date.day), kWeekdays[static_cast<size_t>(weekday)]};
+    // 1970-01-01 was a Thursday (ISO weekday 4).
+    const int isoWeekday = static_cast<int>(((day + 3) % 7 + 7) % 7) + 1;
+    DayLabel label{twoDigits(date.month) + "/" + twoDigits(date.day), texts(isoWeekdayText(isoWeekday)), {}};
+    label.line = texts(HistoryText::DayLabel, label.date, label.weekday);
+    return label;
 }
 
-std::string durationText(std::int64_t seconds)
+std::string durationText(std::int64_t seconds, const Texts& texts)
 {
     const std::int64_t minutes = std::max<std::int64_t>(seconds, 0) / 60;
     const std::int64_t hours = minutes / 60;
-    if (hours == 0) return std::to_string(minutes) + " 分钟";
-    if (minutes % 60 == 0) return std::to_string(hours) + " 小时";
-    return std::to_string(hours) + " 小时 " + std::to_string(minutes % 60) + " 分";
+    if (hours == 0) return texts(HistoryText::Minutes, minutes);
+    if (minutes % 60 == 0) return texts(HistoryText::Hours, hours);
+    return texts(HistoryText::HoursMinutes, hours, minutes % 60);
 }
 
 std::string stretchTickText(std::int64_t seconds)
@@ -45,31 +45,32 @@ std::string stretchTickText(std::int64_t seconds)
     return std::to_string(minutes / 60) + ":" + twoDigits(static_cast<unsigned>(minutes % 60));
 }
 
-std::vector<Figure> todayFigures(const DayStats& today)
+std::vector<Figure> todayFigures(const DayStats& today, const Texts& texts)
 {
     // A rest started from the main window was never prompted: it still counts as one of them.
     const int offered = std::max(today.prompted, today.restsTaken);
     return {
-        {"今天休息", std::to_string(today.restsTaken) + " / " + count(offered, "次")},
-        {"休息时长", durationText(today.secondsRested)},
-        {"最长连续工作", durationText(today.longestStretchSeconds)},
-        {"屏幕时间", durationText(today.screenSeconds)},
+        {texts(HistoryText::RestsToday), texts(HistoryText::RestsOfOffered, today.restsTaken, offered)},
+        {texts(HistoryText::TimeRested), durationText(today.secondsRested, texts)},
+        {texts(HistoryText::LongestStretch), durationText(today.longestStretchSeconds, texts)},
+        {texts(HistoryText::ScreenTime), durationText(today.screenSeconds, texts)},
     };
 }
 
-std::vector<std::string> dayDetails(const DayStats& day)
+std::vector<std::string> dayDetails(const DayStats& day, const Texts& texts)
 {
-    std::vector<std::string> lines = {dayLabel(day.day).text(), "休息 " + count(day.restsTaken, "次")};
-    if (day.restsCut > 0)
-        lines.back() += "（完成 " + std::to_string(day.restsCompleted) + "，提前结束 " + std::to_string(day.restsCut) + "）";
-    lines.push_back("跳过 " + count(day.restsSkipped, "次"));
-    if (day.awayAsRest > 0) lines.push_back("离开算作休息 " + count(day.awayAsRest, "次"));
-    if (day.postponed > 0) lines.push_back("推迟 " + count(day.postponed, "次"));
+    using enum HistoryText;
+    std::vector<std::string> lines = {dayLabel(day.day, texts).text()};
+    lines.push_back(day.restsCut > 0 ? texts(RestsTakenAndCut, day.restsTaken, day.restsCompleted, day.restsCut)
+                                     : texts(RestsTaken, day.restsTaken));
+    lines.push_back(texts(RestsSkipped, day.restsSkipped));
+    if (day.awayAsRest > 0) lines.push_back(texts(AwayAsRest, day.awayAsRest));
+    if (day.postponed > 0) lines.push_back(texts(Postponed, day.postponed));
     if (day.eyeBreaks + day.eyeBreaksSkipped > 0)
-        lines.push_back("眼睛休息 " + count(day.eyeBreaks, "次") + "，错过 " + count(day.eyeBreaksSkipped, "次"));
-    lines.push_back("休息时长 " + durationText(day.secondsRested));
-    lines.push_back("最长连续工作 " + durationText(day.longestStretchSeconds));
-    lines.push_back("屏幕时间 " + durationText(day.screenSeconds));
+        lines.push_back(texts(EyeBreaks, day.eyeBreaks, day.eyeBreaksSkipped));
+    lines.push_back(texts(TimeRestedLine, durationText(day.secondsRested, texts)));
+    lines.push_back(texts(LongestStretchLine, durationText(day.longestStretchSeconds, texts)));
+    lines.push_back(texts(ScreenTimeLine, durationText(day.screenSeconds, texts)));
     return lines;
 }
 

@@ -6,26 +6,17 @@
 
 namespace vistrel {
 
-namespace {
-
-std::string rangeText(const MinuteRange& range, std::string_view separator)
+std::string outOfRangeMessage(const MinuteRange& range, const Texts& texts)
 {
-    return std::to_string(range.min) + std::string(separator) + std::to_string(range.max);
+    return texts(ReminderText::OutOfRange, texts(range.name), range.min, range.max);
 }
 
-}  // namespace
-
-std::string outOfRangeMessage(const MinuteRange& range)
+std::string minuteRangesHint(const Texts& texts)
 {
-    return std::string(range.name) + "必须是 " + rangeText(range, " 到 ") + " 之间的整数";
-}
-
-std::string minuteRangesHint()
-{
-    const auto part = [](const MinuteRange& range) {
-        return std::string(range.shortName) + " " + rangeText(range, " - ") + " 分钟";
+    const auto part = [&texts](const MinuteRange& range) {
+        return texts(ReminderText::RangeHintPart, texts(range.shortName), range.min, range.max);
     };
-    return part(kWorkMinuteRange) + "，" + part(kRestMinuteRange);
+    return texts(ReminderText::RangeHint, part(kWorkMinuteRange), part(kRestMinuteRange));
 }
 
 std::optional<int> parseMinutes(std::string_view text, const MinuteRange& range)

@@ -3,27 +3,30 @@
 #include <string>
 #include <string_view>
 
+#include "text/ReminderTexts.h"
+#include "text/Texts.h"
+
 namespace vistrel {
 
 // The allowed whole-minute range of one box and the words that name it to the user.
 struct MinuteRange {
     int min;
     int max;
-    std::string_view name;       // in the warning: "工作时长"
-    std::string_view shortName;  // in the panel's hint line: "工作"
+    ReminderText name;       // in the warning: "工作时长"
+    ReminderText shortName;  // in the panel's hint line: "工作"
 };
 
 // A work period of a whole day would bring the next rest back to the minute it was scheduled in.
 // A rest of 0 minutes never counts down to zero, and one of more than 555 minutes takes more ticks
 // than the 16-bit tick counter holds.
-inline constexpr MinuteRange kWorkMinuteRange{1, 1439, "工作时长", "工作"};
-inline constexpr MinuteRange kRestMinuteRange{1, 555, "休息时长", "休息"};
+inline constexpr MinuteRange kWorkMinuteRange{1, 1439, ReminderText::WorkLength, ReminderText::WorkShort};
+inline constexpr MinuteRange kRestMinuteRange{1, 555, ReminderText::RestLength, ReminderText::RestShort};
 
 // The warning shown when a box holds something outside its range, e.g.
 // "工作时长必须是 1 到 1439 之间的整数".
-std::string outOfRangeMessage(const MinuteRange& range);
+std::string outOfRangeMessage(const MinuteRange& range, const Texts& texts = designedTexts());
 // The rest panel's hint line: "工作 1 - 1439 分钟，休息 1 - 555 分钟".
-std::string minuteRangesHint();
+std::string minuteRangesHint(const Texts& texts = designedTexts());
 
 // Whole decimal minutes within the range; blanks around the digits are allowed, nothing else is.
 std::optional<int> parseMinutes(std::string_view text, const MinuteRange& range);

@@ -1,5 +1,7 @@
 #include "reminder/RestPromptLogic.h"
 
+#include "text/ReminderTexts.h"
+
 namespace vistrel {
 
 void RestPromptLogic::open(int restMinutes)
@@ -8,7 +10,12 @@ void RestPromptLogic::open(int restMinutes)
     // anew, so its pending delay stands.
     if (!m_open && !m_displayOffArmed) m_gbdelay = kDisplayOffDelayTicks;
     m_open = true;
-    m_message = "你有 " + std::to_string(restMinutes) + " 分钟休息时间";
+    m_restMinutes = restMinutes;
+}
+
+std::string RestPromptLogic::message(const Texts& texts) const
+{
+    return m_restMinutes ? texts(ReminderText::PromptMessage, *m_restMinutes) : std::string();
 }
 
 void RestPromptLogic::armDisplayOff(bool lockFirst)

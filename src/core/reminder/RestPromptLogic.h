@@ -1,6 +1,9 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "text/Texts.h"
 
 namespace vistrel {
 
@@ -14,9 +17,10 @@ public:
     static constexpr std::int16_t kDisplayOffDelayTicks = 2;
 
     bool isOpen() const { return m_open; }
-    const std::string& message() const { return m_message; }  // `Label1`, UTF-8
+    // `Label1`, UTF-8: "你有 N 分钟休息时间".
+    std::string message(const Texts& texts = designedTexts()) const;
 
-    // Opens (or keeps open) the prompt with the message "你有 N 分钟休息时间".
+    // Opens (or keeps open) the prompt for a rest of that many minutes.
     void open(int restMinutes);
     void close() { m_open = false; }
 
@@ -37,7 +41,7 @@ public:
 
 private:
     bool m_open = false;
-    std::string m_message;
+    std::optional<int> m_restMinutes;  // none until first opened
     std::int32_t m_tipproValue = 0;
     std::int32_t m_tipproMax = 100;
     bool m_displayOffArmed = false;

@@ -5,6 +5,7 @@
 
 #include "base/LocalDateTime.h"
 #include "base/TimeOfDay.h"
+#include "text/ReminderTexts.h"
 
 namespace vistrel {
 
@@ -13,7 +14,6 @@ namespace {
 // Switch texts as stored in the settings file.
 constexpr char kOn = '1';
 constexpr char kOff = '0';
-constexpr std::string_view kMessageTitle = "Vistrel";
 // An eye break this close to a rest would only delay the rest's prompt.
 constexpr int kEyeBreakRestMarginMinutes = 5;
 
@@ -26,23 +26,23 @@ LocalTime nextStartOf(TimeOfDay due, LocalTime after)
 }
 
 // "1 分钟后休息 10 分钟"; under a minute in seconds. The second line only while postponing is left.
-std::string noticeText(std::int64_t secondsLeft, int restMinutes, bool canPostpone)
+std::string noticeText(const Texts& texts, std::int64_t secondsLeft, int restMinutes, bool canPostpone)
 {
     const std::int64_t wholeMinutes = secondsLeft / 60;
     const std::int64_t rest = secondsLeft % 60;
     // To the nearest minute, halves to even.
     const std::int64_t minutes = wholeMinutes + (rest > 30 || (rest == 30 && wholeMinutes % 2 == 1) ? 1 : 0);
-    std::string text = secondsLeft < 60 ? std::to_string(secondsLeft) + " 秒" : std::to_string(minutes) + " 分钟";
-    text += "后休息 " + std::to_string(restMinutes) + " 分钟";
-    if (canPostpone) text += "\n可在托盘菜单中推迟";
+    std::string text = secondsLeft < 60 ? texts(ReminderText::NoticeInSeconds, secondsLeft, restMinutes)
+                                        : texts(ReminderText::NoticeInMinutes, minutes, restMinutes);
+    if (canPostpone) text.append(1, '\n').append(texts(ReminderText::NoticeCanPostpone));
     return text;
 }
 
 }  // namespace
 
 RestReminder::RestReminder(const Clock& clock, DesktopServices& desktop, RestReminderHooks hooks,
-                           const Presence* presence)
-    : m_clock(clock), m_desktop(desktop), m_hooks(std::move(hooks)), m_presence(presence)
+                           const Presence* presence, const Texts& texts)
+    : m_clock(clock), m_desktop(desktop), m_hooks(std::move(hooks)), m_presence(presence), m_texts(texts)
 {
 }
 
@@ -344,7 +344,7 @@ void RestReminder::followNotice(LocalTime now)
     if (!m_options.workHours.contains(*due)) return;
     m_noticedDue = due;
     if (m_hooks.showNotice)
-        m_hooks.showNotice(noticeText(due->seconds - now.seconds, m_minutes.restMinutes(), canPostpone()));
+        m_hooks.showNotice(noticeText(m_texts, due->seconds - now.seconds, m_minutes.restMinutes(), canPostpone()));
 }
 
 bool RestReminder::canPostpone() const
@@ -401,7 +401,8 @@ bool RestReminder::applyPanel()
     if (const MinuteRange* invalid = m_minutes.invalidRange()) {
         // Modal: the message loop, and so the tick, runs while it is open; nothing below it
         // relies on state read before it.
-        m_desktop.messageBox(outOfRangeMessage(*invalid), kMessageTitle, MessageIcon::Warning);
+        m_desktop.messageBox(outOfRangeMessage(*invalid, m_texts), m_texts(ReminderText::WarningTitle),
+                             MessageIcon::Warning);
         return false;
     }
     m_minutes.normaliseTexts();

@@ -17,6 +17,7 @@
 #include "reminder/ReminderEvent.h"
 #include "reminder/ReminderOptions.h"
 #include "reminder/RestPromptLogic.h"
+#include "text/Texts.h"
 
 namespace vistrel {
 
@@ -42,8 +43,12 @@ struct RestReminderHooks {
 class RestReminder {
 public:
     // `presence` answers the options that depend on the user; without one they do nothing.
+    // `texts` is read each time a text is made, so a change of language shows at once.
     RestReminder(const Clock& clock, DesktopServices& desktop, RestReminderHooks hooks = {},
-                 const Presence* presence = nullptr);
+                 const Presence* presence = nullptr, const Texts& texts = designedTexts());
+
+    // The catalogue the reminder and the windows showing it speak.
+    const Texts& texts() const { return m_texts; }
 
     // --- Main window ---
 
@@ -196,6 +201,7 @@ private:
     std::optional<LocalTime> m_lastTick;     // to notice sleep and clock jumps between ticks
 
     const Presence* m_presence;
+    const Texts& m_texts;
     ReminderOptions m_options;
     bool m_held = false;  // a due rest waits for Windows to be free
     bool m_offHours = false;  // as the last tick found the working hours

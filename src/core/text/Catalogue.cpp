@@ -1,14 +1,17 @@
 #include "text/Catalogue.h"
 
-#include "text/InstallerTexts.h"
 #include "text/AccessibleTexts.h"
-#include "text/LanguageTexts.h"
-#include "text/OptionsPageTexts.h"
-#include "text/OptionsTexts.h"
 #include "text/ColourTexts.h"
+#include "text/HistoryTexts.h"
+#include "text/InstallerTexts.h"
 #include "text/LanguageTexts.h"
 #include "text/MainWindowTexts.h"
+#include "text/OptionsPageTexts.h"
+#include "text/OptionsTexts.h"
+#include "text/ReminderTexts.h"
 #include "text/SettingsTexts.h"
+#include "text/TrayTexts.h"
+#include "text/WeekdayTexts.h"
 
 namespace vistrel {
 namespace {
@@ -33,6 +36,10 @@ std::vector<CatalogueText> catalogueTexts()
     add(texts, "main window", textTable(MainWindowText{}));
     add(texts, "colour", textTable(ColourText{}));
     add(texts, "settings", textTable(SettingsText{}));
+    add(texts, "weekday", textTable(WeekdayText{}));
+    add(texts, "tray", textTable(TrayText{}));
+    add(texts, "reminder", textTable(ReminderText{}));
+    add(texts, "history", textTable(HistoryText{}));
     return texts;
 }
 

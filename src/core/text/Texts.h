@@ -37,4 +37,11 @@ private:
     Language m_language;
 };
 
+// The designed (Chinese) texts, for parts made without a run's catalogue to lend them.
+inline const Texts& designedTexts()
+{
+    static const Texts texts;
+    return texts;
+}
+
 }  // namespace vistrel

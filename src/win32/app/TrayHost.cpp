@@ -5,6 +5,7 @@
 
 #include "base/Text.h"
 #include "base/Trace.h"
+#include "text/TrayTexts.h"
 
 namespace vistrel::win32 {
 namespace {
@@ -42,10 +43,11 @@ UniqueMenu buildMenu(const std::vector<TrayMenuItem>& items)
 
 }  // namespace
 
-TrayHost::TrayHost(HICON icon, HICON noticeIcon, TrayMenu& menu, Actions actions)
+TrayHost::TrayHost(HICON icon, HICON noticeIcon, TrayMenu& menu, const Texts& texts, Actions actions)
     : m_icon(icon),
       m_noticeIcon(noticeIcon),
       m_menu(menu),
+      m_texts(texts),
       m_actions(std::move(actions)),
       m_addRetry({.timerId = kAddRetryTimer, .what = L"Shell_NotifyIconW(NIM_ADD)", .attempt = [this] {
                       return tryAddIcon();
@@ -114,8 +116,8 @@ void TrayHost::showNotice(std::wstring_view text)
     data.uFlags = NIF_INFO;
     const size_t length = std::min(text.size(), std::size(data.szInfo) - 1);
     std::copy_n(text.data(), length, data.szInfo);
-    static constexpr wchar_t kTitle[] = L"Vistrel";
-    std::copy(std::begin(kTitle), std::end(kTitle), data.szInfoTitle);
+    const std::wstring title = widen(m_texts(TrayText::NoticeTitle));
+    std::copy_n(title.c_str(), std::min(title.size() + 1, std::size(data.szInfoTitle) - 1), data.szInfoTitle);
     data.dwInfoFlags = NIIF_USER | NIIF_LARGE_ICON | NIIF_NOSOUND;
     data.hBalloonIcon = m_noticeIcon;
     if (!Shell_NotifyIconW(NIM_MODIFY, &data)) traceLastError(L"Shell_NotifyIconW(NIM_MODIFY, NIF_INFO)");

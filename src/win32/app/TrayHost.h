@@ -24,8 +24,9 @@ public:
         std::function<void()> openStatistics;  // "休息统计"
     };
 
-    // `noticeIcon` is the program's icon at the large size, for the notice's own picture.
-    TrayHost(HICON icon, HICON noticeIcon, TrayMenu& menu, Actions actions);
+    // `noticeIcon` is the program's icon at the large size, for the notice's own picture. `texts`
+    // names the notice, read at each one; the menu takes its texts as it is built.
+    TrayHost(HICON icon, HICON noticeIcon, TrayMenu& menu, const Texts& texts, Actions actions);
     ~TrayHost() override;
 
     bool create();
@@ -56,6 +57,7 @@ private:
     HICON m_icon;
     HICON m_noticeIcon;
     TrayMenu& m_menu;
+    const Texts& m_texts;
     Actions m_actions;
     UINT m_taskbarCreated = 0;
     bool m_iconShown = false;

@@ -122,10 +122,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                                                         GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
     MainWindow* mainWindow = nullptr;
     OptionsWindow* optionsWindow = nullptr;
-    StatisticsWindow statistics({.storage = history, .clock = clock, .fonts = fonts, .smallIcon = icon.get()});
+    StatisticsWindow statistics(
+        {.storage = history, .clock = clock, .fonts = fonts, .texts = form.texts(), .smallIcon = icon.get()});
     // Sun mode follows the home region Windows knows until the user gives a place.
     form.night().setFallbackPlace(homeRegion());
-    TrayHost tray(icon.get(), noticeIcon.get(), form.trayMenu(),
+    TrayHost tray(icon.get(), noticeIcon.get(), form.trayMenu(), form.texts(),
                   {.showMainWindow = [&] { if (mainWindow) mainWindow->showAndActivate(); },
                    .exit = [] { PostQuitMessage(0); },
                    // Started in the tray at logon with no tray to show in: a taskbar button is then

@@ -7,19 +7,26 @@
 
 #include "base/FileBytes.h"
 #include "base/SystemLibrary.h"
+#include "base/Text.h"
 #include "base/Trace.h"
 #include "base/UniqueHandle.h"
+#include "text/HistoryTexts.h"
 
 namespace vistrel::win32 {
 namespace {
 
-// "CSV 文件 (*.csv)" and "所有文件 (*.*)", each followed by its pattern.
-constexpr wchar_t kFilter[] = L"CSV \u6587\u4EF6 (*.csv)\0*.csv\0\u6240\u6709\u6587\u4EF6 (*.*)\0*.*\0";
+// "CSV 文件 (*.csv)" and "所有文件 (*.*)", each followed by its pattern, the list ended by an empty name.
+std::wstring filter(const Texts& texts)
+{
+    using namespace std::string_literals;
+    return widen(texts(HistoryText::CsvFiles)) + L"\0*.csv\0"s + widen(texts(HistoryText::AllFiles)) + L"\0*.*\0"s;
+}
 constexpr size_t kPathCapacity = 32768;  // the longest path the wide file functions take
 
 }  // namespace
 
-std::optional<std::wstring> askExportPath(HWND owner, const std::wstring& suggestedName, DWORD& error)
+std::optional<std::wstring> askExportPath(HWND owner, const std::wstring& suggestedName, const Texts& texts,
+                                          DWORD& error)
 {
     error = 0;
     // comdlg32 is a KnownDLL, but importing it would load it and the common controls it imports at
@@ -40,7 +47,8 @@ std::optional<std::wstring> askExportPath(HWND owner, const std::wstring& sugges
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
-    dialog.lpstrFilter = kFilter;
+    const std::wstring filters = filter(texts);  // its terminating NUL ends the list
+    dialog.lpstrFilter = filters.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = path.data();
     dialog.nMaxFile = static_cast<DWORD>(path.size());

@@ -26,15 +26,9 @@ const FontSpec kLabelFont{L"Segoe UI", 9.0, false};
 const FontSpec kTodayFont{L"Segoe UI", 9.0, true};
 const FontSpec kFigureFont{L"Segoe UI", 15.0, true};
 
-constexpr wchar_t kNoHistory[] =
-    L"\u8FD8\u6CA1\u6709\u4F11\u606F\u8BB0\u5F55\u3002\u4F11\u606F\u63D0\u9192\u5F00\u59CB\u5DE5\u4F5C\u540E\uFF0C"
-    L"\u8FD9\u91CC\u4F1A\u753B\u51FA\u6BCF\u5929\u7684\u4F11\u606F\u60C5\u51B5\u3002";  // 还没有休息记录。休息提醒开始工作后，这里会画出每天的休息情况。
-constexpr wchar_t kCountTitle[] = L"\u6B21\u6570";                                 // 次数
-constexpr wchar_t kStretchTitle[] = L"\u6700\u957F\u8FDE\u7EED\u5DE5\u4F5C";      // 最长连续工作
-constexpr wchar_t kTakenLegend[] = L"\u4F11\u606F";                                // 休息
-constexpr wchar_t kSkippedLegend[] = L"\u8DF3\u8FC7";                              // 跳过
-
 }  // namespace
+
+std::wstring StatisticsChart::text(HistoryText id) const { return widen(m_texts(id)); }
 
 RECT StatisticsChart::pixels(const TwipsRect& r) const { return toRect(toPixels(r, m_text.dpi())); }
 
@@ -57,7 +51,8 @@ void StatisticsChart::paint(HDC dc, const RECT& client, const StatisticsView& vi
     if (!view.anyHistory || view.days.empty()) {
         RECT inside = frame;
         InflateRect(&inside, -scaled(24), 0);
-        m_text.draw(dc, {kLabelFont, palette::kLabelText, TextStyle::Align::Centre, true, true}, kNoHistory, inside);
+        m_text.draw(dc, {kLabelFont, palette::kLabelText, TextStyle::Align::Centre, true, true},
+                    text(HistoryText::NoHistory), inside);
         return;
     }
     const ChartGeometry chart = geometry(view.days);
@@ -69,7 +64,7 @@ void StatisticsChart::paint(HDC dc, const RECT& client, const StatisticsView& vi
 
 void StatisticsChart::paintFigures(HDC dc, const DayStats& today)
 {
-    const std::vector<Figure> figures = todayFigures(today);
+    const std::vector<Figure> figures = todayFigures(today, m_texts);
     const RECT area = pixels(layout::kFigures);
     const int count = static_cast<int>(figures.size());
     const int gap = scaled(8);
@@ -114,8 +109,10 @@ void StatisticsChart::paintAxes(HDC dc, const ChartGeometry& chart)
     fillRect(dc, {plot.left, plot.bottom() - 1, plot.right(), plot.bottom()}, kFrameColour);
 
     const int titleTop = plot.top - lineHeight - scaled(10);
-    m_text.draw(dc, axis, kCountTitle, {frame.left + gap, titleTop, plot.right(), titleTop + lineHeight});
-    drawRightAligned(dc, {kLabelFont, kStretchColour, TextStyle::Align::Left, false, true}, kStretchTitle,
+    m_text.draw(dc, axis, text(HistoryText::CountAxis),
+                {frame.left + gap, titleTop, plot.right(), titleTop + lineHeight});
+    drawRightAligned(dc, {kLabelFont, kStretchColour, TextStyle::Align::Left, false, true},
+                     text(HistoryText::LongestStretch),
                      {plot.left, titleTop, frame.right - gap, titleTop + lineHeight});
 }
 
@@ -132,7 +129,7 @@ void StatisticsChart::paintDays(HDC dc, const ChartGeometry& chart, const Statis
         if (day.restsSkipped > 0) fillRect(dc, toRect(chart.bar(i, taken, taken + day.restsSkipped)), kSkippedColour);
 
         // Today's label in bold: the day the figures above are about.
-        const DayLabel label = dayLabel(day.day);
+        const DayLabel label = dayLabel(day.day, m_texts);
         const bool today = i == count - 1;
         const TextStyle style{today ? kTodayFont : kLabelFont, today ? palette::kBlack : palette::kLabelText,
                               TextStyle::Align::Centre};
@@ -178,9 +175,9 @@ void StatisticsChart::paintLegend(HDC dc)
                     {x, area.top, area.right, area.bottom});
         x += m_text.measure(dc, kLabelFont, text).cx + 3 * gap;
     };
-    entry(kTakenLegend, swatch, [&](const RECT& r) { fillRect(dc, r, kTakenColour); });
-    entry(kSkippedLegend, swatch, [&](const RECT& r) { fillRect(dc, r, kSkippedColour); });
-    entry(kStretchTitle, 2 * swatch, [&](const RECT& r) {
+    entry(text(HistoryText::TakenLegend), swatch, [&](const RECT& r) { fillRect(dc, r, kTakenColour); });
+    entry(text(HistoryText::SkippedLegend), swatch, [&](const RECT& r) { fillRect(dc, r, kSkippedColour); });
+    entry(text(HistoryText::LongestStretch), 2 * swatch, [&](const RECT& r) {
         fillRect(dc, {r.left, middle - scaled(1), r.right, middle + scaled(1)}, kStretchColour);
     });
 }

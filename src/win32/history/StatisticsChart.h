@@ -2,11 +2,14 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "base/TextRenderer.h"
 #include "history/HistoryStats.h"
 #include "history/StatisticsLayout.h"
+#include "text/HistoryTexts.h"
+#include "text/Texts.h"
 
 namespace vistrel::win32 {
 
@@ -21,7 +24,8 @@ struct StatisticsView {
 // the fortnight's stacked bars with the longest stretch as a line over them, and the legend.
 class StatisticsChart {
 public:
-    explicit StatisticsChart(TextRenderer& text) : m_text(text) {}
+    // `texts` is read at each paint.
+    StatisticsChart(TextRenderer& text, const Texts& texts) : m_text(text), m_texts(texts) {}
 
     // The chart's places for these days at the renderer's density, for painting and hit-testing.
     ChartGeometry geometry(const std::vector<DayStats>& days) const;
@@ -37,7 +41,10 @@ private:
     void paintLegend(HDC dc);
     void drawRightAligned(HDC dc, const TextStyle& style, std::wstring_view text, RECT box);
 
+    std::wstring text(HistoryText id) const;
+
     TextRenderer& m_text;
+    const Texts& m_texts;
 };
 
 }  // namespace vistrel::win32

@@ -8,6 +8,7 @@
 #include "base/BufferedPaint.h"
 #include "base/CommonControls.h"
 #include "base/Dpi.h"
+#include "base/LanguageChange.h"
 #include "base/Gdi.h"
 #include "base/KeyboardNavigation.h"
 #include "base/Text.h"
@@ -23,11 +24,6 @@ namespace {
 namespace layout = statistics_layout;
 
 constexpr wchar_t kClassName[] = L"Vistrel.StatisticsWindow";
-constexpr wchar_t kTitle[] = L"Vistrel \u4F11\u606F\u7EDF\u8BA1";  // Vistrel 休息统计
-constexpr wchar_t kExport[] = L"\u5BFC\u51FA\u2026";                // 导出…
-constexpr wchar_t kCannotOpenDialog[] = L"\u65E0\u6CD5\u6253\u5F00\u4FDD\u5B58\u5BF9\u8BDD\u6846\u3002";  // 无法打开保存对话框。
-constexpr wchar_t kCannotRead[] = L"\u65E0\u6CD5\u8BFB\u53D6\u4F11\u606F\u8BB0\u5F55\u3002";  // 无法读取休息记录。
-constexpr wchar_t kCannotWrite[] = L"\u65E0\u6CD5\u5BFC\u51FA\u5230 ";  // 无法导出到
 constexpr int kExportId = 101;
 constexpr UINT_PTR kRefreshTimer = 1;
 constexpr UINT kRefreshMilliseconds = 60 * 1000;  // today's screen time moves on while the window is open
@@ -44,10 +40,10 @@ std::string bothFiles(const HistoryStorage& storage)
     return text + storage.read(HistoryStorage::File::Current).value_or(std::string());
 }
 
-std::wstring tipText(const DayStats& day)
+std::wstring tipText(const DayStats& day, const Texts& texts)
 {
     std::wstring text;
-    for (const std::string& line : dayDetails(day)) text += (text.empty() ? L"" : L"\r\n") + widen(line);
+    for (const std::string& line : dayDetails(day, texts)) text += (text.empty() ? L"" : L"\r\n") + widen(line);
     return text;
 }
 
@@ -76,12 +72,15 @@ bool StatisticsWindow::create()
                                .smallIcon = m_options.smallIcon});
     // Sized once the window knows the density of the monitor it is on.
     // A control parent: Tab reaches the export button, Esc anywhere closes (IDCANCEL).
-    if (!Window::create({.className = kClassName, .style = kStyle, .exStyle = WS_EX_CONTROLPARENT, .title = kTitle,
-}))
+    if (!Window::create({.className = kClassName,
+                         .style = kStyle,
+                         .exStyle = WS_EX_CONTROLPARENT,
+                         .title = text(HistoryText::WindowTitle).c_str()}))
         return false;
     hideFocusCuesUntilKeyboard(hwnd());
-    m_exportButton = CreateWindowExW(0, L"BUTTON", kExport, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0,
-                                     0, 0, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kExportId)),
+    m_exportButton = CreateWindowExW(0, L"BUTTON", text(HistoryText::Export).c_str(),
+                                     WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, hwnd(),
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(kExportId)),
                                      GetModuleHandleW(nullptr), nullptr);
     if (!m_exportButton) traceLastError(L"CreateWindowExW export button");
     fitToDpi();
@@ -108,7 +107,8 @@ void StatisticsWindow::fitToDpi()
 
 void StatisticsWindow::applyFonts()
 {
-    const HFONT font = m_text.runFont(kControlFont, true);  // Chinese texts: a face with the glyphs
+    // Chinese texts: a face with the glyphs.
+    const HFONT font = m_text.runFont(kControlFont, m_options.texts.language() == Language::Chinese);
     if (m_exportButton) SendMessageW(m_exportButton, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     if (m_tip) {
         SendMessageW(m_tip.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -162,7 +162,7 @@ void StatisticsWindow::showTip(int day, POINT client)
         applyFonts();  // the tip's font and width
     }
     if (day != m_view.hoveredDay) {
-        std::wstring text = tipText(m_view.days[static_cast<size_t>(day)]);
+        std::wstring text = tipText(m_view.days[static_cast<size_t>(day)], m_options.texts);
         tool.lpszText = text.data();
         SendMessageW(m_tip.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
@@ -177,22 +177,35 @@ void StatisticsWindow::exportHistory()
 {
     DWORD dialogError = 0;
     const std::optional<std::wstring> path =
-        askExportPath(hwnd(), widen(exportFileName(m_options.clock.now())), dialogError);
+        askExportPath(hwnd(), widen(exportFileName(m_options.clock.now())), m_options.texts, dialogError);
     if (!path) {
-        if (dialogError) tellError(kCannotOpenDialog);
+        if (dialogError) tellError(text(HistoryText::CannotOpenDialog));
         return;
     }
     // As the files are when the user has chosen, byte for byte: the older one first.
     const auto old = m_options.storage.read(HistoryStorage::File::Old);
     const auto current = m_options.storage.read(HistoryStorage::File::Current);
-    if (!old || !current) return tellError(kCannotRead);
+    if (!old || !current) return tellError(text(HistoryText::CannotRead));
     if (const DWORD error = writeWholeFile(*path, *old + *current))
-        tellError(kCannotWrite + *path + L"\r\n" + errorText(error));
+        tellError(widen(m_options.texts(HistoryText::CannotWrite, narrow(*path))) + L"\r\n" + errorText(error));
 }
 
 void StatisticsWindow::tellError(const std::wstring& text)
 {
-    MessageBoxW(hwnd(), text.c_str(), kTitle, MB_OK | MB_ICONERROR);
+    MessageBoxW(hwnd(), text.c_str(), this->text(HistoryText::WindowTitle).c_str(), MB_OK | MB_ICONERROR);
+}
+
+std::wstring StatisticsWindow::text(HistoryText id) const { return widen(m_options.texts(id)); }
+
+void StatisticsWindow::takeTexts()
+{
+    SetWindowTextW(hwnd(), text(HistoryText::WindowTitle).c_str());
+    if (m_exportButton) SetWindowTextW(m_exportButton, text(HistoryText::Export).c_str());
+    applyFonts();
+    // The open tip takes its text at the next hover.
+    if (m_tip) SendMessageW(m_tip.get(), TTM_TRACKACTIVATE, FALSE, 0);
+    m_view.hoveredDay.reset();
+    InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 LRESULT StatisticsWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -254,6 +267,10 @@ LRESULT StatisticsWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         m_tip.reset();
         break;
     default:
+        if (message == languageChangedMessage()) {
+            takeTexts();
+            return 0;
+        }
         break;
     }
     return defaultProc(message, wParam, lParam);

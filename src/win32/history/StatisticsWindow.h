@@ -6,6 +6,7 @@
 #include "base/Window.h"
 #include "history/HistoryStorage.h"
 #include "history/StatisticsChart.h"
+#include "text/HistoryTexts.h"
 
 namespace vistrel::win32 {
 
@@ -19,6 +20,7 @@ public:
         HistoryStorage& storage;
         const Clock& clock;
         FontCatalog& fonts;
+        const Texts& texts;  // read each time a text is shown
         HICON smallIcon = nullptr;  // the caption's, owned by the caller for the whole run
     };
 
@@ -38,10 +40,12 @@ private:
     void showTip(int day, POINT client);
     void exportHistory();
     void tellError(const std::wstring& text);
+    std::wstring text(HistoryText id) const;
+    void takeTexts();
 
     Options m_options;
     TextRenderer m_text;
-    StatisticsChart m_chart{m_text};
+    StatisticsChart m_chart{m_text, m_options.texts};
     StatisticsView m_view;
     HWND m_exportButton = nullptr;  // a child: destroyed with the window
     UniqueWindow m_tip;

@@ -9,6 +9,7 @@
 #include "base/Text.h"
 #include "reminder/CountdownAnnouncement.h"
 #include "reminder/RestReminder.h"
+#include "text/ReminderTexts.h"
 #include "base/Translucency.h"
 #include "res/resource.h"
 
@@ -19,7 +20,6 @@ constexpr wchar_t kClassName[] = L"Vistrel.CountdownScreen";
 constexpr int kCloseId = 1;
 using palette::kBlack;
 using palette::kWhite;
-constexpr wchar_t kHeading[] = L"\u65F6\u95F4\uFF1A";  // 时间：
 const FontSpec kHeadingFont{L"Consolas", 21.75, true};
 const FontSpec kLabelFont{L"Consolas", 72.0, true};
 // The heading is a text box: its text starts a little inside the box's left edge.
@@ -40,7 +40,7 @@ CountdownScreenWindow::CountdownScreenWindow(RestReminder& rest, const TextRende
       m_owner(owner),
       m_accessible({.facts =
                         [this] {
-                            return AccessibleFacts{.name = kHeading,
+                            return AccessibleFacts{.name = widen(m_rest.texts()(ReminderText::CountdownHeading)),
                                                    .role = ROLE_SYSTEM_STATICTEXT,
                                                    .state = STATE_SYSTEM_READONLY,
                                                    .value = m_label};
@@ -119,7 +119,8 @@ void CountdownScreenWindow::paint(HDC dc, const RECT& area)
     RECT heading = toRect(m_layout.heading);
     if (overlaps(area, heading)) {
         heading.left += kTextBoxInset;
-        m_text.draw(dc, {kHeadingFont, kWhite, TextStyle::Align::Left, false, false}, kHeading, heading);
+        m_text.draw(dc, {kHeadingFont, kWhite, TextStyle::Align::Left, false, false},
+                    widen(m_rest.texts()(ReminderText::CountdownHeading)), heading);
     }
 
     const PixelRect& panel = m_layout.panel;

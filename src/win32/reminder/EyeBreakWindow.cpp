@@ -9,6 +9,7 @@
 #include "reminder/EyeBreakLayout.h"
 #include "reminder/EyeBreakPlacement.h"
 #include "reminder/RestReminder.h"
+#include "text/ReminderTexts.h"
 
 namespace vistrel::win32 {
 namespace {
@@ -20,12 +21,6 @@ constexpr COLORREF kFrameColour = RGB(224, 224, 224);
 
 const std::wstring kYaHei = L"\u5FAE\u8F6F\u96C5\u9ED1";  // 微软雅黑
 
-// Centred on one line each, in the prompt's text colour.
-TextStyle lineStyle(double points, bool bold)
-{
-    return {{kYaHei, points, bold, GB2312_CHARSET}, palette::kLabelText, TextStyle::Align::Centre, false, true};
-}
-
 }  // namespace
 
 bool EyeBreakWindow::open()
@@ -35,7 +30,7 @@ bool EyeBreakWindow::open()
     // window has no taskbar button.
     if (!create({.className = kClassName, .style = WS_POPUP,
                  .exStyle = WS_EX_NOACTIVATE | WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
-                 .title = widen(EyeBreak::kText).c_str()}))
+                 .title = message().c_str()}))
         return false;
     placeAt(dpiForWindow(hwnd()));
     makeTranslucent(hwnd(), kAlpha);
@@ -47,13 +42,28 @@ bool EyeBreakWindow::open()
 void EyeBreakWindow::sync()
 {
     if (!hwnd()) return;
-    std::wstring seconds = widen(m_rest.eyeBreak().secondsText());
+    std::wstring seconds = widen(m_rest.eyeBreak().secondsText(m_rest.texts()));
     if (seconds == m_seconds) return;
     m_seconds = std::move(seconds);
     // The caption carries the seconds too, so the break can be followed from outside.
-    SetWindowTextW(hwnd(), (widen(EyeBreak::kText) + L" " + m_seconds).c_str());
+    SetWindowTextW(hwnd(), (message() + L" " + m_seconds).c_str());
     const RECT r = toRect(toPixels(layout::eyeBreak::kSeconds, m_dpi));
     InvalidateRect(hwnd(), &r, FALSE);
+}
+
+std::wstring EyeBreakWindow::message() const { return widen(m_rest.texts()(ReminderText::EyeBreakMessage)); }
+
+TextStyle EyeBreakWindow::lineStyle(double points, bool bold) const
+{
+    // Centred on one line each, in the prompt's text colour.
+    return {inLanguage({kYaHei, points, bold, GB2312_CHARSET}), palette::kLabelText, TextStyle::Align::Centre, false,
+            true};
+}
+
+void EyeBreakWindow::takeTexts()
+{
+    m_seconds.clear();
+    sync();
 }
 
 void EyeBreakWindow::placeAt(int dpi)
@@ -67,7 +77,7 @@ void EyeBreakWindow::placeAt(int dpi)
 void EyeBreakWindow::paint(HDC dc, const RECT& client)
 {
     fillRect(dc, client, kBackground);
-    m_text.draw(dc, lineStyle(14.0, true), widen(EyeBreak::kText), toRect(toPixels(layout::eyeBreak::kMessage, m_dpi)));
+    m_text.draw(dc, lineStyle(14.0, true), message(), toRect(toPixels(layout::eyeBreak::kMessage, m_dpi)));
     m_text.draw(dc, lineStyle(11.0, false), m_seconds, toRect(toPixels(layout::eyeBreak::kSeconds, m_dpi)));
     drawFrame(dc, client, kFrameColour);
 }

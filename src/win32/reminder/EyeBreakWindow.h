@@ -25,6 +25,9 @@ private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void paint(HDC dc, const RECT& client) override;
     void placeAt(int dpi) override;
+    void takeTexts() override;
+    std::wstring message() const;  // "看看 6 米外的地方"
+    TextStyle lineStyle(double points, bool bold) const;
 
     std::wstring m_seconds;  // as last drawn
     bool m_pressed = false;  // a left press began on the window

@@ -1,6 +1,8 @@
 #include "reminder/ReminderWindow.h"
 
+#include "base/LanguageChange.h"
 #include "base/Twips.h"
+#include "reminder/RestReminder.h"
 
 namespace vistrel::win32 {
 
@@ -13,6 +15,13 @@ void ReminderWindow::setDpi(int dpi)
 {
     m_dpi = dpi > 0 ? dpi : kDefaultDpi;
     m_text.setDpi(m_dpi);
+}
+
+FontSpec ReminderWindow::inLanguage(FontSpec font) const
+{
+    if (font.charset == GB2312_CHARSET && m_rest.texts().language() == Language::English)
+        font = {L"Consolas", font.points, font.bold, DEFAULT_CHARSET};
+    return font;
 }
 
 ReminderWindow::~ReminderWindow()
@@ -29,6 +38,11 @@ LRESULT ReminderWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_ERASEBKGND) return 1;
     if (message == WM_CLOSE) return 0;
+    if (message == languageChangedMessage()) {
+        takeTexts();
+        InvalidateRect(hwnd(), nullptr, FALSE);
+        return 0;
+    }
     return defaultProc(message, wParam, lParam);
 }
 

@@ -32,6 +32,10 @@ protected:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // The density the window is laid out and its texts drawn at.
     void setDpi(int dpi);
+    // The language changed: the window takes its texts again; it is redrawn after.
+    virtual void takeTexts() {}
+    // A face the design names for Chinese (charset GB2312) gives way to the windows' Latin face in English.
+    FontSpec inLanguage(FontSpec font) const;
 
     RestReminder& m_rest;
     TextRenderer m_text;  // the program's fonts, at this window's density

@@ -6,6 +6,7 @@
 #include "base/Gdi.h"
 #include "base/Text.h"
 #include "reminder/RestPanelLayout.h"
+#include "text/ReminderTexts.h"
 
 namespace vistrel::win32 {
 namespace {
@@ -17,9 +18,9 @@ constexpr COLORREF kHintColour = palette::kQuietText;
 const FontSpec kSentenceFont{L"Consolas", 12.0, false};
 const FontSpec kHintFont{L"Consolas", 9.0, false};
 const FontSpec kBoxFont{L"Consolas", 11.0, true};
-constexpr wchar_t kPiece1[] = L"\u6BCF\u5DE5\u4F5C";                      // 每工作
-constexpr wchar_t kPiece2[] = L"\u5206\u949F\uFF0C\u53BB\u4F11\u606F";    // 分钟，去休息
-constexpr wchar_t kPiece3[] = L"\u5206\u949F";                            // 分钟
+// The sentence's pieces around the two boxes: "每工作", "分钟，去休息", "分钟".
+constexpr ReminderText kPieces[3] = {ReminderText::PanelBeforeWork, ReminderText::PanelBetween,
+                                     ReminderText::PanelAfterRest};
 
 std::wstring windowText(HWND window)
 {
@@ -50,9 +51,9 @@ HWND RestPanelView::createBox(int id, int maxDigits)
 void RestPanelView::createControls()
 {
     m_boxBrush.reset(CreateSolidBrush(palette::kWhite));
-    createLabel([] { return std::wstring(kPiece1); });
+    createLabel([this] { return piece(0); });
     m_work = createBox(kWorkBox, 4);
-    createLabel([] { return std::wstring(kPiece2); });
+    createLabel([this] { return piece(1); });
     m_rest = createBox(kRestBox, 3);
 }
 
@@ -66,9 +67,10 @@ void RestPanelView::placeControls()
 void RestPanelView::placeBoxes()
 {
     WindowDc dc(hwnd());
-    const int w1 = text().measure(dc.get(), kSentenceFont, kPiece1).cx;
-    const int w2 = text().measure(dc.get(), kSentenceFont, kPiece2).cx;
-    const int w3 = text().measure(dc.get(), kSentenceFont, kPiece3).cx;
+    m_language = m_form.texts().language();
+    const int w1 = text().measure(dc.get(), kSentenceFont, piece(0)).cx;
+    const int w2 = text().measure(dc.get(), kSentenceFont, piece(1)).cx;
+    const int w3 = text().measure(dc.get(), kSentenceFont, piece(2)).cx;
     RECT client;
     GetClientRect(hwnd(), &client);
     const int box = px(layout::rest::kBoxWidth);
@@ -87,6 +89,8 @@ void RestPanelView::placeBoxes()
     moveWindow(m_rest, RECT{m_pieceX[3], boxTop, m_pieceX[3] + box, boxTop + boxHeight});
 }
 
+std::wstring RestPanelView::piece(int index) const { return widen(m_form.texts()(kPieces[index])); }
+
 void RestPanelView::syncControls()
 {
     m_syncing = true;
@@ -99,17 +103,18 @@ void RestPanelView::syncControls()
 
 void RestPanelView::paint(HDC dc, const RECT& client)
 {
+    // Shown again in another language: the boxes move to the new sentence's gaps.
+    if (m_language != m_form.texts().language()) placeBoxes();
     TextStyle style{kSentenceFont, palette::kLabelText};
-    const int h = text().measure(dc, kSentenceFont, kPiece1).cy;
-    const wchar_t* pieces[3] = {kPiece1, kPiece2, kPiece3};
+    const int h = text().measure(dc, kSentenceFont, piece(0)).cy;
     const int at[3] = {m_pieceX[0], m_pieceX[2], m_pieceX[4]};
     for (int i = 0; i < 3; ++i) {
         const RECT box{at[i], m_sentenceTop, client.right, m_sentenceTop + h + 4};
-        text().draw(dc, style, pieces[i], box);
+        text().draw(dc, style, piece(i), box);
     }
     TextStyle hint{kHintFont, kHintColour, TextStyle::Align::Centre};
     const int hintTop = m_sentenceTop + h + px(layout::rest::kHintGap);
-    text().draw(dc, hint, widen(minuteRangesHint()),
+    text().draw(dc, hint, widen(minuteRangesHint(m_form.texts())),
                 RECT{0, hintTop, client.right, hintTop + px(layout::rest::kHintHeight)});
 }
 

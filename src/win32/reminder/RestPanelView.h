@@ -1,8 +1,11 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 #include "base/UniqueHandle.h"
 #include "controls/SettingsPanelView.h"
+#include "text/Language.h"
 
 namespace vistrel {
 class MainForm;
@@ -26,6 +29,7 @@ private:
     std::optional<LRESULT> onControl(UINT message, WPARAM wParam, LPARAM lParam) override;
     void placeBoxes();
     HWND createBox(int id, int maxDigits);
+    std::wstring piece(int index) const;  // of the sentence, in the language now
 
     MainForm& m_form;
     HWND m_work = nullptr;  // Text2, owned by the panel window
@@ -34,6 +38,7 @@ private:
     int m_sentenceTop = 0;
     int m_pieceX[5] = {};  // left of "每工作", box, "分钟，去休息", box, "分钟"
     bool m_syncing = false;
+    Language m_language = Language::Chinese;  // the boxes were placed for
 };
 
 }  // namespace vistrel::win32

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -11,6 +12,7 @@
 #include "reminder/RestPromptLayout.h"
 #include "reminder/RestPromptPlacement.h"
 #include "reminder/RestReminder.h"
+#include "text/ReminderTexts.h"
 #include "base/Translucency.h"
 
 namespace vistrel::win32 {
@@ -19,6 +21,7 @@ namespace {
 constexpr wchar_t kClassName[] = L"Vistrel.RestPrompt";
 constexpr int kTipproId = 1;
 constexpr COLORREF kFrameColour = RGB(224, 224, 224);
+constexpr double kSmallestMessagePoints = 9.0;
 
 const std::wstring kYaHei = L"\u5FAE\u8F6F\u96C5\u9ED1";  // 微软雅黑
 
@@ -26,7 +29,7 @@ using Choice = RestPromptWindow::Choice;
 
 struct Label {
     TwipsRect place;
-    const wchar_t* text;  // null for the message, which the reminder writes
+    std::optional<ReminderText> text;  // none for the message, which the reminder writes
     COLORREF background;
     COLORREF colour;
     FontSpec font;
@@ -38,20 +41,20 @@ struct Label {
 constexpr size_t kMessageLabel = 1;
 const std::array<Label, 5> kLabels{{
     // Label3: "提示:点击以下按钮"
-    {layout::prompt::kHint, L"\u63D0\u793A:\u70B9\u51FB\u4EE5\u4E0B\u6309\u94AE", palette::kWhite, palette::kBlack,
+    {layout::prompt::kHint, ReminderText::PromptHint, palette::kWhite, palette::kBlack,
      {L"Consolas", 9.0, true}, TextStyle::Align::Left, std::nullopt},
     // Label1: the message
-    {layout::prompt::kMessage, nullptr, RGB(192, 255, 255), palette::kLabelText, {L"Consolas", 15.0, true},
+    {layout::prompt::kMessage, std::nullopt, RGB(192, 255, 255), palette::kLabelText, {L"Consolas", 15.0, true},
      TextStyle::Align::Centre, Choice::TakeRest},
     // Label4: "关闭显示器"
-    {layout::prompt::kDisplayOff, L"\u5173\u95ED\u663E\u793A\u5668", RGB(128, 128, 128), palette::kWhite,
+    {layout::prompt::kDisplayOff, ReminderText::PromptDisplayOff, RGB(128, 128, 128), palette::kWhite,
      {kYaHei, 12.0, false, GB2312_CHARSET}, TextStyle::Align::Centre, Choice::SwitchDisplayOff},
     // Label5: "锁屏 + 关闭显示器"
-    {layout::prompt::kLockAndDisplayOff, L"\u9501\u5C4F + \u5173\u95ED\u663E\u793A\u5668", RGB(192, 192, 192),
+    {layout::prompt::kLockAndDisplayOff, ReminderText::PromptLockDisplayOff, RGB(192, 192, 192),
      palette::kBlack, {kYaHei, 12.0, false, GB2312_CHARSET}, TextStyle::Align::Centre,
      Choice::LockAndSwitchDisplayOff},
     // Label2: "继续工作"
-    {layout::prompt::kContinueWork, L"\u7EE7\u7EED\u5DE5\u4F5C", RGB(255, 255, 192), palette::kBlack,
+    {layout::prompt::kContinueWork, ReminderText::PromptContinueWork, RGB(255, 255, 192), palette::kBlack,
      {L"Consolas", 12.0, true}, TextStyle::Align::Centre, Choice::ContinueWork},
 }};
 
@@ -95,7 +98,7 @@ void RestPromptWindow::sync()
 {
     if (!hwnd()) return;
     const RestPromptLogic& prompt = m_rest.prompt();
-    std::wstring message = widen(prompt.message());
+    std::wstring message = widen(prompt.message(m_rest.texts()));
     if (message != m_message) {
         m_message = std::move(message);
         // The caption carries the message too, so the prompt can be told apart from outside.
@@ -111,6 +114,12 @@ void RestPromptWindow::sync()
         if (bar.max() != prompt.tipproMax()) bar.setMax(prompt.tipproMax());
         if (bar.value() != prompt.tipproValue()) bar.setValue(prompt.tipproValue());
     }
+}
+
+void RestPromptWindow::takeTexts()
+{
+    m_message.clear();
+    sync();
 }
 
 void RestPromptWindow::placeAt(int dpi)
@@ -151,8 +160,14 @@ void RestPromptWindow::paint(HDC dc, const RECT& client)
     for (const Label& label : kLabels) {
         const RECT r = pixels(label.place);
         fillRect(dc, r, label.background);
-        const std::wstring_view text = label.text ? std::wstring_view(label.text) : std::wstring_view(m_message);
-        m_text.draw(dc, {label.font, label.colour, label.align, false, true}, text, r);
+        const std::wstring text = label.text ? widen(m_rest.texts()(*label.text)) : m_message;
+        FontSpec font = inLanguage(label.font);
+        // A long rest in English outgrows the message's line: drawn smaller rather than cut off. The
+        // label reaches past the window's right edge, and its text is centred in the label.
+        const int fits = 2 * (std::min(r.right, client.right) - (r.left + r.right) / 2);
+        while (!label.text && font.points > kSmallestMessagePoints && m_text.measure(dc, font, text).cx > fits)
+            font.points -= 0.5;
+        m_text.draw(dc, {font, label.colour, label.align, false, true}, text, r);
     }
     // The frame goes over the labels' backgrounds, so it shows all the way round.
     drawFrame(dc, pixels(layout::prompt::kFrame), kFrameColour);

@@ -45,6 +45,7 @@ private:
     void choose(Choice choice);
     // Tab and Shift+Tab, Enter and Space; true when the key was used.
     bool keyDown(WPARAM key, LPARAM flags);
+    void takeTexts() override;
     // Sizes the window and places it at the primary work area's bottom right, at a density.
     void placeAt(int dpi) override;
     RECT pixels(const TwipsRect& r) const { return toRect(toPixels(r, m_dpi)); }

@@ -8,6 +8,7 @@
 
 #include "base/FontCatalog.h"
 #include "base/Gdi.h"
+#include "base/LanguageChange.h"
 #include "base/TextRenderer.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeDesktopServices.h"
@@ -120,9 +121,10 @@ protected:
 
     FakeClock m_clock{FakeClock::at(12, 0, 30)};
     FakeDesktopServices m_desktop;
+    Texts m_texts;
     RestReminder m_rest{m_clock, m_desktop, {nullptr, [this] {
                                                  if (m_windows) m_windows->sync();
-                                             }, nullptr, nullptr, nullptr}};
+                                             }, nullptr, nullptr, nullptr}, nullptr, m_texts};
     FontCatalog m_fonts;
     TextRenderer m_text{m_fonts, 96};
     std::unique_ptr<RestReminderWindows> m_windows;
@@ -164,6 +166,15 @@ TEST_F(RestWindowsTest, PromptOpensAtTheBottomRightOfTheWorkAreaTranslucentTopmo
 
     tickSeconds(30);
     EXPECT_EQ(m_windows->prompt(), prompt) << "the same window for the whole due minute";
+}
+
+TEST_F(RestWindowsTest, AnOpenPromptTakesTheLanguageAnnounced)
+{
+    RestPromptWindow* prompt = promptDue();
+    ASSERT_NE(prompt, nullptr);
+    m_texts.setLanguage(Language::English);
+    announceLanguageChange();
+    EXPECT_EQ(windowText(prompt->hwnd()), L"You have 1 minute of rest");
 }
 
 // Its place, styles and looks are checked end to end; here, that it follows the reminder.
