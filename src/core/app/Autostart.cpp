@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/TextParsing.h"
+#include "text/SettingsTexts.h"
 
 namespace vistrel::autostart {
 namespace {
@@ -42,10 +43,11 @@ bool startsInTray(const std::vector<std::string>& arguments)
     return std::find(arguments.begin(), arguments.end(), kTrayArgument) != arguments.end();
 }
 
-bool change(DesktopServices& desktop, bool on)
+bool change(DesktopServices& desktop, bool on, const Texts& texts)
 {
     if (desktop.setStartsWithWindows(on)) return true;
-    desktop.messageBox(on ? "无法设置开机启动。" : "无法取消开机启动。", "Vistrel", MessageIcon::Warning);
+    desktop.messageBox(texts(on ? SettingsText::AutostartNotSet : SettingsText::AutostartNotRemoved),
+                       texts(SettingsText::ProgramName), MessageIcon::Warning);
     return false;
 }
 

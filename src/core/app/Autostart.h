@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/DesktopServices.h"
+#include "text/Texts.h"
 
 namespace vistrel {
 
@@ -34,7 +35,7 @@ bool startsInTray(const std::vector<std::string>& arguments);
 
 // Turns start with Windows on or off, as the tray menu and the Options window do; when the change
 // cannot be made the user is told, and the result is false.
-bool change(DesktopServices& desktop, bool on);
+bool change(DesktopServices& desktop, bool on, const Texts& texts);
 
 }  // namespace autostart
 }  // namespace vistrel

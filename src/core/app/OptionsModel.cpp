@@ -58,7 +58,7 @@ bool OptionsModel::applyGeneral()
     const General live = m_generalRead;
     bool applied = true;
     if (m_general.startWithWindows != live.startWithWindows)
-        applied = autostart::change(m_ports.desktop, m_general.startWithWindows);
+        applied = autostart::change(m_ports.desktop, m_general.startWithWindows, m_ports.texts);
     // Last: the change is announced to every window, this one included, which then reads it live.
     if (m_general.language != live.language && m_ports.setLanguage) m_ports.setLanguage(m_general.language);
     m_general = m_generalRead = liveGeneral();

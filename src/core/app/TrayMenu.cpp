@@ -266,7 +266,7 @@ TrayMenuItem TrayMenu::startWithWindowsItem()
 {
     const bool on = m_ports.desktop.startsWithWindows();
     return check(m_ports.texts(TrayText::StartWithWindows), on,
-                 inPlace([this, turnOn = !on] { autostart::change(m_ports.desktop, turnOn); }));
+                 inPlace([this, turnOn = !on] { autostart::change(m_ports.desktop, turnOn, m_ports.texts); }));
 }
 
 void TrayMenu::pause(ReminderPause pause)

@@ -21,6 +21,8 @@ constexpr TextEntry<SettingsText> kTable[] = {
      "Vistrel runs on, but settings you change may be lost when it ends."},
     {WillBeLost, "程序照常运行，但本次更改的设置在退出后不会保留。",
      "Vistrel runs on, but settings you change now will be lost when it ends."},
+    {AutostartNotSet, "无法设置开机启动。", "Vistrel could not be set to start with Windows."},
+    {AutostartNotRemoved, "无法取消开机启动。", "Vistrel could not be kept from starting with Windows."},
 };
 static_assert(wellFormed<SettingsText>(kTable));
 

@@ -19,6 +19,8 @@ enum class SettingsText {
     FoldersTried,   // the folders follow, one a line
     MayBeLost,      // a write failed later in the run
     WillBeLost,     // no folder took a write at start
+    AutostartNotSet,      // the Run entry could not be written
+    AutostartNotRemoved,  // nor removed
     Count
 };
 

@@ -19,7 +19,7 @@ constexpr wchar_t kClassName[] = L"Vistrel.EyeBreak";
 constexpr COLORREF kBackground = RGB(192, 255, 255);
 constexpr COLORREF kFrameColour = RGB(224, 224, 224);
 
-const std::wstring kYaHei = L"\u5FAE\u8F6F\u96C5\u9ED1";  // 微软雅黑
+const std::wstring kYaHei = L"\u5FAE\u8F6F\u96C5\u9ED1";  // not user text: the face 微软雅黑 the design names
 
 }  // namespace
 

@@ -23,7 +23,7 @@ constexpr int kTipproId = 1;
 constexpr COLORREF kFrameColour = RGB(224, 224, 224);
 constexpr double kSmallestMessagePoints = 9.0;
 
-const std::wstring kYaHei = L"\u5FAE\u8F6F\u96C5\u9ED1";  // 微软雅黑
+const std::wstring kYaHei = L"\u5FAE\u8F6F\u96C5\u9ED1";  // not user text: the face 微软雅黑 the design names
 
 using Choice = RestPromptWindow::Choice;
 
