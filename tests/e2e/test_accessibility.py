@@ -11,7 +11,7 @@ from mainwindow import REST, SETTINGS_ICONS, MainWindow
 CLIENT, STATIC_TEXT, TEXT, PUSH_BUTTON, CHECK_BUTTON = 10, 41, 42, 43, 44  # ROLE_SYSTEM_*
 
 # By control id (0: the window itself): (name, role). The rest panel is open; the colour feature is
-# off, so its settings icon is hidden and left out. A name of None is not checked yet.
+# off, so its settings icon is hidden and left out.
 MAIN_WINDOW_ID = 0
 EXPECTED = {
     "zh": {
@@ -28,19 +28,17 @@ EXPECTED = {
         401: ("Back", PUSH_BUTTON),
         402: ("OK", PUSH_BUTTON),
     },
-    # TODO(lead): fill in the English names once the main window and rest panel speak English
-    # (about, minimise, exit, the two feature captions, the next-rest label, the panel's pieces).
     "en": {
         MAIN_WINDOW_ID: ("Vistrel V1.4", CLIENT),
-        101: (None, PUSH_BUTTON),
-        102: (None, PUSH_BUTTON),
-        103: (None, PUSH_BUTTON),
+        101: ("About", PUSH_BUTTON),
+        102: ("Minimise", PUSH_BUTTON),
+        103: ("Exit", PUSH_BUTTON),
         105: ("Settings", PUSH_BUTTON),
-        106: (None, CHECK_BUTTON),
-        107: (None, CHECK_BUTTON),
-        109: (None, STATIC_TEXT),
-        201: (None, TEXT),
-        202: (None, TEXT),
+        106: ("Colour", CHECK_BUTTON),
+        107: ("Breaks", CHECK_BUTTON),
+        109: ("Next rest", STATIC_TEXT),
+        201: ("Work", TEXT),
+        202: ("min, then rest", TEXT),
         401: ("Back", PUSH_BUTTON),
         402: ("OK", PUSH_BUTTON),
     },
@@ -69,8 +67,7 @@ class AccessibilityTest(E2ETestCase):
         expected = EXPECTED[language]
         self.assertEqual({i: a["role"] for i, a in found.items() if i in expected},
                          {i: role for i, (_, role) in expected.items()})
-        self.assertEqual({i: found[i]["name"] for i, (name, _) in expected.items() if name is not None},
-                         {i: name for i, (name, _) in expected.items() if name is not None})
+        self.assertEqual({i: found[i]["name"] for i in expected}, {i: name for i, (name, _) in expected.items()})
         # The defaults: the colour switch off, the rest switch on; the next rest's time as the value.
         self.assertEqual([bool(found[i]["state"] & STATE_CHECKED) for i in (106, 107)], [False, True])
         self.assertRegex(found[109]["value"], r"^\d{1,2}:\d{2}$")
