@@ -203,3 +203,7 @@ class OptionsLanguageTest(OptionsCase):
 
         menu = [text for text, _ in self.tray_menu()]
         self.assertNotIn("选项…", menu, "the tray menu speaks English too: %s" % menu)
+        # So does the main window behind: its switches are named by the English captions.
+        switches = [w["accessible"]["name"] for w in self.windows()
+                    if w["class"] == "VistrelSafeSwitch" and w.get("accessible")]
+        self.assertEqual(sorted(switches), ["Breaks", "Colour"])
