@@ -319,7 +319,8 @@ private:
         if (!out) return E_POINTER;
         *out = nullptr;
         if (isElement(child))
-            return withElement(child, [&](const AccessibleElement& element) { return copy(element.facts.*field, out); });
+            return withElement(child,
+                               [&](const AccessibleElement& element) { return copy(element.facts.*field, out); });
         if (!isSelf(child)) return forward(fallback, standardChild(child), out);
         const HRESULT result = withFacts(out, [&](const AccessibleFacts& facts) { return copy(facts.*field, out); });
         return result == S_FALSE ? forward(fallback, child, out) : result;

@@ -52,8 +52,8 @@ public:
         std::function<AccessibleFacts()> facts;
         // False, or none, when the object has no default action (accDoDefaultAction is refused).
         std::function<bool()> defaultAction;
-        // The window's simple elements, in their reading order; none, or an empty list, when it has
-        // none.
+        // The window's simple elements, in their reading order (accNavigate runs among them; a hit
+        // test finds the last listed under the point); none, or an empty list, when it has none.
         std::function<std::vector<AccessibleElement>()> elements{};
     };
 
