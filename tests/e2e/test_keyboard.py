@@ -13,6 +13,7 @@ import inifile
 from harness import centre, find_window, twips
 from mainwindow import COLOUR, REST, SETTINGS_ICONS, SWITCHES
 from test_main_window import BACKUP_RAMP, MainWindowTestCase, backup_file, settings
+from test_options import SHEET
 from test_rest_reminder import MESSAGE, PROMPT_CLASS, SCREEN_CLASS, RestReminderCase
 from test_rest_reminder import settings as rest_settings
 
@@ -85,6 +86,21 @@ class MainWindowKeyboardTest(MainWindowTestCase):
         self.wait_for(lambda: not main.overlay()["visible"], 10, "Esc to close the overlay")
         self.assert_focus_on(SETTINGS_ICONS[REST], "the focus comes back to the icon that opened the panel")
         self.assertTrue(self.program.running(), "Esc closes the overlay, not the program")
+
+    def test_the_focus_comes_back_to_its_control_when_the_window_is_activated_again(self):
+        main = self.start(config=settings(rest_on="0", colour_on="0"))
+        self.keys("Tab", "Tab", "Tab", "Tab")
+        self.assert_focus_on(SWITCHES[COLOUR], "the fourth Tab reaches the colour switch")
+        # Another window takes the activation: the Options window, from the tray menu.
+        self.click_tray_icon(button=3)
+        self.wait_window(cls="#32768", visible=True)
+        self.key("Up", "Up", "Up", "Up", "Return")
+        self.wait_window(visible=True, **SHEET)
+        self.wait_for(lambda: not main.window().get("active"), 10, "the main window to lose the activation")
+
+        self.session.inspect("--activate", str(main.hwnd))
+        self.wait_for(lambda: main.window().get("active"), 10, "the main window to be active again")
+        self.assert_focus_on(SWITCHES[COLOUR], "the focus is back on the switch the keyboard left")
 
 
 class PromptKeyboardTest(RestReminderCase):

@@ -192,6 +192,20 @@ void MainWindow::followOverlayWithFocus(HWND focusBefore, bool overlayWasVisible
     }
 }
 
+void MainWindow::rememberFocus()
+{
+    const HWND focus = GetFocus();
+    m_focusOnLeaving = IsChild(hwnd(), focus) ? focus : nullptr;
+}
+
+bool MainWindow::returnFocus()
+{
+    const HWND back = std::exchange(m_focusOnLeaving, nullptr);
+    if (!back || !IsChild(hwnd(), back) || !IsWindowVisible(back) || !IsWindowEnabled(back)) return false;
+    SetFocus(back);
+    return true;
+}
+
 void MainWindow::nameControlsForScreenReaders()
 {
     const Texts& texts = m_form.texts();
@@ -372,6 +386,14 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) rememberFocus();
+        else if (!HIWORD(wParam) && returnFocus()) return 0;  // the default would focus the window itself
+        break;
+    case WM_SETFOCUS:
+        // Activated while minimised: the focus comes back when the window is restored.
+        returnFocus();
+        break;
     case WM_GETOBJECT:
         if (const auto answer = m_accessible.answer(hwnd(), wParam, lParam)) return *answer;
         break;

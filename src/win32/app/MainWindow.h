@@ -59,6 +59,11 @@ private:
     // Keeps the keyboard with the overlay: the covered tiles out of the tab order while it is open,
     // the focus into the panel a settings icon opened from the keyboard, and back to that icon.
     void followOverlayWithFocus(HWND focusBefore, bool overlayWasVisible);
+    // The keyboard's place across a switch to another window, as a dialog keeps it: the child that
+    // had the focus when the window was deactivated gets it back on return, when it is still shown
+    // and enabled (true then).
+    void rememberFocus();
+    bool returnFocus();
     // Takes every text again, after a change of language.
     void retext();
     std::wstring text(MainWindowText id) const;
@@ -90,6 +95,7 @@ private:
     std::unique_ptr<RestPanelView> m_restPanel;      // xxset
     std::unique_ptr<RestReminderWindows> m_restWindows;  // Form2, Form3 and the display-off timer
     HWND m_focusReturn = nullptr;  // the settings icon the keyboard opened the overlay from
+    HWND m_focusOnLeaving = nullptr;  // the child the keyboard was on when the window was deactivated
     Accessible m_accessible;  // the window's own: named by its title
 };
 

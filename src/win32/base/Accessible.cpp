@@ -47,8 +47,14 @@ namespace {
 
 bool isSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
-// The IAccessible handed to screen readers: reports the window's facts for itself and forwards
-// everything else, and every question about a child, to the system's standard object.
+// Focus, availability and visibility as the system sees the window; whether it can take the focus
+// at all is the facts' to say.
+constexpr long kFromSystem =
+    STATE_SYSTEM_FOCUSED | STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN;
+
+// The IAccessible handed to screen readers: reports the window's facts for itself and its simple
+// elements' (child ids 1..n), and forwards everything else, and every question about a child
+// window (ids after the elements'), to the system's standard object.
 class AccessibleObject final : public IAccessible {
 public:
     using AllocString = decltype(&::SysAllocStringLen);
@@ -109,7 +115,14 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
     {
-        if (!isSelf(child)) return forward(&IAccessible::get_accRole, child, role);
+        if (!role) return E_POINTER;
+        if (isElement(child))
+            return withElement(child, [&](const AccessibleElement& element) {
+                role->vt = VT_I4;
+                role->lVal = element.facts.role;
+                return S_OK;
+            });
+        if (!isSelf(child)) return forward(&IAccessible::get_accRole, standardChild(child), role);
         return withFacts(role, [&](const AccessibleFacts& facts) {
             role->vt = VT_I4;
             role->lVal = facts.role;
@@ -118,22 +131,27 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
     {
-        if (!isSelf(child)) return forward(&IAccessible::get_accState, child, state);
+        if (!state) return E_POINTER;
+        if (isElement(child))
+            return withElement(child, [&](const AccessibleElement& element) {
+                state->vt = VT_I4;
+                state->lVal = systemState(kFromSystem & ~STATE_SYSTEM_FOCUSED) | element.facts.state;
+                return S_OK;
+            });
+        if (!isSelf(child)) return forward(&IAccessible::get_accState, standardChild(child), state);
         return withFacts(state, [&](const AccessibleFacts& facts) {
-            // Focus, availability and visibility as the system sees the window; whether it can
-            // take the focus at all is the facts' to say.
-            constexpr long kFromSystem =
-                STATE_SYSTEM_FOCUSED | STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN;
-            VARIANT system{};
-            const HRESULT got = m_standard ? m_standard->get_accState(child, &system) : E_FAIL;
             state->vt = VT_I4;
-            state->lVal = (SUCCEEDED(got) && system.vt == VT_I4 ? system.lVal & kFromSystem : 0) | facts.state;
+            state->lVal = systemState(kFromSystem) | facts.state;
             return S_OK;
         });
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
     {
-        if (!isSelf(child)) return forward(&IAccessible::accDoDefaultAction, child);
+        if (isElement(child))
+            return withElement(child, [&](const AccessibleElement& element) {
+                return element.defaultAction && element.defaultAction() ? S_OK : DISP_E_MEMBERNOTFOUND;
+            });
+        if (!isSelf(child)) return forward(&IAccessible::accDoDefaultAction, standardChild(child));
         const auto handlers = m_handlers.lock();
         if (!handlers || !IsWindow(m_window)) return CO_E_OBJNOTCONNECTED;
         if (!handlers->defaultAction) return DISP_E_MEMBERNOTFOUND;
@@ -147,31 +165,55 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override
     {
-        return forward(&IAccessible::get_accChildCount, count);
+        if (!count) return E_POINTER;
+        *count = 0;
+        const long elements = elementCount();
+        const HRESULT windows = forward(&IAccessible::get_accChildCount, count);
+        if (elements == 0 || windows == CO_E_OBJNOTCONNECTED) return windows;
+        *count = (SUCCEEDED(windows) ? *count : 0) + elements;
+        return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override
     {
-        return forward(&IAccessible::get_accChild, child, object);
+        if (object && isElement(child)) {
+            *object = nullptr;
+            return S_FALSE;  // a simple element: asked about through this object
+        }
+        return forward(&IAccessible::get_accChild, standardChild(child), object);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override
     {
-        return forward(&IAccessible::get_accDescription, child, text);
+        return noText(child, text) ? S_FALSE : forward(&IAccessible::get_accDescription, standardChild(child), text);
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* text) override
     {
-        return forward(&IAccessible::get_accHelp, child, text);
+        return noText(child, text) ? S_FALSE : forward(&IAccessible::get_accHelp, standardChild(child), text);
     }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override
     {
-        return forward(&IAccessible::get_accHelpTopic, file, child, topic);
+        if (noText(child, file)) return S_FALSE;
+        return forward(&IAccessible::get_accHelpTopic, file, standardChild(child), topic);
     }
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* text) override
     {
-        return forward(&IAccessible::get_accKeyboardShortcut, child, text);
+        if (noText(child, text)) return S_FALSE;
+        return forward(&IAccessible::get_accKeyboardShortcut, standardChild(child), text);
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override
     {
-        return forward(&IAccessible::get_accFocus, child);
+        if (!child) return E_POINTER;
+        // The element the keyboard is on, while the window has the focus.
+        const HRESULT own = withElements([&](const std::vector<AccessibleElement>& elements) {
+            if (GetFocus() != m_window) return S_FALSE;
+            for (size_t i = 0; i < elements.size(); ++i) {
+                if (!(elements[i].facts.state & STATE_SYSTEM_FOCUSED)) continue;
+                child->vt = VT_I4;
+                child->lVal = static_cast<long>(i + 1);
+                return S_OK;
+            }
+            return S_FALSE;
+        });
+        return own == S_FALSE ? forward(&IAccessible::get_accFocus, child) : own;
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override
     {
@@ -179,19 +221,65 @@ public:
     }
     HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override
     {
-        return forward(&IAccessible::accSelect, flags, child);
+        if (isElement(child)) return DISP_E_MEMBERNOTFOUND;
+        return forward(&IAccessible::accSelect, flags, standardChild(child));
     }
     HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height, VARIANT child) override
     {
-        return forward(&IAccessible::accLocation, left, top, width, height, child);
+        if (!isElement(child))
+            return forward(&IAccessible::accLocation, left, top, width, height, standardChild(child));
+        if (!left || !top || !width || !height) return E_POINTER;
+        return withElement(child, [&](const AccessibleElement& element) {
+            RECT r = element.place;
+            MapWindowPoints(m_window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+            *left = r.left;
+            *top = r.top;
+            *width = r.right - r.left;
+            *height = r.bottom - r.top;
+            return S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override
     {
-        return forward(&IAccessible::accNavigate, direction, start, end);
+        // Among the elements: first and last from the window, next and previous from an element.
+        const long count = elementCount();
+        const bool fromSelf = isSelf(start);
+        if (!end || count == 0 || !(fromSelf || isElement(start)))
+            return forward(&IAccessible::accNavigate, direction, standardChild(start), end);
+        long to = 0;
+        if (fromSelf && direction == NAVDIR_FIRSTCHILD) to = 1;
+        else if (fromSelf && direction == NAVDIR_LASTCHILD) to = count;
+        else if (fromSelf) return forward(&IAccessible::accNavigate, direction, start, end);
+        else if (direction == NAVDIR_NEXT) to = start.lVal + 1;
+        else if (direction == NAVDIR_PREVIOUS) to = start.lVal - 1;
+        VariantInit(end);
+        if (to < 1 || to > count) return S_FALSE;
+        end->vt = VT_I4;
+        end->lVal = to;
+        return S_OK;
     }
     HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* child) override
     {
-        return forward(&IAccessible::accHitTest, x, y, child);
+        if (!child) return E_POINTER;
+        VariantInit(child);
+        // A child window lies over whatever the window paints; otherwise the topmost element
+        // under the point (the last listed).
+        const HRESULT standard = forward(&IAccessible::accHitTest, x, y, child);
+        if (standard == CO_E_OBJNOTCONNECTED || child->vt == VT_DISPATCH) return standard;
+        POINT at{x, y};
+        RECT client{};
+        if (!ScreenToClient(m_window, &at) || !GetClientRect(m_window, &client) || !PtInRect(&client, at))
+            return standard;
+        const HRESULT own = withElements([&](const std::vector<AccessibleElement>& elements) {
+            for (size_t i = elements.size(); i-- > 0;) {
+                if (!PtInRect(&elements[i].place, at)) continue;
+                child->vt = VT_I4;
+                child->lVal = static_cast<long>(i + 1);
+                return S_OK;
+            }
+            return S_FALSE;
+        });
+        return own == S_FALSE ? standard : own;
     }
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
@@ -228,15 +316,86 @@ private:
     HRESULT text(VARIANT child, BSTR* out, std::wstring AccessibleFacts::*field,
                  HRESULT (STDMETHODCALLTYPE IAccessible::*fallback)(VARIANT, BSTR*))
     {
-        if (!isSelf(child)) return forward(fallback, child, out);
-        if (out) *out = nullptr;
-        const HRESULT result = withFacts(out, [&](const AccessibleFacts& facts) {
-            const std::wstring& value = facts.*field;
-            if (value.empty()) return S_FALSE;
-            *out = m_allocString(value.data(), static_cast<UINT>(value.size()));
-            return *out ? S_OK : E_OUTOFMEMORY;
-        });
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        if (isElement(child))
+            return withElement(child,
+                               [&](const AccessibleElement& element) { return copy(element.facts.*field, out); });
+        if (!isSelf(child)) return forward(fallback, standardChild(child), out);
+        const HRESULT result = withFacts(out, [&](const AccessibleFacts& facts) { return copy(facts.*field, out); });
         return result == S_FALSE ? forward(fallback, child, out) : result;
+    }
+
+    // S_FALSE and null for an empty text.
+    HRESULT copy(const std::wstring& value, BSTR* out) const
+    {
+        if (value.empty()) return S_FALSE;
+        *out = m_allocString(value.data(), static_cast<UINT>(value.size()));
+        return *out ? S_OK : E_OUTOFMEMORY;
+    }
+
+    // The window's state as the system sees it, limited to `flags`.
+    long systemState(long flags) const
+    {
+        VARIANT system{};
+        const HRESULT got = m_standard ? m_standard->get_accState(self(), &system) : E_FAIL;
+        return SUCCEEDED(got) && system.vt == VT_I4 ? system.lVal & flags : 0;
+    }
+
+    static VARIANT self()
+    {
+        VARIANT v{};
+        v.vt = VT_I4;
+        v.lVal = CHILDID_SELF;
+        return v;
+    }
+
+    // The window's simple elements as `body` sees them; an element the question names, in
+    // withElement. Both leave everything else to the caller.
+    template <typename Body>
+    HRESULT withElements(Body body) noexcept
+    {
+        const auto handlers = m_handlers.lock();
+        if (!handlers || !IsWindow(m_window)) return CO_E_OBJNOTCONNECTED;
+        return guarded([&] {
+            return body(handlers->elements ? handlers->elements() : std::vector<AccessibleElement>{});
+        });
+    }
+    template <typename Body>
+    HRESULT withElement(VARIANT child, Body body) noexcept
+    {
+        return withElements([&](const std::vector<AccessibleElement>& elements) {
+            if (child.lVal > static_cast<long>(elements.size())) return E_INVALIDARG;  // gone meanwhile
+            return body(elements[child.lVal - 1]);
+        });
+    }
+
+    long elementCount() noexcept
+    {
+        long count = 0;
+        withElements([&](const std::vector<AccessibleElement>& elements) {
+            count = static_cast<long>(elements.size());
+            return S_OK;
+        });
+        return count;
+    }
+    bool isElement(const VARIANT& child) noexcept
+    {
+        return child.vt == VT_I4 && child.lVal > 0 && child.lVal <= elementCount();
+    }
+    // A child window's id as the standard object numbers them, after the elements.
+    VARIANT standardChild(VARIANT child) noexcept
+    {
+        if (child.vt == VT_I4 && child.lVal > 0) child.lVal -= elementCount();
+        return child;
+    }
+
+    // True, with `out` emptied, when `child` is a simple element: those have no such text.
+    bool noText(const VARIANT& child, BSTR* out) noexcept
+    {
+        if (!out || !isElement(child)) return false;
+        *out = nullptr;
+        return true;
     }
 
     template <typename Method, typename... Args>
@@ -291,11 +450,14 @@ std::optional<LRESULT> Accessible::answer(HWND window, WPARAM wParam, LPARAM lPa
     return result;
 }
 
-bool postAccessibleClick(HWND control) { return PostMessageW(control, kAccessibleClickMessage, 0, 0) != FALSE; }
-
-void Accessible::notify(HWND window, DWORD event)
+bool postAccessibleClick(HWND control, WPARAM part)
 {
-    if (window) NotifyWinEvent(event, window, OBJID_CLIENT, CHILDID_SELF);
+    return PostMessageW(control, kAccessibleClickMessage, part, 0) != FALSE;
+}
+
+void Accessible::notify(HWND window, DWORD event, LONG child)
+{
+    if (window) NotifyWinEvent(event, window, OBJID_CLIENT, child);
 }
 
 }  // namespace vistrel::win32

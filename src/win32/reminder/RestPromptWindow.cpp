@@ -12,6 +12,7 @@
 #include "reminder/RestPromptLayout.h"
 #include "reminder/RestPromptPlacement.h"
 #include "reminder/RestReminder.h"
+#include "text/AccessibleTexts.h"
 #include "text/ReminderTexts.h"
 #include "base/Translucency.h"
 
@@ -58,12 +59,16 @@ const std::array<Label, 5> kLabels{{
      {L"Consolas", 12.0, true}, TextStyle::Align::Centre, Choice::ContinueWork},
 }};
 
+// A choice's child id in the prompt's accessible object.
+LONG elementId(Choice choice) { return static_cast<LONG>(choice) + 1; }
+
 }  // namespace
 
 RestPromptWindow::RestPromptWindow(RestReminder& rest, const TextRenderer& text, int dpi)
     : CornerWindow(rest, text, dpi),
       m_accessible({.facts = [this] { return AccessibleFacts{.name = m_message, .role = ROLE_SYSTEM_ALERT}; },
-                    .defaultAction = {}})
+                    .defaultAction = {},
+                    .elements = [this] { return accessibleChoices(); }})
 {
 }
 
@@ -106,6 +111,7 @@ void RestPromptWindow::sync()
         const RECT label = pixels(kLabels[kMessageLabel].place);
         InvalidateRect(hwnd(), &label, FALSE);
         Accessible::notify(hwnd(), EVENT_OBJECT_NAMECHANGE);
+        Accessible::notify(hwnd(), EVENT_OBJECT_NAMECHANGE, elementId(Choice::TakeRest));
     }
     if (m_tippro) {
         // Every assignment redraws the bar: assign only what changed. Max first, as Value is
@@ -154,6 +160,34 @@ POINT RestPromptWindow::choiceCentre(Choice choice) const
     return POINT{};
 }
 
+std::vector<AccessibleElement> RestPromptWindow::accessibleChoices() const
+{
+    const Texts& texts = m_rest.texts();
+    const std::wstring press = widen(texts(AccessibleText::Press));
+    const bool keyboardHere = GetFocus() == hwnd();
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    std::vector<AccessibleElement> choices;
+    for (const Label& label : kLabels) {
+        if (!label.choice) continue;
+        const Choice choice = *label.choice;
+        const RECT drawn = pixels(label.place);
+        RECT place{};
+        IntersectRect(&place, &client, &drawn);  // the message's label reaches past the window's edge
+        const long focused = keyboardHere && m_focused == choice ? STATE_SYSTEM_FOCUSED : 0;
+        choices.push_back({.facts = {.name = label.text ? widen(texts(*label.text)) : m_message,
+                                     .role = ROLE_SYSTEM_PUSHBUTTON,
+                                     .state = STATE_SYSTEM_FOCUSABLE | focused,
+                                     .defaultAction = press},
+                           .place = place,
+                           // Taken once the screen reader's call has returned, as a click is.
+                           .defaultAction = [this, choice] {
+                               return postAccessibleClick(hwnd(), static_cast<WPARAM>(choice));
+                           }});
+    }
+    return choices;
+}
+
 void RestPromptWindow::paint(HDC dc, const RECT& client)
 {
     fillRect(dc, client, palette::kWhite);
@@ -191,6 +225,7 @@ bool RestPromptWindow::keyDown(WPARAM key, LPARAM flags)
         const bool back = GetKeyState(VK_SHIFT) < 0;
         const int from = m_focused ? static_cast<int>(*m_focused) : (back ? 0 : kChoices - 1);
         m_focused = static_cast<Choice>((from + (back ? kChoices - 1 : 1)) % kChoices);
+        Accessible::notify(hwnd(), EVENT_OBJECT_FOCUS, elementId(*m_focused));
         showFocusCues(hwnd());
         InvalidateRect(hwnd(), nullptr, FALSE);
         return true;
@@ -222,6 +257,15 @@ LRESULT RestPromptWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_GETOBJECT:
         if (const auto answer = m_accessible.answer(hwnd(), wParam, lParam)) return *answer;
+        break;
+    case kAccessibleClickMessage:
+        // A screen reader's default action; none once the prompt has gone from the screen.
+        if (IsWindowVisible(hwnd()) && wParam <= static_cast<WPARAM>(Choice::ContinueWork))
+            choose(static_cast<Choice>(wParam));
+        return 0;
+    case WM_SETFOCUS:
+        // Back to the prompt: screen readers say the choice the keyboard is on.
+        if (m_focused) Accessible::notify(hwnd(), EVENT_OBJECT_FOCUS, elementId(*m_focused));
         break;
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT) {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/Accessible.h"
 #include "base/Gdi.h"
@@ -18,7 +19,7 @@ namespace vistrel::win32 {
 // takes the focus from the user's work, not even when clicked. The window only shows the
 // reminder's prompt state; its choices go straight to the reminder. Activated from the keyboard
 // (Alt+Tab or its taskbar button), Tab and Shift+Tab move through the four choices and Enter or
-// Space takes the one with the focus.
+// Space takes the one with the focus. Screen readers find the choices as push buttons.
 class RestPromptWindow final : public CornerWindow {
 public:
     enum class Choice { TakeRest, SwitchDisplayOff, LockAndSwitchDisplayOff, ContinueWork };
@@ -46,6 +47,8 @@ private:
     // Tab and Shift+Tab, Enter and Space; true when the key was used.
     bool keyDown(WPARAM key, LPARAM flags);
     void takeTexts() override;
+    // The four choices as screen readers see them, in the order of Choice.
+    std::vector<AccessibleElement> accessibleChoices() const;
     // Sizes the window and places it at the primary work area's bottom right, at a density.
     void placeAt(int dpi) override;
     RECT pixels(const TwipsRect& r) const { return toRect(toPixels(r, m_dpi)); }
@@ -54,7 +57,7 @@ private:
     std::unique_ptr<ProgButtonControl> m_tippro;
     std::optional<Choice> m_pressed;  // the label a left press started on
     std::optional<Choice> m_focused;  // none until the first Tab, so no key takes a choice unseen
-    Accessible m_accessible;  // an alert that says the message
+    Accessible m_accessible;  // an alert that says the message, with the choices as its elements
 };
 
 }  // namespace vistrel::win32

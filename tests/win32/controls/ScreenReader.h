@@ -34,27 +34,30 @@ private:
     decltype(&::AccessibleObjectFromWindow) m_fromWindow = nullptr;
 };
 
-inline VARIANT self()
+// The object itself, or one of its simple elements (1 for the first).
+inline VARIANT self(long child = CHILDID_SELF)
 {
     VARIANT v{};
     v.vt = VT_I4;
-    v.lVal = CHILDID_SELF;
+    v.lVal = child;
     return v;
 }
 
-inline std::wstring text(IAccessible* a, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*))
+inline std::wstring text(IAccessible* a, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*),
+                         long child = CHILDID_SELF)
 {
     BSTR value = nullptr;
-    if (FAILED((a->*get)(self(), &value)) || !value) return L"(none)";
+    if (FAILED((a->*get)(self(child), &value)) || !value) return L"(none)";
     std::wstring result(value, SysStringLen(value));
     SysFreeString(value);
     return result;
 }
 
-inline long number(IAccessible* a, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*))
+inline long number(IAccessible* a, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*),
+                   long child = CHILDID_SELF)
 {
     VARIANT value{};
-    return SUCCEEDED((a->*get)(self(), &value)) && value.vt == VT_I4 ? value.lVal : -1;
+    return SUCCEEDED((a->*get)(self(child), &value)) && value.vt == VT_I4 ? value.lVal : -1;
 }
 
 }  // namespace vistrel::testing

@@ -467,6 +467,75 @@ TEST_F(RestWindowsTest, ScreenReadersHearThePromptAsAnAlertAndTheCountdownNotEve
     UnhookWinEvent(hook);
 }
 
+std::vector<LONG> g_focusedElements;
+
+TEST_F(RestWindowsTest, ScreenReadersFindTheChoicesAsButtonsThatTakeThemAndFollowTheKeyboard)
+{
+    RestPromptWindow* prompt = promptDue();
+    ASSERT_NE(prompt, nullptr);
+    const HWND window = prompt->hwnd();
+    testing::ScreenReader reader;
+    IAccessible* a = reader.object(window);
+    ASSERT_TRUE(a);
+    long count = 0;
+    EXPECT_EQ(a->get_accChildCount(&count), S_OK);
+    EXPECT_GE(count, 4) << "the four choices, then the progress bar's window";
+
+    const RECT outside = windowRect(window);
+    const wchar_t* names[] = {L"你有 1 分钟休息时间", L"关闭显示器", L"锁屏 + 关闭显示器", L"继续工作"};
+    for (long id = 1; id <= 4; ++id) {
+        SCOPED_TRACE(id);
+        EXPECT_EQ(testing::text(a, &IAccessible::get_accName, id), names[id - 1]);
+        EXPECT_EQ(testing::number(a, &IAccessible::get_accRole, id), ROLE_SYSTEM_PUSHBUTTON);
+        IDispatch* object = reinterpret_cast<IDispatch*>(1);
+        EXPECT_EQ(a->get_accChild(testing::self(id), &object), S_FALSE);
+        EXPECT_EQ(object, nullptr);
+        long left = 0, top = 0, width = 0, height = 0;
+        ASSERT_EQ(a->accLocation(&left, &top, &width, &height, testing::self(id)), S_OK);
+        EXPECT_TRUE(width > 0 && height > 0 && left >= outside.left && top >= outside.top &&
+                    left + width <= outside.right && top + height <= outside.bottom);
+        VARIANT hit{};
+        EXPECT_EQ(a->accHitTest(left + width / 2, top + height / 2, &hit), S_OK);
+        EXPECT_TRUE(hit.vt == VT_I4 && hit.lVal == id);
+        VARIANT next{};
+        EXPECT_EQ(a->accNavigate(NAVDIR_NEXT, testing::self(id), &next), id < 4 ? S_OK : S_FALSE);
+        EXPECT_EQ(next.vt == VT_I4 ? next.lVal : 0, id < 4 ? id + 1 : 0);
+    }
+    VARIANT last{};
+    EXPECT_EQ(a->accNavigate(NAVDIR_LASTCHILD, testing::self(), &last), S_OK);
+    EXPECT_EQ(last.lVal, 4);
+
+    // The keyboard moves onto a choice: screen readers hear it, and ask which one has the focus.
+    const HWINEVENTHOOK hook = SetWinEventHook(
+        EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr,
+        [](HWINEVENTHOOK, DWORD, HWND, LONG object, LONG child, DWORD, DWORD) {
+            if (object == OBJID_CLIENT && child != CHILDID_SELF) g_focusedElements.push_back(child);
+        },
+        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    g_focusedElements.clear();
+    SetFocus(window);
+    SendMessageW(window, WM_KEYDOWN, VK_TAB, 0);
+    SendMessageW(window, WM_KEYDOWN, VK_TAB, 0);
+    pumpMessages();
+    if (hook) {
+        EXPECT_EQ(g_focusedElements, (std::vector<LONG>{1, 2}));
+        UnhookWinEvent(hook);
+    }
+    EXPECT_NE(testing::number(a, &IAccessible::get_accState, 2) & STATE_SYSTEM_FOCUSED, 0);
+    EXPECT_EQ(testing::number(a, &IAccessible::get_accState, 1) & STATE_SYSTEM_FOCUSED, 0);
+    VARIANT focus{};
+    EXPECT_EQ(a->get_accFocus(&focus), S_OK);
+    EXPECT_EQ(focus.lVal, 2);
+
+    // The default action takes the choice once the screen reader's call has returned.
+    EXPECT_EQ(a->accDoDefaultAction(testing::self(4)), S_OK);
+    EXPECT_TRUE(m_rest.prompt().isOpen());
+    pumpMessages();
+    EXPECT_FALSE(m_rest.prompt().isOpen());
+    EXPECT_EQ(m_rest.text1(), "12:02") << "continue work";
+    a->Release();
+}
+
 TEST_F(RestWindowsTest, RestsLeaveNoWindowsOrGdiObjectsBehind)
 {
     const HANDLE self = GetCurrentProcess();
