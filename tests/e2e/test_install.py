@@ -17,8 +17,8 @@ import zipfile
 from pathlib import Path
 
 import inifile
-from harness import (PROGRAM_NAME, REPO, Program, drawn_menu_items, find_window, find_windows, program_path, rect_size,
-                     rect_tuple, windows_build)
+from harness import (PROGRAM_NAME, REPO, Program, centre, drawn_menu_items, find_window, find_windows, program_path,
+                     rect_size, rect_tuple, windows_build)
 from test_rest_reminder import (CONTINUE_WORK, PROMPT_CLASS, RestReminderCase, SteppedClock, find_libfaketime,
                                 settings)
 
@@ -222,7 +222,7 @@ class InstallTest(RestReminderCase):
             # The components page, then the folder's (its path field): the finish page follows the
             # installation.
             self.next_page(setup.name, "SysTreeView32", "Edit")
-            self.key("alt+i")  # "安装(&I)"
+            self.wizard_keys(setup.name, "alt+i")  # "安装(&I)"
             self.check_wizard_picture(scale_folder, "finish-page-%d-dpi" % dpi)
             # "Run Vistrel" off (it has the focus), then "Finish".
             self.key("space", "Return")
@@ -230,7 +230,8 @@ class InstallTest(RestReminderCase):
         # The uninstaller's finish page, at 144 DPI still, in the language the program was set to.
         (self.install_dir / "config.ini").write_bytes(b"[extra]\r\nlanguage=zh\r\n")
         self.session.start_wine([self.windows_dir + "\\uninstall.exe"], log_path=self.artifacts / "installer.log")
-        self.wait_for(lambda: find_windows(self.all_windows(), cls="Edit", visible=True), 60, "the uninstaller")
+        path = self.wait_for(lambda: find_window(self.all_windows(), cls="Edit", visible=True), 60, "the uninstaller")
+        self.move(*centre(path["rect"]))
         self.key("Return")
         self.check_wizard_picture("150", "uninstall-finish-page-144-dpi")
         texts = [w["text"] for w in self.all_windows() if w["visible"] and w["class"] == "Static"]
@@ -238,13 +239,20 @@ class InstallTest(RestReminderCase):
         self.key("Return")
         self.wait_for(lambda: not self.uninstaller_copies(), 30, "the uninstaller to end")
 
+    def wizard_keys(self, process, *keys):
+        """Keys for the wizard of `process`, with the pointer over it: with no window manager the
+        keyboard goes to the window under the pointer."""
+        wizard = self.wait_for(lambda: find_window(self.windows(process), cls="#32770", visible=True), 30,
+                               "the wizard")
+        self.move(*centre(wizard["rect"]))
+        self.key(*keys)
+
     def next_page(self, process, on_page, on_next_page):
-        """"下一步(&N)" on the page with a window of class `on_page`, until the next page's shows: the
-        mnemonic works wherever the focus is, and a key that comes while the wizard still builds its
-        page goes nowhere, so it is given again."""
+        """"下一步(&N)" on the page with a window of class `on_page`, until the next page's shows: a
+        key that comes while the wizard still builds its page goes nowhere, so it is given again."""
         self.wait_window(process=process, cls=on_page, visible=True)
         for _ in range(3):
-            self.key("alt+n")
+            self.wizard_keys(process, "alt+n")
             try:
                 return self.wait_window(10, process=process, cls=on_next_page, visible=True)
             except AssertionError:
