@@ -20,8 +20,8 @@ void announceLanguageChange()
     }
     EnumThreadWindows(
         GetCurrentThreadId(),
-        [](HWND window, LPARAM message) {
-            SendMessageW(window, static_cast<UINT>(message), 0, 0);
+        [](HWND window, LPARAM announcement) {
+            SendMessageW(window, static_cast<UINT>(announcement), 0, 0);
             return TRUE;
         },
         static_cast<LPARAM>(message));
